@@ -1,0 +1,84 @@
+#include "SamplePlans.h"
+#include "model/HazardTypes.h"
+#include <QStringList>
+
+using namespace orvella::model;
+
+namespace samples {
+
+std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descriptionLines) {
+    auto plan = std::make_shared<HACCP_Plan>();
+    plan->Title = QStringLiteral("Fire Management Operations HACCP Plan");
+    plan->Facility = QStringLiteral("Corvane Nature Reserve");
+    plan->Site = QStringLiteral("Refuge Wide, All Habitats");
+    plan->Coordinator = QStringLiteral("Morgan Tessel");
+    plan->Manager = QStringLiteral("Dana Whitcombe");
+    plan->Address1 = QStringLiteral("4120 Reserve Road");
+    plan->Address2 = QStringLiteral("Ashvale, TX 79999");
+    plan->Phone = QStringLiteral("555 010-2000");
+    plan->Activity = QStringLiteral("Fire Management Operations");
+    QStringList lines;
+    for (int i = 1; i <= descriptionLines; ++i)
+        lines << QStringLiteral("Line %1: crews move engines and hand tools between burn units.")
+                     .arg(i);
+    plan->Description = lines.join(QStringLiteral("\r\n"));
+
+    for (int h = 1; h <= hazards; ++h) {
+        auto hz = std::make_shared<HACCP_PotentialHazard>();
+        hz->HazType = HazardTypes::All[std::size_t(h % 5)];
+        hz->Entity = QStringLiteral("Hazard species %1").arg(h);
+        plan->PotentialHazards.add(hz, QString::number(h));
+    }
+
+    int ccpLeft = ccps;
+    for (int t = 1; t <= tasks; ++t) {
+        auto task = std::make_shared<HACCP_Task>();
+        task->Name = QStringLiteral("Task # %1").arg(t);
+        task->Number = qint16(t);
+        task->Description = QStringLiteral("Task %1: drive to the unit and unload equipment").arg(t);
+        task->TSHazards.reserve(hazards);
+        for (int h = 1; h <= hazards; ++h) {
+            auto ts = std::make_shared<HACCP_TaskSpecific_Hazard>();
+            ts->HazType = plan->PotentialHazards.item(h)->HazType;
+            ts->Entity = plan->PotentialHazards.item(h)->Entity;
+            ts->Probable = (h % 2) ? Yes : No;
+            ts->Justification = QStringLiteral("Seeds cling to tyres and boots (%1/%2).").arg(t).arg(h);
+            if (ts->Probable == Yes)
+                ts->ControlMeasures = QStringLiteral("Wash vehicles & inspect boots < 1 h");
+            task->TSHazards.append(ts);
+        }
+        plan->Tasks.add(task, QString::number(t));
+    }
+
+    // Spread the CCPs evenly over the tasks' probable hazards.
+    for (int c = 0; c < ccpLeft && tasks > 0; ++c) {
+        const auto& task = plan->Tasks.item(c % tasks + 1);
+        auto ccp = std::make_shared<HACCP_CCP>();
+        ccp->TaskName = task->Name + QStringLiteral(": ") + task->Description;
+        ccp->TaskNumber = task->Number;
+        int hazardIndex = (c / tasks) * 2 + 1;
+        if (hazardIndex <= task->TSHazards.count()) {
+            const auto& ts = task->TSHazards.item(hazardIndex);
+            ts->IsCCP = true;
+            ccp->SigHaz = ts->HazType + QStringLiteral(": ") + ts->Entity;
+            ccp->Control = ts->ControlMeasures;
+        }
+        ++task->CCP_Count;
+        ccp->Limits = QStringLiteral("Rinse for at least 20 min");
+        ccp->What = QStringLiteral("Tyres, tracks and boots");
+        ccp->How = QStringLiteral("Visual inspection");
+        ccp->When = QStringLiteral("Every time a crew leaves a unit");
+        ccp->Who = QStringLiteral("Engine boss");
+        ccp->Correction = QStringLiteral("Wash again; hold the vehicle until clean");
+        ccp->SupportDocs = QStringLiteral("Cleaning log, form FM-12");
+        plan->CCPs.append(ccp);
+    }
+    plan->AnalysisStatus = QStringLiteral("12/7/2026 3:04:05 PM");
+    return plan;
+}
+
+std::shared_ptr<HACCP_Plan> makeLargestPlan() { return makePlan(10, 100, 100, 1000); }
+
+std::shared_ptr<HACCP_Plan> makeTypicalPlan() { return makePlan(5, 8, 3, 6); }
+
+} // namespace samples
