@@ -1,0 +1,75 @@
+// Writes the documents that the oracle scripts read back: sample plans of several shapes in
+// both languages, and hostile plans.
+#include "SamplePlans.h"
+#include "document/PlanDocx.h"
+#include "model/HazardTypes.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+using namespace orvella;
+
+namespace {
+
+const QDateTime fixedNow(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
+
+std::shared_ptr<model::HACCP_Plan> hostilePlan() {
+    auto plan = samples::makePlan(3, 300, 6, 5);
+    QString controls;
+    for (char16_t c = 0; c < 0x20; ++c)
+        controls += QChar(c);
+    const QString specials = QStringLiteral("<w:t>&amp; \"quoted\" 'single' ]]> &#0; </w:body>");
+    plan->Title = QStringLiteral("  Title with ") + specials + controls + QStringLiteral("  ");
+    plan->Facility = controls + QStringLiteral("\f form feed \v vertical tab");
+    plan->Site = QString(QChar(0xD800)) + QStringLiteral("lone surrogate") + QChar(0xFFFF) +
+                 QChar(0xFFFE) + QStringLiteral("😀");
+    plan->Description = QString(1 << 20, QLatin1Char('x')); // one megabyte in one cell
+    plan->Activity = specials;
+    plan->Tasks.item(1)->Description = QStringLiteral("  leading and trailing  ");
+    plan->Tasks.item(2)->Name = specials;
+    plan->CCPs.item(1)->SigHaz = QString(1 << 20, QLatin1Char('&'));
+    plan->CCPs.item(2)->TaskNumber = 99; // names no task
+    auto ts = plan->Tasks.item(3)->TSHazards.item(1);
+    ts->Justification = controls + specials;
+    ts->HazType = QStringLiteral("<script>");
+    return plan;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: orvella_document_samples OUTDIR\n";
+        return 2;
+    }
+    QDir dir(args[1]);
+    dir.mkpath(QStringLiteral("."));
+    struct Sample {
+        QString name;
+        std::shared_ptr<model::HACCP_Plan> plan;
+    };
+    const std::vector<Sample> plans = {
+        {QStringLiteral("empty"), std::make_shared<model::HACCP_Plan>()},
+        {QStringLiteral("one"), samples::makePlan(1, 1, 1, 1)},
+        {QStringLiteral("typical"), samples::makeTypicalPlan()},
+        {QStringLiteral("three"), samples::makePlan(3, 3, 2, 3)},
+        {QStringLiteral("largest"), samples::makeLargestPlan()},
+        {QStringLiteral("hostile"), hostilePlan()},
+    };
+    int failures = 0;
+    for (const Sample& s : plans) {
+        for (bool spanish : {false, true}) {
+            const QString path =
+                dir.filePath(s.name + (spanish ? QStringLiteral("-es") : QStringLiteral("-en")) +
+                             QStringLiteral(".docx"));
+            QString error;
+            if (!document::writePlanDocx(*s.plan, spanish, fixedNow, path, &error)) {
+                QTextStream(stderr) << path << ": " << error << "\n";
+                ++failures;
+            }
+        }
+    }
+    return failures ? 1 : 0;
+}
