@@ -1,0 +1,239 @@
+// Exact XML of the serializer's elements: the shapes that Word, LibreOffice and python-docx
+// rely on (schema order, merges, borders, sections, fields, symbols, escaping).
+#include "document/DocxXml.h"
+#include "QtPrinters.h"
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+using namespace orvella::document;
+
+namespace {
+
+template <typename F> QString xml(F write) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter w(&buffer);
+    write(w);
+    w.writeEndDocument();
+    return QString::fromUtf8(bytes).chopped(bytes.endsWith('\n') ? 1 : 0);
+}
+
+Font arial(double points, bool bold = false) {
+    Font f;
+    f.name = QStringLiteral("Arial");
+    f.setPoints(points);
+    f.bold = bold;
+    return f;
+}
+
+} // namespace
+
+TEST(DocxXml, RunEscapesSplitsBreaksAndKeepsOuterBlanks) {
+    Font f = arial(12, true);
+    f.color = Font::colorFromWord(255);
+    const orvella::document::Run run =
+        orvella::document::Run::plain(QStringLiteral(" a&b<c>\"d\te\r\nf\x01\x1F\fg\vh "), f);
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, run); }),
+              QStringLiteral("<w:r><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
+                             "w:cs=\"Arial\"/><w:b/><w:bCs/><w:color w:val=\"FF0000\"/>"
+                             "<w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr>"
+                             "<w:t xml:space=\"preserve\"> a&amp;b&lt;c&gt;&quot;d</w:t><w:tab/>"
+                             "<w:t>e</w:t><w:br/><w:t>f</w:t><w:br w:type=\"page\"/>"
+                             "<w:t>g</w:t><w:br/><w:t xml:space=\"preserve\">h </w:t></w:r>"));
+}
+
+TEST(DocxXml, TextDropsWhatXmlCannotCarryButKeepsSurrogatePairs) {
+    const QString text = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QChar(0xFFFE) +
+                         QChar(0xFFFF) + QChar(0) + QStringLiteral("😀") + QChar(0xDC00);
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeText(w, text); }), QStringLiteral("<w:t>ab😀</w:t>"));
+    EXPECT_EQ(DocxXml::cleanText(text), QStringLiteral("ab😀"));
+    EXPECT_EQ(DocxXml::cleanText(QStringLiteral("a\tb\nc")), QStringLiteral("a\tb\nc"));
+    EXPECT_EQ(xml([&](auto& w) {
+                  DocxXml::writeRun(w, orvella::document::Run::plain(QStringLiteral("\x02")));
+              }),
+              QStringLiteral("<w:r/>"));
+}
+
+TEST(DocxXml, SymbolCarriesItsFontInTheSymNotInRFonts) {
+    Font f = arial(24);
+    const orvella::document::Run hand =
+        orvella::document::Run::symbolChar(QStringLiteral("Wingdings"), 0xF048, f);
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, hand); }),
+              QStringLiteral("<w:r><w:rPr><w:sz w:val=\"48\"/><w:szCs w:val=\"48\"/></w:rPr>"
+                             "<w:sym w:font=\"Wingdings\" w:char=\"F048\"/></w:r>"));
+}
+
+TEST(DocxXml, PageFieldIsAComplexFieldWithAResult) {
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, orvella::document::Run::pageNumber()); }),
+              QStringLiteral("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>"
+                             "<w:r><w:instrText xml:space=\"preserve\"> PAGE </w:instrText></w:r>"
+                             "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
+                             "<w:r><w:t>1</w:t></w:r>"
+                             "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>"));
+}
+
+TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
+    Paragraph p = Paragraph::of(QString(QChar(0xA0)), arial(10), Alignment::Right);
+    p.bookmarkEnds = {3};
+    PageSetup page;
+    const DocxXml::SectionEnd end{&page, false, false};
+    EXPECT_EQ(
+        xml([&](auto& w) { DocxXml::writeParagraph(w, p, &end); }),
+        QStringLiteral(
+            "<w:p><w:pPr><w:jc w:val=\"right\"/><w:rPr><w:rFonts w:ascii=\"Arial\" "
+            "w:hAnsi=\"Arial\" w:cs=\"Arial\"/><w:sz w:val=\"20\"/><w:szCs "
+            "w:val=\"20\"/></w:rPr><w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
+            "<w:pgMar w:top=\"1440\" w:right=\"1440\" w:bottom=\"1440\" "
+            "w:left=\"1440\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
+            "<w:cols w:space=\"720\"/></w:sectPr></w:pPr>"
+            "<w:r><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
+            "w:cs=\"Arial\"/><w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr>"
+            "<w:t xml:space=\"preserve\">\u00A0</w:t></w:r><w:bookmarkEnd w:id=\"3\"/></w:p>"));
+    EXPECT_EQ(xml([&](auto& w) {
+                  DocxXml::writeBookmarkStart(w, {3, QStringLiteral("Form1\x01")});
+              }),
+              QStringLiteral("<w:bookmarkStart w:id=\"3\" w:name=\"Form1\"/>"));
+}
+
+TEST(DocxXml, LandscapeSectionStartsOnANewPageWithSwappedSize) {
+    PageSetup page;
+    page.setOrientation(Orientation::Landscape);
+    page.left = page.right = inches(0.5);
+    EXPECT_EQ(xml([&](auto& w) {
+                  DocxXml::writeSectionProperties(w, {&page, true, true});
+              }),
+              QStringLiteral("<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rIdHeader1\"/>"
+                             "<w:footerReference w:type=\"default\" r:id=\"rIdFooter1\"/>"
+                             "<w:type w:val=\"nextPage\"/>"
+                             "<w:pgSz w:w=\"15840\" w:h=\"12240\" w:orient=\"landscape\"/>"
+                             "<w:pgMar w:top=\"1440\" w:right=\"720\" w:bottom=\"1440\" "
+                             "w:left=\"720\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
+                             "<w:cols w:space=\"720\"/></w:sectPr>"));
+}
+
+TEST(DocxXml, CellPropertiesInSchemaOrder) {
+    Cell c;
+    c.gridSpan = 3;
+    c.vMerge = VerticalMerge::Restart;
+    c.borders.top = BorderLine::Single;
+    c.borders.left = BorderLine::Hidden;
+    c.borders.right = BorderLine::Hidden;
+    c.shading = Font::colorFromWord(13107);
+    c.topMargin = pt(5);
+    c.vAlign = VerticalAlignment::Center;
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCellProperties(w, c, 2400); }),
+              QStringLiteral("<w:tcPr><w:tcW w:w=\"2400\" w:type=\"dxa\"/>"
+                             "<w:gridSpan w:val=\"3\"/><w:vMerge w:val=\"restart\"/>"
+                             "<w:tcBorders><w:top w:val=\"single\" w:sz=\"4\" w:space=\"0\" "
+                             "w:color=\"auto\"/><w:left w:val=\"nil\"/><w:right w:val=\"nil\"/>"
+                             "</w:tcBorders><w:shd w:val=\"clear\" w:color=\"auto\" "
+                             "w:fill=\"333300\"/><w:tcMar><w:top w:w=\"100\" w:type=\"dxa\"/>"
+                             "</w:tcMar><w:vAlign w:val=\"center\"/></w:tcPr>"));
+}
+
+TEST(DocxXml, ContinuedMergeCellHoldsOneEmptyParagraph) {
+    Cell c;
+    c.setText(QStringLiteral("hidden by the merge"));
+    c.vMerge = VerticalMerge::Continue;
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCell(w, c, 1000); }),
+              QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/><w:vMerge/>"
+                             "</w:tcPr><w:p/></w:tc>"));
+}
+
+TEST(DocxXml, TableGridRowsAndSpannedWidths) {
+    Table t(2, 3, 3000);
+    t.merge(1, 1, 1, 2);
+    t.setRowMinHeight(2, pt(30));
+    EXPECT_EQ(
+        xml([&](auto& w) { DocxXml::writeTable(w, t); }),
+        QStringLiteral(
+            "<w:tbl><w:tblPr><w:tblW w:w=\"3000\" w:type=\"dxa\"/><w:tblBorders>"
+            "<w:top w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:left w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:right w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:insideH w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:insideV w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar>"
+            "<w:left w:w=\"108\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
+            "</w:tblCellMar></w:tblPr><w:tblGrid><w:gridCol w:w=\"1000\"/>"
+            "<w:gridCol w:w=\"1000\"/><w:gridCol w:w=\"1000\"/></w:tblGrid>"
+            "<w:tr><w:tc><w:tcPr><w:tcW w:w=\"2000\" w:type=\"dxa\"/><w:gridSpan w:val=\"2\"/>"
+            "</w:tcPr><w:p/></w:tc><w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr>"
+            "<w:p/></w:tc></w:tr>"
+            "<w:tr><w:trPr><w:trHeight w:val=\"600\" w:hRule=\"atLeast\"/></w:trPr>"
+            "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
+            "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
+            "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
+            "</w:tr></w:tbl>"));
+}
+
+TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
+    Document d;
+    d.sections.front().addParagraph(Paragraph::of(QStringLiteral("one")));
+    PageSetup wide;
+    wide.setOrientation(Orientation::Landscape);
+    Section& second = d.addSection(wide);
+    second.blocks.emplace_back(BookmarkStart{0, QStringLiteral("T")});
+    second.addTable(Table(1, 1, 100)); // ends in a table: an empty paragraph carries the break
+    d.addSection(PageSetup{}).addParagraph(Paragraph::of(QStringLiteral("three")));
+    const QString body = xml([&](auto& w) { DocxXml::writeBody(w, d); });
+
+    const auto at = [&](const QString& s) { return body.indexOf(s); };
+    const QString firstEnd =
+        QStringLiteral("<w:t>one</w:t></w:r></w:p>"); // the break sits in pPr, before the run
+    ASSERT_GE(at(QStringLiteral("<w:p><w:pPr><w:sectPr><w:headerReference")), 0)
+        << body.toStdString();
+    EXPECT_LT(at(QStringLiteral("<w:headerReference")), at(firstEnd));
+    EXPECT_EQ(body.count(QStringLiteral("<w:headerReference")), 1);
+    EXPECT_EQ(body.count(QStringLiteral("<w:sectPr>")), 3);
+    EXPECT_EQ(body.count(QStringLiteral("<w:type w:val=\"nextPage\"/>")), 2);
+    EXPECT_LT(at(QStringLiteral("<w:bookmarkStart")), at(QStringLiteral("<w:tbl>")));
+    EXPECT_GT(at(QStringLiteral("w:orient=\"landscape\"")), at(QStringLiteral("</w:tbl>")));
+    EXPECT_LT(at(QStringLiteral("w:orient=\"landscape\"")), at(QStringLiteral("three")));
+    EXPECT_TRUE(body.endsWith(QStringLiteral("<w:cols w:space=\"720\"/></w:sectPr></w:body>")));
+}
+
+TEST(DocxXml, SettingsAskForPrintLayoutFullPageAndWord2013Mode) {
+    const QString s = QString::fromUtf8(DocxXml::settingsPart());
+    EXPECT_TRUE(s.contains(
+        QStringLiteral("<w:view w:val=\"print\"/><w:zoom w:val=\"fullPage\" w:percent=\"100\"/>")))
+        << s.toStdString();
+    EXPECT_TRUE(s.contains(
+        QStringLiteral("<w:compatSetting w:name=\"compatibilityMode\" "
+                       "w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/>")));
+    EXPECT_LT(s.indexOf(QStringLiteral("w:zoom")), s.indexOf(QStringLiteral("w:defaultTabStop")));
+}
+
+TEST(DocxXml, StylesMakeArialTheDefault) {
+    Document d;
+    const QString s = QString::fromUtf8(DocxXml::stylesPart(d));
+    EXPECT_TRUE(
+        s.contains(QStringLiteral("<w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Arial\" "
+                                  "w:eastAsia=\"Arial\" w:hAnsi=\"Arial\" w:cs=\"Arial\"/>")))
+        << s.toStdString();
+}
+
+TEST(DocxXml, EveryPartHasItsContentTypeAndRelationship) {
+    const QString types = QString::fromUtf8(DocxXml::contentTypesPart());
+    for (const char* part :
+         {"/word/document.xml", "/word/styles.xml", "/word/settings.xml", "/word/header1.xml",
+          "/word/footer1.xml", "/docProps/core.xml", "/docProps/app.xml"})
+        EXPECT_TRUE(types.contains(QStringLiteral("PartName=\"%1\"").arg(QLatin1String(part))))
+            << part;
+    const QString rels = QString::fromUtf8(DocxXml::documentRelationshipsPart());
+    EXPECT_TRUE(rels.contains(QStringLiteral("Id=\"rIdHeader1\"")));
+    EXPECT_TRUE(rels.contains(QStringLiteral("Id=\"rIdFooter1\"")));
+}
+
+TEST(DocxXml, CorePropertiesCarryTheCleanTitleAndTheInjectedTime) {
+    Document d;
+    d.title = QStringLiteral("A & B\x01");
+    d.created = QDateTime(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
+    const QString core = QString::fromUtf8(DocxXml::corePropertiesPart(d));
+    EXPECT_TRUE(core.contains(QStringLiteral("<dc:title>A &amp; B</dc:title>")))
+        << core.toStdString();
+    EXPECT_TRUE(core.contains(QStringLiteral(
+        "<dcterms:created xsi:type=\"dcterms:W3CDTF\">2026-12-07T15:04:05Z</dcterms:created>")));
+}
