@@ -1,0 +1,443 @@
+// The final shape of each form for small plans: rows, merges, texts, bold words, languages.
+#include "QtPrinters.h"
+#include "SamplePlans.h"
+#include "document/PlanDocumentBuilder.h"
+#include "model/HazardTypes.h"
+#include <gtest/gtest.h>
+
+using namespace orvella;
+using namespace orvella::document;
+
+namespace {
+
+const QDateTime now(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
+
+struct Built {
+    Document doc;
+    std::vector<Table*> tables;
+    Table& form(int k) { return *tables.at(std::size_t(k - 1)); }
+};
+
+Built build(const model::HACCP_Plan& plan, bool spanish = false) {
+    Built b{PlanDocumentBuilder(plan, spanish, now, QLocale::c()).build(), {}};
+    b.tables = b.doc.tables();
+    return b;
+}
+
+QString boldText(const Cell& cell) {
+    QString s;
+    for (const Paragraph& p : cell.paragraphs())
+        for (const Run& r : p.runs)
+            if (r.font.bold)
+                s += r.visibleText();
+    return s;
+}
+
+// Text of the runs that have the given size in points.
+QString textOfSize(const Cell& cell, double points) {
+    QString s;
+    for (const Paragraph& p : cell.paragraphs())
+        for (const Run& r : p.runs)
+            if (r.font.halfPoints == int(points * 2))
+                s += r.visibleText();
+    return s;
+}
+
+bool allRuns(const Cell& cell, const std::function<bool(const Run&)>& test) {
+    for (const Paragraph& p : cell.paragraphs())
+        for (const Run& r : p.runs)
+            if (!test(r))
+                return false;
+    return true;
+}
+
+bool isSymbol(const Cell& cell, char16_t code) {
+    const auto& runs = cell.paragraphs().front().runs;
+    return runs.size() == 1 && runs[0].kind == orvella::document::Run::Kind::Symbol &&
+           runs[0].symbol == code && runs[0].symbolFont == QLatin1String("Wingdings");
+}
+
+const QString olive = QStringLiteral("333300");
+
+std::shared_ptr<model::HACCP_Plan>
+planWithHazards(std::initializer_list<std::pair<const char*, const char*>> hazards) {
+    auto plan = std::make_shared<model::HACCP_Plan>();
+    for (auto [type, entity] : hazards) {
+        auto h = std::make_shared<model::HACCP_PotentialHazard>();
+        h->HazType = QString::fromUtf8(type);
+        h->Entity = QString::fromUtf8(entity);
+        plan->PotentialHazards.append(h);
+    }
+    return plan;
+}
+
+} // namespace
+
+TEST(DocumentLayout, SectionsBookmarksHeaderAndFooter) {
+    auto plan = samples::makeTypicalPlan();
+    Built b = build(*plan);
+    ASSERT_EQ(b.tables.size(), 6u);
+    ASSERT_EQ(b.doc.sections.size(), 4u);
+    const PageSetup& first = b.doc.sections[0].page;
+    EXPECT_EQ(first.width, 12240);
+    EXPECT_EQ(first.height, 15840);
+    EXPECT_EQ(first.left, 1440);
+    const PageSetup& wide = b.doc.sections[1].page;
+    EXPECT_EQ(wide.orientation, Orientation::Landscape);
+    EXPECT_EQ(wide.width, 15840);
+    EXPECT_EQ(wide.left, 720);
+    EXPECT_EQ(wide.right, 720);
+    for (int s : {2, 3}) {
+        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.orientation, Orientation::Portrait);
+        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.left, 1440);
+        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.right, 1440);
+    }
+    // Forms 1-3 share the first section; each of the others opens its own.
+    QStringList names;
+    std::vector<int> perSection;
+    for (const Section& s : b.doc.sections) {
+        int tables = 0;
+        for (const Block& block : s.blocks) {
+            if (auto* m = std::get_if<BookmarkStart>(&block))
+                names << m->name;
+            tables += std::holds_alternative<Table>(block);
+        }
+        perSection.push_back(tables);
+    }
+    EXPECT_EQ(names, (QStringList{"Form1", "Form2", "Form3", "Form4", "Form5", "Checklist"}));
+    EXPECT_EQ(perSection, (std::vector<int>{3, 1, 1, 1}));
+    // Form 1 and Form 2 end with a page break after the non-breaking space.
+    const auto& afterForm1 = std::get<Paragraph>(b.doc.sections[0].blocks[2]);
+    EXPECT_EQ(afterForm1.text(), QString(QChar(0xA0)) + QLatin1Char('\f'));
+    const auto& afterForm3 = std::get<Paragraph>(b.doc.sections[0].blocks.back());
+    EXPECT_EQ(afterForm3.text(), QString(QChar(0xA0)));
+
+    ASSERT_EQ(b.doc.header.size(), 1u);
+    EXPECT_EQ(b.doc.header[0].text(), plan->Title);
+    EXPECT_EQ(b.doc.header[0].alignment, Alignment::Center);
+    EXPECT_TRUE(b.doc.header[0].runs[0].font.bold);
+    EXPECT_EQ(b.doc.header[0].runs[0].font.halfPoints, 36);
+    ASSERT_EQ(b.doc.footer.size(), 2u);
+    EXPECT_EQ(b.doc.footer[0].text(), QStringLiteral("Orvella 2.0 ") +
+                                          QLocale::c().toString(now.date(), QLocale::ShortFormat));
+    EXPECT_EQ(b.doc.footer[0].alignment, Alignment::Right);
+    EXPECT_EQ(b.doc.footer[0].runs[0].font.halfPoints, 16);
+    EXPECT_EQ(b.doc.footer[1].alignment, Alignment::Center);
+    EXPECT_EQ(b.doc.footer[1].runs[0].kind, orvella::document::Run::Kind::PageField);
+
+    // Every title cell: 5-point top margin; olive green on Forms 1 to 5, none on the checklist.
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_EQ(b.form(k).cell(1, 1).topMargin, 100) << k;
+        EXPECT_EQ(b.form(k).cell(1, 1).shading, k <= 5 ? olive : QString()) << k;
+        EXPECT_EQ(b.form(k).cellCount(1), 1) << k;
+    }
+}
+
+TEST(DocumentLayout, EmptyTitleLeavesAnEmptyHeaderLine) {
+    model::HACCP_Plan plan;
+    Built b = build(plan);
+    ASSERT_EQ(b.doc.header.size(), 1u);
+    EXPECT_EQ(b.doc.header[0].text(), QString());
+    EXPECT_TRUE(b.doc.footer[0].text().startsWith(QStringLiteral("Orvella 2.0 ")));
+}
+
+TEST(Form1, FieldsLabelsMergesAndDescriptionArea) {
+    auto plan = samples::makePlan(1, 1, 0, 2);
+    Built built1 = build(*plan);
+    Table& t = built1.form(1);
+    ASSERT_EQ(t.rowCount(), 9);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Step 1 - Activity Description"));
+    EXPECT_EQ(t.cell(1, 1).alignment(), Alignment::Center);
+    EXPECT_EQ(t.cell(2, 1).text(), QStringLiteral("Facility: \n") + plan->Facility);
+    EXPECT_EQ(boldText(t.cell(2, 1)), QStringLiteral("Facility"));
+    EXPECT_EQ(textOfSize(t.cell(2, 1), 10), QStringLiteral("Facility"));
+    EXPECT_EQ(boldText(t.cell(3, 1)), QStringLiteral("Project Coordinator"));
+    EXPECT_EQ(t.cell(5, 1).text(),
+              QStringLiteral("Address: \n") + plan->Address1 + "\n" + plan->Address2);
+    // The activity fills column 2 of rows 3 to 6.
+    EXPECT_EQ(t.cell(3, 2).text(), QStringLiteral("Project Description: \n") + plan->Activity);
+    EXPECT_EQ(t.cell(3, 2).vMerge, VerticalMerge::Restart);
+    for (int r = 4; r <= 6; ++r)
+        EXPECT_EQ(t.cell(r, 2).vMerge, VerticalMerge::Continue) << r;
+    // Row 7 is a spacer without side borders.
+    ASSERT_EQ(t.cellCount(7), 1);
+    EXPECT_TRUE(t.cell(7, 1).isEmpty());
+    EXPECT_EQ(t.cell(7, 1).borders.left, BorderLine::Hidden);
+    EXPECT_EQ(t.cell(7, 1).borders.right, BorderLine::Hidden);
+    EXPECT_EQ(t.cell(8, 1).text(),
+              QStringLiteral("Project Description\n(Who, What, Where, When, How & Why)"));
+    EXPECT_EQ(textOfSize(t.cell(8, 1), 12), QStringLiteral("Project Description"));
+    EXPECT_EQ(t.cell(8, 1).alignment(), Alignment::Center);
+    ASSERT_EQ(t.cellCount(9), 1);
+    EXPECT_EQ(t.cell(9, 1).text(), plan->Description.replace(QStringLiteral("\r\n"), "\n"));
+    EXPECT_EQ(t.row(9).minHeight, pt(350));
+}
+
+TEST(Form1, SpanishLabelsAndEmptyValues) {
+    model::HACCP_Plan plan;
+    Built built2 = build(plan, true);
+    Table& t = built2.form(1);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 1 - Descripción de la Actividad"));
+    EXPECT_EQ(t.cell(3, 1).text(), QStringLiteral("Coordinador del Proyecto: \n"));
+    EXPECT_EQ(boldText(t.cell(3, 1)), QStringLiteral("Coordinador del Proyecto"));
+    EXPECT_EQ(textOfSize(t.cell(3, 1), 10), QStringLiteral("Coordinador del Proyecto"));
+    EXPECT_EQ(boldText(t.cell(4, 1)), QStringLiteral("Administrador del Lugar"));
+    EXPECT_EQ(t.cell(5, 1).text(), QStringLiteral("Dirección: \n\n"));
+    EXPECT_EQ(textOfSize(t.cell(8, 1), 12), QStringLiteral("Descripción del Proyecto"));
+    EXPECT_TRUE(t.cell(9, 1).isEmpty());
+    EXPECT_EQ(t.row(9).minHeight, pt(350));
+}
+
+TEST(Form2, HazardsGoToTheirGroupsUnderTabs) {
+    auto plan = planWithHazards(
+        {{"Plant", "A"}, {"Other", "O"}, {"Plant", "B"}, {"plant", "lower"}, {"Rock", "R"}});
+    Built built3 = build(*plan);
+    Table& t = built3.form(2);
+    ASSERT_EQ(t.rowCount(), 6);
+    EXPECT_EQ(t.cell(1, 1).text(),
+              QStringLiteral("HACCP Step 2 - Potential Hazard Identification"));
+    EXPECT_EQ(t.cell(4, 1).text(), QStringLiteral("Plants:\n\tA\n\tB"));
+    EXPECT_EQ(boldText(t.cell(4, 1)), QStringLiteral("Plants"));
+    EXPECT_EQ(t.cell(6, 1).text(), QStringLiteral("Others:\n\tO\n\tlower\n\tR"));
+    EXPECT_EQ(boldText(t.cell(6, 1)), QStringLiteral("Others"));
+    // Groups without hazards keep their whole label bold.
+    EXPECT_EQ(t.cell(2, 1).text(), QStringLiteral("Vertebrates:"));
+    EXPECT_EQ(boldText(t.cell(2, 1)), QStringLiteral("Vertebrates:"));
+    for (int r = 2; r <= 6; ++r)
+        EXPECT_EQ(t.row(r).minHeight, pt(100)) << r;
+}
+
+TEST(Form2, SpanishOtherBiologicsBoldsTwoWords) {
+    auto plan = planWithHazards({{"Other Biologic", "Chytrid"}, {"Other Biologic", "Hongo"}});
+    Built built4 = build(*plan, true);
+    Table& t = built4.form(2);
+    EXPECT_EQ(t.cell(5, 1).text(),
+              QStringLiteral("Otros Organismos Biológicos:\n\tChytrid\n\tHongo"));
+    EXPECT_EQ(boldText(t.cell(5, 1)), QStringLiteral("Otros Organismos "));
+    EXPECT_EQ(t.cell(6, 1).text(), QStringLiteral("Otros (ej. materiales de construcción, etc.):"));
+    Built built5 = build(*plan);
+    Table& en = built5.form(2);
+    EXPECT_EQ(boldText(en.cell(5, 1)), QStringLiteral("Other Biologics"));
+}
+
+TEST(Form3, RowsForNoneOneAndThreeTasks) {
+    {
+        Built built6 = build(*samples::makePlan(0, 2, 0));
+        Table& t = built6.form(3);
+        EXPECT_EQ(t.rowCount(), 1);
+        EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Step 3 - Flow Diagram"));
+    }
+    {
+        auto plan = samples::makePlan(1, 2, 0);
+        Built built7 = build(*plan);
+        Table& t = built7.form(3);
+        ASSERT_EQ(t.rowCount(), 3);
+        EXPECT_TRUE(t.cell(2, 1).isEmpty());
+        EXPECT_EQ(t.cellCount(2), 1);
+        EXPECT_EQ(t.cell(3, 1).text(), plan->Tasks.item(1)->Name);
+        EXPECT_EQ(t.cell(3, 2).text(), plan->Tasks.item(1)->Description);
+    }
+    auto plan = samples::makePlan(3, 2, 0);
+    Built built8 = build(*plan, true);
+    Table& t = built8.form(3);
+    ASSERT_EQ(t.rowCount(), 7);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 3 - Diagrama de Flujo"));
+    EXPECT_EQ(t.grid(), (std::vector<int>{pt(70), pt(370)}));
+    for (int k = 1; k <= 3; ++k) {
+        const Cell& name = t.cell(2 * k + 1, 1);
+        EXPECT_EQ(name.text(), plan->Tasks.item(k)->Name);
+        EXPECT_EQ(boldText(name), name.text());
+        EXPECT_EQ(name.alignment(), Alignment::Center);
+        EXPECT_EQ(boldText(t.cell(2 * k + 1, 2)), QString());
+    }
+    for (int r : {2, 4, 6}) {
+        ASSERT_EQ(t.cellCount(r), 1) << r;
+        const Cell& c = t.cell(r, 1);
+        EXPECT_EQ(c.borders.left, BorderLine::Hidden);
+        EXPECT_EQ(c.borders.right, BorderLine::Hidden);
+        EXPECT_EQ(c.borders.top, BorderLine::Single);
+        EXPECT_EQ(isSymbol(c, PlanDocumentBuilder::handPointingDown), r > 2) << r;
+    }
+    EXPECT_EQ(t.cell(4, 1).paragraphs().front().runs[0].font.halfPoints, 48);
+}
+
+TEST(Form4, EmptyPlanHasTitleAndHeadingsOnly) {
+    Built built9 = build(model::HACCP_Plan{});
+    Table& t = built9.form(4);
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.cellCount(1), 1);
+    EXPECT_EQ(t.cell(1, 1).gridSpan, 6);
+    EXPECT_EQ(t.grid(), (std::vector<int>{2400, 3200, 1600, 2400, 2400, 2400}));
+    EXPECT_EQ(t.cell(2, 3).text(), QStringLiteral("Probable?"));
+    EXPECT_EQ(t.cell(2, 6).vAlign, VerticalAlignment::Center);
+    EXPECT_EQ(boldText(t.cell(2, 6)), QStringLiteral("CCP?"));
+}
+
+TEST(Form4, TaskBlocksMergeAndAnswersAreTranslated) {
+    auto plan = samples::makePlan(3, 3, 2);
+    plan->Tasks.item(2)->TSHazards.clear(); // a task without rows
+    auto& hz = plan->Tasks.item(3)->TSHazards;
+    hz.item(2)->Probable.clear();
+    Built en = build(*plan);
+    Built es = build(*plan, true);
+    Table& t = es.form(4);
+    ASSERT_EQ(t.rowCount(), 2 + 3 + 3);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 4 - Hoja para Análisis de Riesgos"));
+    EXPECT_EQ(t.cell(2, 6).text(), QStringLiteral("¿Punto de Control Crítico?"));
+    const QString task1 = plan->Tasks.item(1)->Name + "\n" + plan->Tasks.item(1)->Description;
+    const QString task3 = plan->Tasks.item(3)->Name + "\n" + plan->Tasks.item(3)->Description;
+    EXPECT_EQ(t.cell(3, 1).text(), task1);
+    EXPECT_EQ(t.cell(3, 1).vMerge, VerticalMerge::Restart);
+    EXPECT_EQ(t.cell(3, 1).alignment(), Alignment::Center);
+    EXPECT_EQ(t.cell(4, 1).vMerge, VerticalMerge::Continue);
+    EXPECT_EQ(t.cell(5, 1).vMerge, VerticalMerge::Continue);
+    EXPECT_EQ(t.cell(6, 1).text(), task3);
+    EXPECT_EQ(t.cell(6, 1).vMerge, VerticalMerge::Restart);
+    EXPECT_EQ(t.cell(3, 2).text(), plan->Tasks.item(1)->TSHazards.item(1)->HazType + ": " +
+                                       plan->Tasks.item(1)->TSHazards.item(1)->Entity);
+    EXPECT_EQ(t.cell(3, 3).text(), QStringLiteral("Sí"));
+    EXPECT_EQ(t.cell(4, 3).text(), QStringLiteral("No"));
+    EXPECT_EQ(t.cell(7, 3).text(), QString());
+    // CCP column: bold "Sí" for a critical control point, plain "No" otherwise.
+    EXPECT_EQ(t.cell(3, 6).text(), QStringLiteral("Sí"));
+    EXPECT_EQ(boldText(t.cell(3, 6)), QStringLiteral("Sí"));
+    EXPECT_EQ(t.cell(4, 6).text(), QStringLiteral("No"));
+    EXPECT_EQ(boldText(t.cell(4, 6)), QString());
+    EXPECT_EQ(t.cell(3, 6).vAlign, VerticalAlignment::Center);
+    EXPECT_EQ(en.form(4).cell(3, 3).text(), QStringLiteral("Yes"));
+    EXPECT_EQ(en.form(4).cell(3, 6).text(), QStringLiteral("Yes"));
+    for (int r = 1; r <= t.rowCount(); ++r)
+        EXPECT_EQ(t.cell(r, t.cellCount(r)).borders.bottom, BorderLine::Single) << r;
+}
+
+TEST(Form5, NoCcpLeavesTheClosingRowsOnly) {
+    auto plan = samples::makePlan(2, 2, 0);
+    Built built10 = build(*plan);
+    Table& t = built10.form(5);
+    ASSERT_EQ(t.rowCount(), 5);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Step 5 - HACCP Plan"));
+    EXPECT_TRUE(t.cell(2, 1).isEmpty());
+    EXPECT_EQ(t.cellCount(3), 2);
+    EXPECT_EQ(t.cell(3, 1).text(), QStringLiteral("Facility: \n") + plan->Facility);
+    EXPECT_EQ(boldText(t.cell(3, 1)), QStringLiteral("Facility"));
+    EXPECT_EQ(t.cell(3, 2).text(), QStringLiteral("Activity: \n") + plan->Activity);
+    EXPECT_EQ(t.cell(3, 2).vMerge, VerticalMerge::Restart);
+    EXPECT_EQ(t.cell(4, 2).vMerge, VerticalMerge::Continue);
+    EXPECT_EQ(t.cell(5, 1).text(), QStringLiteral("Signature: "));
+    EXPECT_EQ(t.cell(5, 2).text(), QStringLiteral("Date: "));
+    EXPECT_EQ(t.grid(), (std::vector<int>{pt(225), pt(225)}));
+}
+
+TEST(Form5, TwoCcpBlocksInEnglish) {
+    auto plan = samples::makePlan(2, 2, 2);
+    plan->CCPs.item(2)->SupportDocs.clear();
+    Built built11 = build(*plan);
+    Table& t = built11.form(5);
+    ASSERT_EQ(t.rowCount(), 27);
+    const Cell& heading = t.cell(13, 1);
+    EXPECT_EQ(heading.text(),
+              QStringLiteral("Critical Control Point #2: \n") + plan->CCPs.item(2)->TaskName);
+    EXPECT_EQ(boldText(heading), QStringLiteral("Critical Control Point #"));
+    EXPECT_TRUE(allRuns(heading, [](const auto& r) {
+        return r.font.halfPoints == 32 && r.font.color == QLatin1String("FF0000");
+    }));
+    EXPECT_EQ(t.cell(3, 1).text(),
+              QStringLiteral("Significant Hazards: \n") + plan->CCPs.item(1)->SigHaz);
+    EXPECT_EQ(t.cell(5, 1).text(),
+              QStringLiteral("Limits for Control Measures: \n") + plan->CCPs.item(1)->Limits);
+    EXPECT_EQ(boldText(t.cell(5, 1)), QStringLiteral("Limits for Control Measures"));
+    EXPECT_EQ(t.cell(8, 1).text(),
+              QStringLiteral("Monitoring: Frequency? \n") + plan->CCPs.item(1)->When);
+    EXPECT_EQ(t.cell(11, 1).text(),
+              QStringLiteral("Supporting Documentation: ") + plan->CCPs.item(1)->SupportDocs);
+    EXPECT_EQ(t.cell(22, 1).text(), QStringLiteral("Supporting Documentation: "));
+    EXPECT_EQ(boldText(t.cell(22, 1)), QStringLiteral("Supporting Documentation"));
+    for (int r : {12, 23}) {
+        EXPECT_TRUE(t.cell(r, 1).isEmpty()) << r;
+        EXPECT_EQ(t.cell(r, 1).shading, olive) << r;
+    }
+    EXPECT_EQ(t.cell(4, 1).vAlign, VerticalAlignment::Center);
+    EXPECT_TRUE(t.cell(24, 1).isEmpty());
+    EXPECT_EQ(t.cell(25, 1).text(), QStringLiteral("Facility: \n") + plan->Facility);
+    EXPECT_EQ(t.cellCount(27), 2);
+}
+
+TEST(Form5, SpanishKeepsValuesOnTheLabelLineWhereTheFormDoes) {
+    auto plan = samples::makePlan(1, 2, 1);
+    Built built12 = build(*plan, true);
+    Table& t = built12.form(5);
+    const auto& ccp = plan->CCPs.item(1);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 5 - Formulario del Plan HACCP"));
+    EXPECT_EQ(t.cell(2, 1).text(),
+              QStringLiteral("Punto Crítico de Control #1: ") + ccp->TaskName + "\n");
+    EXPECT_EQ(boldText(t.cell(2, 1)), QStringLiteral("Punto Crítico de Control #"));
+    EXPECT_EQ(t.cell(3, 1).text(), QStringLiteral("Riesgo(s) Significativo(s): ") + ccp->SigHaz);
+    EXPECT_EQ(boldText(t.cell(3, 1)), QStringLiteral("Riesgo(s) Significativo(s)"));
+    // Six words reach past this short label: the bold stops at the label's end.
+    EXPECT_EQ(t.cell(4, 1).text(), QStringLiteral("Medida de Control: \n") + ccp->Control);
+    EXPECT_EQ(boldText(t.cell(4, 1)), QStringLiteral("Medida de Control: \n"));
+    EXPECT_EQ(boldText(t.cell(10, 1)), QStringLiteral("Evaluación & Acción(es) Correctiva(s)"));
+    EXPECT_EQ(boldText(t.cell(11, 1)), QStringLiteral("Documentación de Apoyo (si la hay)"));
+    EXPECT_EQ(t.cell(16, 1).text(), QStringLiteral("Firma: "));
+    EXPECT_EQ(t.cell(16, 2).text(), QStringLiteral("Fecha: "));
+}
+
+TEST(Checklist, RowsForTasksAndTheirCcps) {
+    auto plan = samples::makePlan(3, 2, 0);
+    {
+        Built built13 = build(*plan);
+        Table& t = built13.form(6);
+        ASSERT_EQ(t.rowCount(), 8 + 3);
+        for (int r = 8; r <= 10; ++r)
+            EXPECT_FALSE(t.cell(r, 2).text().contains(QStringLiteral("CRITICAL CONTROL POINT")));
+    }
+    // Two CCPs on task 1, none on the others.
+    plan = samples::makePlan(3, 4, 0);
+    for (int i = 0; i < 2; ++i) {
+        auto ccp = std::make_shared<model::HACCP_CCP>();
+        ccp->TaskNumber = 1;
+        ccp->SigHaz = QStringLiteral("Plant: thistle %1").arg(i);
+        plan->CCPs.append(ccp);
+    }
+    plan->Tasks.item(1)->CCP_Count = 2;
+    Built b = build(*plan, true);
+    Table& t = b.form(6);
+    ASSERT_EQ(t.rowCount(), 8 + 3 + 10);
+    EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("Lista de verificación: \n") + plan->Activity);
+    EXPECT_EQ(t.cell(2, 1).text(), QStringLiteral("Facility"));
+    EXPECT_EQ(t.cell(6, 2).text(), plan->Address1 + ", " + plan->Address2);
+    EXPECT_EQ(t.grid(), (std::vector<int>{1000, 1000, 7000}));
+    EXPECT_EQ(t.cellCount(7), 3);
+    EXPECT_TRUE(isSymbol(t.cell(8, 1), PlanDocumentBuilder::emptyBox));
+    EXPECT_EQ(t.cell(8, 1).alignment(), Alignment::Left);
+    EXPECT_EQ(t.row(8).minHeight, pt(30));
+    EXPECT_EQ(t.cell(8, 2).text(), plan->Tasks.item(1)->Name + ": " +
+                                       plan->Tasks.item(1)->Description +
+                                       "\nCRITICAL CONTROL POINT");
+    EXPECT_EQ(t.cell(9, 2).text(),
+              QStringLiteral("Hazards were contained\nHazards: Plant: thistle 0"));
+    EXPECT_EQ(t.cell(9, 1).alignment(), Alignment::Right);
+    EXPECT_EQ(t.cell(12, 2).text().section('\n', 0, 0),
+              QStringLiteral("Corrective actions were (performed if necessary)"));
+    EXPECT_TRUE(t.cell(13, 2).isEmpty());
+    EXPECT_EQ(t.cell(14, 2).text(),
+              QStringLiteral("Hazards were contained\nHazards: Plant: thistle 1"));
+    EXPECT_TRUE(t.cell(18, 2).isEmpty());
+    EXPECT_EQ(t.cell(19, 2).text().left(8), QStringLiteral("Task # 2"));
+    EXPECT_EQ(t.cellCount(21), 3);
+    // No borders anywhere.
+    for (int r = 1; r <= t.rowCount(); ++r)
+        for (int c = 1; c <= t.cellCount(r); ++c)
+            EXPECT_EQ(t.cell(r, c).borders, (CellBorders{BorderLine::Hidden, BorderLine::Hidden,
+                                                         BorderLine::Hidden, BorderLine::Hidden}));
+}
+
+TEST(Checklist, CcpNamingNoTaskDoesNotOverrunTheTable) {
+    auto plan = samples::makePlan(2, 2, 2);
+    plan->CCPs.item(2)->TaskNumber = 42;
+    plan->Tasks.item(2)->Number = 1; // two tasks claim the first CCP
+    Built built14 = build(*plan);
+    Table& t = built14.form(6);
+    EXPECT_EQ(t.rowCount(), 8 + 2 + 5 * 2);
+    EXPECT_EQ(t.cell(t.rowCount() - 1, 2).text(), QString());
+}
