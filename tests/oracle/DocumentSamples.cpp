@@ -13,8 +13,25 @@ namespace {
 
 const QDateTime fixedNow(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
 
+QString words(int size) {
+    QString text;
+    while (text.size() < size)
+        text += QStringLiteral("lorem ipsum dolor sit amet & <consectetur> ");
+    return text;
+}
+
+// Megabyte values: fine for a reader of the file, but LibreOffice needs minutes to lay out a
+// table row hundreds of pages long, so only python-docx reads these.
+std::shared_ptr<model::HACCP_Plan> hugePlan() {
+    auto plan = samples::makePlan(2, 5, 2, 1);
+    plan->Description = words(1 << 20);
+    plan->Tasks.item(1)->TSHazards.item(1)->Justification = QString(1 << 20, QLatin1Char('<'));
+    plan->CCPs.item(1)->SigHaz = words(1 << 20);
+    return plan;
+}
+
 std::shared_ptr<model::HACCP_Plan> hostilePlan() {
-    auto plan = samples::makePlan(3, 300, 6, 5);
+    auto plan = samples::makePlan(2, 150, 6, 5);
     QString controls;
     for (char16_t c = 0; c < 0x20; ++c)
         controls += QChar(c);
@@ -23,13 +40,15 @@ std::shared_ptr<model::HACCP_Plan> hostilePlan() {
     plan->Facility = controls + QStringLiteral("\f form feed \v vertical tab");
     plan->Site = QString(QChar(0xD800)) + QStringLiteral("lone surrogate") + QChar(0xFFFF) +
                  QChar(0xFFFE) + QStringLiteral("😀");
-    plan->Description = QString(1 << 20, QLatin1Char('x')); // one megabyte in one cell
+    // Long values: 32 KB of words, and a 4 KB word with no place to break.
+    plan->Description = words(1 << 15);
+    plan->Site += QString(1 << 12, QLatin1Char('x'));
     plan->Activity = specials;
     plan->Tasks.item(1)->Description = QStringLiteral("  leading and trailing  ");
     plan->Tasks.item(2)->Name = specials;
-    plan->CCPs.item(1)->SigHaz = QString(1 << 20, QLatin1Char('&'));
+    plan->CCPs.item(1)->SigHaz = QString(1 << 12, QLatin1Char('&'));
     plan->CCPs.item(2)->TaskNumber = 99; // names no task
-    auto ts = plan->Tasks.item(3)->TSHazards.item(1);
+    auto ts = plan->Tasks.item(2)->TSHazards.item(1);
     ts->Justification = controls + specials;
     ts->HazType = QStringLiteral("<script>");
     return plan;
@@ -57,6 +76,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("three"), samples::makePlan(3, 3, 2, 3)},
         {QStringLiteral("largest"), samples::makeLargestPlan()},
         {QStringLiteral("hostile"), hostilePlan()},
+        {QStringLiteral("huge"), hugePlan()},
     };
     int failures = 0;
     for (const Sample& s : plans) {
