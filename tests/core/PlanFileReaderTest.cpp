@@ -5,7 +5,9 @@
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "planfile/TextEncoding.h"
+#include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
@@ -320,5 +322,43 @@ TEST(PlanReader, SurvivesHostileBytes) {
         EXPECT_TRUE(r.isPlan);
         ASSERT_TRUE(r.plan);
         EXPECT_EQ(r.pages.taskBoxes.size(), 10);
+    }
+}
+
+TEST(PlanReader, ExamplesAreFinishedPlansOurWriterWrote) {
+    for (const char* name : {"prescribed-burn.xml", "quema-prescrita.xml"}) {
+        QFile f(QStringLiteral(ORVELLA_SOURCE_DIR "/examples/") + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = f.readAll();
+        const PlanReadResult r = readPlan(bytes);
+        ASSERT_TRUE(r.isPlan);
+        EXPECT_TRUE(r.warnings.isEmpty());
+        EXPECT_TRUE(r.analysisComplete);
+        EXPECT_TRUE(writePlan(*r.plan) == bytes) << name;
+        EXPECT_EQ(detectEncoding(bytes), FileEncoding::Windows1252);
+        const auto& plan = *r.plan;
+        EXPECT_GE(plan.Tasks.count(), 4);
+        EXPECT_LE(plan.Tasks.count(), 6);
+        EXPECT_GE(plan.CCPs.count(), 2);
+        EXPECT_LE(plan.CCPs.count(), 3);
+        QSet<QString> types;
+        for (const auto& hz : plan.PotentialHazards)
+            types << hz->HazType;
+        EXPECT_GE(types.size(), 3);
+        const bool spanish = QByteArray(name).startsWith("quema");
+        int ccps = 0;
+        for (const auto& task : plan.Tasks) {
+            EXPECT_EQ(task->Name, QString(spanish ? "Trabajo  %1" : "Task # %1").arg(task->Number));
+            int flagged = 0;
+            for (const auto& th : task->TSHazards) {
+                EXPECT_TRUE(std::find(HazardTypes::All.begin(), HazardTypes::All.end(),
+                                      th->HazType) != HazardTypes::All.end());
+                EXPECT_TRUE(th->Probable == Yes || th->Probable == No);
+                flagged += th->IsCCP;
+            }
+            EXPECT_EQ(task->CCP_Count, flagged);
+            ccps += flagged;
+        }
+        EXPECT_EQ(ccps, plan.CCPs.count());
     }
 }
