@@ -176,8 +176,13 @@ SaveResult savePlan(const HACCP_Plan& plan, const QString& path) {
     };
     if (path.isEmpty())
         return failed(QStringLiteral("no file name was given."));
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return failed(QStringLiteral("that is a folder, not a file."));
+    // The save replaces the file by renaming a new one over it, which a read-only file would
+    // not stop; respect the protection the user gave it.
+    if (info.exists() && !info.isWritable())
+        return failed(QStringLiteral("the file is read-only."));
 
     const QByteArray bytes = writePlan(plan);
     QSaveFile file(path);
