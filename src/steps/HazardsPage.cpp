@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace orvella::steps {
@@ -158,9 +157,17 @@ HazardsPage::HazardsPage(model::ProgramState& state, model::Prompts& prompts, QW
         if (!rows.isEmpty())
             m_state.SelectedHazardIndex = qint16(rows.constFirst().row());
     });
-    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_hazards);
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &HazardsPage::removeClicked);
+    m_hazards->installEventFilter(this);
+}
+
+bool HazardsPage::eventFilter(QObject* watched, QEvent* event) {
+    // Delete on the list does what "Remove From List" does, for keyboard users.
+    if (watched == m_hazards && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        removeClicked();
+        return true;
+    }
+    return StepPage::eventFilter(watched, event);
 }
 
 QString HazardsPage::selectedKind() const {

@@ -25,6 +25,9 @@ public:
     // Rebuilds the plan's potential hazards from the lists and asks for the next step.
     void submit();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     model::Prompts& m_prompts;
     QButtonGroup* m_types = nullptr;
