@@ -25,7 +25,7 @@ TasksPage::TasksPage(model::ProgramState& state, QWidget* parent)
     QWidget* previous = nullptr;
     for (int i = 1; i <= MaxTasks; ++i) {
         const QByteArray labelName =
-            i == 1 ? QByteArray("lblTask1") : QByteArray("Label1") + QByteArray::number(i);
+            i == 1 ? QByteArray("lblTask1") : QByteArray("Label") + QByteArray::number(9 + i);
         auto* label = makeLabel(labelName.constData(), QStringLiteral("Task %1").arg(i), false);
         auto* box = makeLineEdit(QStringLiteral("txtTask(%1)").arg(i).toLatin1().constData());
         label->setBuddy(box);
