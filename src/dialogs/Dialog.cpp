@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace orvella::dialogs {
@@ -111,6 +112,18 @@ int Dialog::heightFor(int n) const {
     return std::min(wanted, s->availableGeometry().height() - FrameAllowance);
 }
 
+int Dialog::widthFor() const {
+    // Wide enough for the longest hazard name, up to most of the screen; beyond that the
+    // list scrolls sideways.
+    int widest = 0;
+    for (const QCheckBox* box : m_boxes)
+        widest = std::max(widest, box->sizeHint().width());
+    const int chrome = 2 * 12 + 8 + m_scroll->verticalScrollBar()->sizeHint().width();
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int limit = s ? s->availableGeometry().width() * 3 / 4 : 900;
+    return std::clamp(widest + chrome, Width, std::max(Width, limit));
+}
+
 void Dialog::setCaption(const QString& caption) {
     setWindowTitle(caption);
 }
@@ -124,7 +137,7 @@ void Dialog::setHazards(const QStringList& entities, const QList<bool>& ticked) 
     removeHazards();
     for (int i = 1; i <= entities.size(); ++i)
         addBox(i, entities.at(i - 1))->setChecked(ticked.value(i - 1));
-    resize(width(), heightFor(int(entities.size())));
+    resize(widthFor(), heightFor(int(entities.size())));
 }
 
 void Dialog::setNoneTicked(bool ticked) {

@@ -34,6 +34,8 @@ public:
 
     // Height in pixels for n hazard boxes: 300 twips a box plus 4000, within the screen.
     int heightFor(int n) const;
+    // Width that shows the longest hazard name, within the screen.
+    int widthFor() const;
 
 public slots:
     void reject() override;

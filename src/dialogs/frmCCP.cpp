@@ -77,6 +77,8 @@ frmCCP::frmCCP(bool spanish, QWidget* parent) : QDialog(parent) {
                         {label5, m_txtHow},
                         {label6, m_txtFreq}}) {
         l->setBuddy(e);
+        if (l != label3)
+            monitoring->addSpacing(4);
         monitoring->addWidget(l);
         monitoring->addWidget(e);
     }
@@ -134,9 +136,10 @@ frmCCP::frmCCP(bool spanish, QWidget* parent) : QDialog(parent) {
     layout->addWidget(label8);
     layout->addWidget(m_txtSuppDocs);
     layout->addStretch(1);
+    layout->addSpacing(6);
     layout->addLayout(buttons);
 
-    setMinimumWidth(620);
+    setMinimumWidth(660);
 }
 
 QLabel* frmCCP::label(const char* name) const {

@@ -147,7 +147,8 @@ void frmJustification::setControlMeasures(const QString& text) {
 void frmJustification::showModal() {
     m_cboJust->setFocus();
     m_cboJust->lineEdit()->selectAll();
-    adjustSize();
+    // Grow for a longer question, but never jump smaller between hazards.
+    resize(size().expandedTo(sizeHint()));
     exec();
 }
 

@@ -98,7 +98,8 @@ TEST(DialogSelection, HeightFollowsTheHazardCountWithinTheScreen) {
     EXPECT_LE(ok->geometry().bottom(), d.height()); // the buttons stay in view
     auto* scroll = d.findChild<QScrollArea*>();
     QCoreApplication::processEvents();
-    EXPECT_GT(scroll->widget()->sizeHint().height(), scroll->viewport()->height()); // the list scrolls
+    EXPECT_GT(scroll->widget()->sizeHint().height(),
+              scroll->viewport()->height()); // the list scrolls
 }
 
 TEST(DialogSelection, ButtonsAndFrameCloseSetGoBack) {
