@@ -1,4 +1,7 @@
 #include "steps/frmMain.h"
+#include "analysis/HazardAnalysis.h"
+#include "dialogs/QtAnalysisDialogs.h"
+#include "dialogs/YesNoBox.h"
 #include "shell/Artwork.h"
 #include "shell/StringTable.h"
 #include "shell/WorkingDocument.h"
@@ -167,6 +170,8 @@ void frmMain::buildPages() {
         connect(pages[i], &StepPage::submitted, this, &frmMain::NextStep);
     }
     connect(step4, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
+    connect(step4->findChild<QPushButton*>(QStringLiteral("cmdEvalTasks")), &QPushButton::clicked,
+            this, &frmMain::cmdEvalTasks_Click);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -213,6 +218,24 @@ void frmMain::refreshClock() {
 
 bool frmMain::AddHazard(QLineEdit* txt, const QString& kind) {
     return m_hazards->addHazard(txt, kind);
+}
+
+int frmMain::YesNo(const QString& prompt, const QString& caption) {
+    return dialogs::YesNo(prompt, caption, this);
+}
+
+void frmMain::cmdEvalTasks_Click() {
+    // The dialogs live for this run only: a new run starts with empty drop-down lists.
+    dialogs::QtAnalysisDialogs dialogs(this, m_state.UseSpanish, m_prompts,
+                                       [this] { return GetTaskList(); });
+    analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
+    analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
+    if (analysis.run() != analysis::AnalysisOutcome::Completed)
+        return;
+    selectStep(5);
+    setStatusMessage(shell::lookupString(FirstStepMessage + 4).value_or(QString()));
+    findChild<QLabel*>(QStringLiteral("lblStatus"))->show();
+    findChild<QPushButton*>(QStringLiteral("cmdSkip"))->setEnabled(true);
 }
 
 int frmMain::currentStep() const {

@@ -42,6 +42,12 @@ public:
     QString GetTaskList() const { return m_taskList; }
     void SetTaskList(const QString& text) { m_taskList = text; }
 
+    // Asks a yes/no question in a box of its own: 6 Yes, 7 No, 0 closed without either.
+    int YesNo(const QString& prompt, const QString& caption);
+
+    // "Start Hazard Analysis": runs the analysis and, when it completes, moves on to step 5.
+    void cmdEvalTasks_Click();
+
     // The selected step, 1 to 5; selecting one runs the same page switch as a tab click.
     int currentStep() const;
     void selectStep(int step);
