@@ -242,7 +242,8 @@ void HazardAnalysis::finish() {
                       CrLf + QStringLiteral("Click OK to Continue");
         m_ctx.prompts.message(text, title);
     }
-    m_ctx.state.plan().AnalysisStatus = statusStamp(m_ctx.state.clock());
+    const QDateTime now = m_ctx.state.clock ? m_ctx.state.clock() : QDateTime::currentDateTime();
+    m_ctx.state.plan().AnalysisStatus = statusStamp(now);
 }
 
 } // namespace orvella::analysis
