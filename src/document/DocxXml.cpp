@@ -1,6 +1,8 @@
 #include "document/DocxXml.h"
-#include <QBuffer>
+#include <QIODevice>
 #include <QTimeZone>
+#include <array>
+#include <string>
 
 namespace orvella::document {
 
@@ -20,29 +22,67 @@ bool hasOuterSpace(const QString& s) {
     return !s.isEmpty() && (s.front().isSpace() || s.back().isSpace());
 }
 
-void attr(QXmlStreamWriter& w, const char* name, const QString& value) {
-    w.writeAttribute(QLatin1String(name), value);
+// Names are UTF-16 literals wrapped without a copy: the writer is called a million times for
+// a large plan, and a temporary QString per call dominated its cost.
+QString raw(const char16_t* s) {
+    return QString::fromRawData(reinterpret_cast<const QChar*>(s),
+                                qsizetype(std::char_traits<char16_t>::length(s)));
 }
-void attr(QXmlStreamWriter& w, const char* name, int value) {
-    w.writeAttribute(QLatin1String(name), QString::number(value));
+void attr(QXmlStreamWriter& w, const char16_t* name, const QString& value) {
+    w.writeAttribute(raw(name), value);
 }
-void empty(QXmlStreamWriter& w, const char* name) {
-    w.writeEmptyElement(QLatin1String(name));
+// Small numbers recur on every run and cell (sizes, widths): format each once.
+const QString& number(int value) {
+    thread_local std::array<QString, 16384> cache;
+    thread_local QString scratch;
+    if (value < 0 || value >= int(cache.size())) {
+        scratch = QString::number(value);
+        return scratch;
+    }
+    QString& s = cache[std::size_t(value)];
+    if (s.isNull())
+        s = QString::number(value);
+    return s;
 }
-void start(QXmlStreamWriter& w, const char* name) {
-    w.writeStartElement(QLatin1String(name));
+void attr(QXmlStreamWriter& w, const char16_t* name, int value) {
+    w.writeAttribute(raw(name), number(value));
 }
-void valElement(QXmlStreamWriter& w, const char* name, const QString& val) {
+void empty(QXmlStreamWriter& w, const char16_t* name) {
+    w.writeEmptyElement(raw(name));
+}
+void start(QXmlStreamWriter& w, const char16_t* name) {
+    w.writeStartElement(raw(name));
+}
+void valElement(QXmlStreamWriter& w, const char16_t* name, const QString& val) {
     empty(w, name);
-    attr(w, "w:val", val);
+    attr(w, u"w:val", val);
 }
 
+// An append-only sink: cheaper per write than QBuffer, which the writer calls for every token.
+class AppendDevice : public QIODevice {
+public:
+    explicit AppendDevice(QByteArray& bytes) : m_bytes(bytes) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+        m_bytes.append(data, qsizetype(len));
+        return len;
+    }
+
+private:
+    QByteArray& m_bytes;
+};
+
 // Writes a part: the XML declaration, then whatever `body` writes.
-template <typename F> QByteArray part(F body) {
+template <typename F> QByteArray part(F body, qsizetype expectedSize = 4096) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter w(&buffer);
+    bytes.reserve(expectedSize);
+    AppendDevice device(bytes);
+    QXmlStreamWriter w(&device);
     w.writeStartDocument(QStringLiteral("1.0"), true);
     body(w);
     w.writeEndDocument();
@@ -52,24 +92,24 @@ template <typename F> QByteArray part(F body) {
 void flushText(QXmlStreamWriter& w, QString& pending) {
     if (pending.isEmpty())
         return;
-    start(w, "w:t");
+    start(w, u"w:t");
     if (hasOuterSpace(pending))
-        attr(w, "xml:space", QStringLiteral("preserve"));
+        attr(w, u"xml:space", QStringLiteral("preserve"));
     w.writeCharacters(pending);
     w.writeEndElement();
     pending.clear();
 }
 
-const char* alignmentValue(Alignment a) {
+QString alignmentValue(Alignment a) {
     switch (a) {
     case Alignment::Center:
-        return "center";
+        return QStringLiteral("center");
     case Alignment::Right:
-        return "right";
+        return QStringLiteral("right");
     case Alignment::Left:
         break;
     }
-    return "left";
+    return QStringLiteral("left");
 }
 
 bool isDefaultFont(const Font& f) {
@@ -95,28 +135,44 @@ QString DocxXml::cleanText(const QString& text) {
 }
 
 void DocxXml::writeText(QXmlStreamWriter& w, const QString& text) {
+    // Ordinary text goes out in one piece; only breaks, tabs and characters XML cannot carry
+    // split it.
     QString pending;
+    qsizetype plainFrom = 0;
     const qsizetype n = text.size();
+    const auto takePlain = [&](qsizetype upTo) {
+        if (upTo > plainFrom) {
+            if (plainFrom == 0 && upTo == n && pending.isEmpty())
+                pending = text;
+            else
+                pending += QStringView(text).sliced(plainFrom, upTo - plainFrom);
+        }
+    };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
+        const bool ordinary = c >= 0x20 && (c < 0xD800 || (c > 0xDFFF && c < 0xFFFE));
+        if (ordinary)
+            continue;
+        takePlain(i);
+        plainFrom = i + 1;
         switch (c) {
         case u'\t':
             flushText(w, pending);
-            empty(w, "w:tab");
+            empty(w, u"w:tab");
             continue;
         case u'\r':
             if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+                plainFrom = ++i + 1;
             [[fallthrough]];
         case u'\n':
         case u'\v':
             flushText(w, pending);
-            empty(w, "w:br");
+            empty(w, u"w:br");
             continue;
         case u'\f':
             flushText(w, pending);
-            empty(w, "w:br");
-            attr(w, "w:type", QStringLiteral("page"));
+            empty(w, u"w:br");
+            attr(w, u"w:type", QStringLiteral("page"));
             continue;
         default:
             break;
@@ -124,33 +180,34 @@ void DocxXml::writeText(QXmlStreamWriter& w, const QString& text) {
         if (QChar::isHighSurrogate(c) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
             pending += QChar(c);
             pending += text.at(++i);
-        } else if (!QChar::isSurrogate(c) && !isForbidden(c)) {
-            pending += QChar(c);
+            plainFrom = i + 1;
         }
+        // anything else cannot appear in XML 1.0 and is dropped
     }
+    takePlain(n);
     flushText(w, pending);
 }
 
-void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const char* element) {
+void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const char16_t* element) {
     if (isDefaultFont(font))
         return;
     start(w, element);
     if (!font.name.isEmpty()) {
         const QString name = cleanText(font.name);
-        empty(w, "w:rFonts");
-        attr(w, "w:ascii", name);
-        attr(w, "w:hAnsi", name);
-        attr(w, "w:cs", name);
+        empty(w, u"w:rFonts");
+        attr(w, u"w:ascii", name);
+        attr(w, u"w:hAnsi", name);
+        attr(w, u"w:cs", name);
     }
     if (font.bold) {
-        empty(w, "w:b");
-        empty(w, "w:bCs");
+        empty(w, u"w:b");
+        empty(w, u"w:bCs");
     }
     if (!font.color.isEmpty())
-        valElement(w, "w:color", font.color);
+        valElement(w, u"w:color", font.color);
     if (font.halfPoints > 0) {
-        valElement(w, "w:sz", QString::number(font.halfPoints));
-        valElement(w, "w:szCs", QString::number(font.halfPoints));
+        valElement(w, u"w:sz", number(font.halfPoints));
+        valElement(w, u"w:szCs", number(font.halfPoints));
     }
     w.writeEndElement();
 }
@@ -158,7 +215,7 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const ch
 void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
     switch (run.kind) {
     case Run::Kind::Text:
-        start(w, "w:r");
+        start(w, u"w:r");
         writeRunProperties(w, run.font);
         writeText(w, run.text);
         w.writeEndElement();
@@ -167,39 +224,39 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
         // The font the symbol comes from travels with the character, not in rFonts.
         Font f = run.font;
         f.name.clear();
-        start(w, "w:r");
+        start(w, u"w:r");
         writeRunProperties(w, f);
-        empty(w, "w:sym");
-        attr(w, "w:font", cleanText(run.symbolFont));
-        attr(w, "w:char",
+        empty(w, u"w:sym");
+        attr(w, u"w:font", cleanText(run.symbolFont));
+        attr(w, u"w:char",
              QStringLiteral("%1").arg(unsigned(run.symbol), 4, 16, QLatin1Char('0')).toUpper());
         w.writeEndElement();
         break;
     }
     case Run::Kind::PageField: {
-        const auto fieldChar = [&](const char* type) {
-            start(w, "w:r");
+        const auto fieldChar = [&](const char16_t* type) {
+            start(w, u"w:r");
             writeRunProperties(w, run.font);
-            empty(w, "w:fldChar");
-            attr(w, "w:fldCharType", QLatin1String(type));
+            empty(w, u"w:fldChar");
+            attr(w, u"w:fldCharType", raw(type));
             w.writeEndElement();
         };
-        fieldChar("begin");
-        start(w, "w:r");
+        fieldChar(u"begin");
+        start(w, u"w:r");
         writeRunProperties(w, run.font);
-        start(w, "w:instrText");
-        attr(w, "xml:space", QStringLiteral("preserve"));
+        start(w, u"w:instrText");
+        attr(w, u"xml:space", QStringLiteral("preserve"));
         w.writeCharacters(QStringLiteral(" PAGE "));
         w.writeEndElement();
         w.writeEndElement();
-        fieldChar("separate");
-        start(w, "w:r");
+        fieldChar(u"separate");
+        start(w, u"w:r");
         writeRunProperties(w, run.font);
-        start(w, "w:t");
+        start(w, u"w:t");
         w.writeCharacters(QStringLiteral("1"));
         w.writeEndElement();
         w.writeEndElement();
-        fieldChar("end");
+        fieldChar(u"end");
         break;
     }
     }
@@ -207,13 +264,14 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
 
 void DocxXml::writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
                              const SectionEnd* sectionEnd) {
-    start(w, "w:p");
+    start(w, u"w:p");
     const bool hasJc = p.alignment != Alignment::Left;
-    const bool hasMark = !isDefaultFont(p.markFont);
+    // The mark's format only shows in a paragraph without text: it sets the line's height.
+    const bool hasMark = p.runs.empty() && !isDefaultFont(p.markFont);
     if (hasJc || hasMark || sectionEnd) {
-        start(w, "w:pPr");
+        start(w, u"w:pPr");
         if (hasJc)
-            valElement(w, "w:jc", QLatin1String(alignmentValue(p.alignment)));
+            valElement(w, u"w:jc", alignmentValue(p.alignment));
         if (hasMark)
             writeRunProperties(w, p.markFont);
         if (sectionEnd)
@@ -229,133 +287,133 @@ void DocxXml::writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
 
 void DocxXml::writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s) {
     const PageSetup& pg = *s.page;
-    start(w, "w:sectPr");
+    start(w, u"w:sectPr");
     if (s.headerFooterRefs) {
-        empty(w, "w:headerReference");
-        attr(w, "w:type", QStringLiteral("default"));
-        attr(w, "r:id", QStringLiteral("rIdHeader1"));
-        empty(w, "w:footerReference");
-        attr(w, "w:type", QStringLiteral("default"));
-        attr(w, "r:id", QStringLiteral("rIdFooter1"));
+        empty(w, u"w:headerReference");
+        attr(w, u"w:type", QStringLiteral("default"));
+        attr(w, u"r:id", QStringLiteral("rIdHeader1"));
+        empty(w, u"w:footerReference");
+        attr(w, u"w:type", QStringLiteral("default"));
+        attr(w, u"r:id", QStringLiteral("rIdFooter1"));
     }
     if (s.newPage)
-        valElement(w, "w:type", QStringLiteral("nextPage"));
-    empty(w, "w:pgSz");
-    attr(w, "w:w", pg.width);
-    attr(w, "w:h", pg.height);
+        valElement(w, u"w:type", QStringLiteral("nextPage"));
+    empty(w, u"w:pgSz");
+    attr(w, u"w:w", pg.width);
+    attr(w, u"w:h", pg.height);
     if (pg.orientation == Orientation::Landscape)
-        attr(w, "w:orient", QStringLiteral("landscape"));
-    empty(w, "w:pgMar");
-    attr(w, "w:top", pg.top);
-    attr(w, "w:right", pg.right);
-    attr(w, "w:bottom", pg.bottom);
-    attr(w, "w:left", pg.left);
-    attr(w, "w:header", pg.header);
-    attr(w, "w:footer", pg.footer);
-    attr(w, "w:gutter", 0);
-    empty(w, "w:cols");
-    attr(w, "w:space", 720);
+        attr(w, u"w:orient", QStringLiteral("landscape"));
+    empty(w, u"w:pgMar");
+    attr(w, u"w:top", pg.top);
+    attr(w, u"w:right", pg.right);
+    attr(w, u"w:bottom", pg.bottom);
+    attr(w, u"w:left", pg.left);
+    attr(w, u"w:header", pg.header);
+    attr(w, u"w:footer", pg.footer);
+    attr(w, u"w:gutter", 0);
+    empty(w, u"w:cols");
+    attr(w, u"w:space", 720);
     w.writeEndElement();
 }
 
 void DocxXml::writeBookmarkStart(QXmlStreamWriter& w, const BookmarkStart& b) {
-    empty(w, "w:bookmarkStart");
-    attr(w, "w:id", b.id);
+    empty(w, u"w:bookmarkStart");
+    attr(w, u"w:id", b.id);
     // Word takes one word of at most 40 characters.
-    attr(w, "w:name", cleanText(b.name).left(40));
+    attr(w, u"w:name", cleanText(b.name).left(40));
 }
 
 void DocxXml::writeBookmarkEnd(QXmlStreamWriter& w, int id) {
-    empty(w, "w:bookmarkEnd");
-    attr(w, "w:id", id);
+    empty(w, u"w:bookmarkEnd");
+    attr(w, u"w:id", id);
 }
 
-void DocxXml::writeBorder(QXmlStreamWriter& w, const char* element, BorderLine line) {
+void DocxXml::writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line) {
     if (line == BorderLine::Inherit)
         return;
     empty(w, element);
     if (line == BorderLine::Hidden) {
-        attr(w, "w:val", QStringLiteral("nil"));
+        attr(w, u"w:val", QStringLiteral("nil"));
         return;
     }
-    attr(w, "w:val", QStringLiteral("single"));
-    attr(w, "w:sz", 4);
-    attr(w, "w:space", 0);
-    attr(w, "w:color", QStringLiteral("auto"));
+    // Spacing 0 and colour auto are the defaults; a large plan has thousands of these.
+    attr(w, u"w:val", QStringLiteral("single"));
+    attr(w, u"w:sz", 4);
 }
 
 void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
-    start(w, "w:tblPr");
-    empty(w, "w:tblW");
-    attr(w, "w:w", t.width());
-    attr(w, "w:type", QStringLiteral("dxa"));
-    start(w, "w:tblBorders");
-    for (const char* e : {"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"})
+    start(w, u"w:tblPr");
+    empty(w, u"w:tblW");
+    attr(w, u"w:w", t.width());
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    start(w, u"w:tblBorders");
+    for (const char16_t* e :
+         {u"w:top", u"w:left", u"w:bottom", u"w:right", u"w:insideH", u"w:insideV"})
         writeBorder(w, e, BorderLine::Single);
     w.writeEndElement();
-    empty(w, "w:tblLayout");
-    attr(w, "w:type", QStringLiteral("fixed"));
-    start(w, "w:tblCellMar");
-    empty(w, "w:left");
-    attr(w, "w:w", 108);
-    attr(w, "w:type", QStringLiteral("dxa"));
-    empty(w, "w:right");
-    attr(w, "w:w", 108);
-    attr(w, "w:type", QStringLiteral("dxa"));
+    empty(w, u"w:tblLayout");
+    attr(w, u"w:type", QStringLiteral("fixed"));
+    start(w, u"w:tblCellMar");
+    empty(w, u"w:left");
+    attr(w, u"w:w", 108);
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    empty(w, u"w:right");
+    attr(w, u"w:w", 108);
+    attr(w, u"w:type", QStringLiteral("dxa"));
     w.writeEndElement();
     w.writeEndElement();
 }
 
 void DocxXml::writeGrid(QXmlStreamWriter& w, const Table& t) {
-    start(w, "w:tblGrid");
+    start(w, u"w:tblGrid");
     for (int width : t.grid()) {
-        empty(w, "w:gridCol");
-        attr(w, "w:w", width);
+        empty(w, u"w:gridCol");
+        attr(w, u"w:w", width);
     }
     w.writeEndElement();
 }
 
 void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width) {
-    start(w, "w:tcPr");
-    empty(w, "w:tcW");
-    attr(w, "w:w", width);
-    attr(w, "w:type", QStringLiteral("dxa"));
+    start(w, u"w:tcPr");
+    empty(w, u"w:tcW");
+    attr(w, u"w:w", width);
+    attr(w, u"w:type", QStringLiteral("dxa"));
     if (c.gridSpan > 1)
-        valElement(w, "w:gridSpan", QString::number(c.gridSpan));
+        valElement(w, u"w:gridSpan", number(c.gridSpan));
     if (c.vMerge == VerticalMerge::Restart)
-        valElement(w, "w:vMerge", QStringLiteral("restart"));
+        valElement(w, u"w:vMerge", QStringLiteral("restart"));
     else if (c.vMerge == VerticalMerge::Continue)
-        empty(w, "w:vMerge");
+        empty(w, u"w:vMerge");
     if (!c.borders.isEmpty()) {
-        start(w, "w:tcBorders");
-        writeBorder(w, "w:top", c.borders.top);
-        writeBorder(w, "w:left", c.borders.left);
-        writeBorder(w, "w:bottom", c.borders.bottom);
-        writeBorder(w, "w:right", c.borders.right);
+        start(w, u"w:tcBorders");
+        writeBorder(w, u"w:top", c.borders.top);
+        writeBorder(w, u"w:left", c.borders.left);
+        writeBorder(w, u"w:bottom", c.borders.bottom);
+        writeBorder(w, u"w:right", c.borders.right);
         w.writeEndElement();
     }
     if (!c.shading.isEmpty()) {
-        empty(w, "w:shd");
-        attr(w, "w:val", QStringLiteral("clear"));
-        attr(w, "w:color", QStringLiteral("auto"));
-        attr(w, "w:fill", c.shading);
+        empty(w, u"w:shd");
+        attr(w, u"w:val", QStringLiteral("clear"));
+        attr(w, u"w:color", QStringLiteral("auto"));
+        attr(w, u"w:fill", c.shading);
     }
     if (c.topMargin >= 0) {
-        start(w, "w:tcMar");
-        empty(w, "w:top");
-        attr(w, "w:w", c.topMargin);
-        attr(w, "w:type", QStringLiteral("dxa"));
+        start(w, u"w:tcMar");
+        empty(w, u"w:top");
+        attr(w, u"w:w", c.topMargin);
+        attr(w, u"w:type", QStringLiteral("dxa"));
         w.writeEndElement();
     }
     if (c.vAlign != VerticalAlignment::Top)
-        valElement(w, "w:vAlign",
+        valElement(w, u"w:vAlign",
                    c.vAlign == VerticalAlignment::Center ? QStringLiteral("center")
                                                          : QStringLiteral("bottom"));
     w.writeEndElement();
 }
 
 void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
-    start(w, "w:tc");
+    start(w, u"w:tc");
     writeCellProperties(w, c, width);
     // A cell must end with a paragraph; a continued merge shows none of its own content.
     if (c.vMerge == VerticalMerge::Continue || c.paragraphs().empty()) {
@@ -372,12 +430,12 @@ void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
 
 void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
     const Row& row = t.row(r);
-    start(w, "w:tr");
+    start(w, u"w:tr");
     if (row.minHeight > 0) {
-        start(w, "w:trPr");
-        empty(w, "w:trHeight");
-        attr(w, "w:val", row.minHeight);
-        attr(w, "w:hRule", QStringLiteral("atLeast"));
+        start(w, u"w:trPr");
+        empty(w, u"w:trHeight");
+        attr(w, u"w:val", row.minHeight);
+        attr(w, u"w:hRule", QStringLiteral("atLeast"));
         w.writeEndElement();
     }
     int g = 0;
@@ -392,7 +450,7 @@ void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
 }
 
 void DocxXml::writeTable(QXmlStreamWriter& w, const Table& t) {
-    start(w, "w:tbl");
+    start(w, u"w:tbl");
     writeTableProperties(w, t);
     writeGrid(w, t);
     for (int r = 1; r <= t.rowCount(); ++r)
@@ -401,7 +459,7 @@ void DocxXml::writeTable(QXmlStreamWriter& w, const Table& t) {
 }
 
 void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
-    start(w, "w:body");
+    start(w, u"w:body");
     const std::size_t count = d.sections.size();
     for (std::size_t i = 0; i < count; ++i) {
         const Section& s = d.sections[i];
@@ -429,71 +487,79 @@ void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
 }
 
 QByteArray DocxXml::documentPart(const Document& d) {
-    return part([&](QXmlStreamWriter& w) {
-        start(w, "w:document");
-        attr(w, "xmlns:w", W);
-        attr(w, "xmlns:r", R);
-        writeBody(w, d);
-        w.writeEndElement();
-    });
+    // About 500 bytes a cell: reserve once instead of growing through a few megabytes.
+    qsizetype cells = 0;
+    for (const Section& s : d.sections)
+        for (const Block& b : s.blocks)
+            if (const auto* t = std::get_if<Table>(&b))
+                cells += qsizetype(t->rowCount()) * t->columnCount();
+    return part(
+        [&](QXmlStreamWriter& w) {
+            start(w, u"w:document");
+            attr(w, u"xmlns:w", W);
+            attr(w, u"xmlns:r", R);
+            writeBody(w, d);
+            w.writeEndElement();
+        },
+        4096 + cells * 512);
 }
 
 QByteArray DocxXml::stylesPart(const Document& d) {
     return part([&](QXmlStreamWriter& w) {
-        start(w, "w:styles");
-        attr(w, "xmlns:w", W);
-        start(w, "w:docDefaults");
-        start(w, "w:rPrDefault");
-        start(w, "w:rPr");
-        empty(w, "w:rFonts");
+        start(w, u"w:styles");
+        attr(w, u"xmlns:w", W);
+        start(w, u"w:docDefaults");
+        start(w, u"w:rPrDefault");
+        start(w, u"w:rPr");
+        empty(w, u"w:rFonts");
         const QString font = cleanText(d.defaultFont);
-        attr(w, "w:ascii", font);
-        attr(w, "w:eastAsia", font);
-        attr(w, "w:hAnsi", font);
-        attr(w, "w:cs", font);
-        valElement(w, "w:sz", QString::number(d.defaultHalfPoints));
-        valElement(w, "w:szCs", QString::number(d.defaultHalfPoints));
-        empty(w, "w:lang");
-        attr(w, "w:val", QStringLiteral("en-US"));
-        attr(w, "w:eastAsia", QStringLiteral("en-US"));
-        attr(w, "w:bidi", QStringLiteral("ar-SA"));
+        attr(w, u"w:ascii", font);
+        attr(w, u"w:eastAsia", font);
+        attr(w, u"w:hAnsi", font);
+        attr(w, u"w:cs", font);
+        valElement(w, u"w:sz", QString::number(d.defaultHalfPoints));
+        valElement(w, u"w:szCs", QString::number(d.defaultHalfPoints));
+        empty(w, u"w:lang");
+        attr(w, u"w:val", QStringLiteral("en-US"));
+        attr(w, u"w:eastAsia", QStringLiteral("en-US"));
+        attr(w, u"w:bidi", QStringLiteral("ar-SA"));
         w.writeEndElement();
         w.writeEndElement();
-        start(w, "w:pPrDefault");
-        start(w, "w:pPr");
-        empty(w, "w:spacing");
-        attr(w, "w:after", 0);
-        attr(w, "w:line", 240);
-        attr(w, "w:lineRule", QStringLiteral("auto"));
+        start(w, u"w:pPrDefault");
+        start(w, u"w:pPr");
+        empty(w, u"w:spacing");
+        attr(w, u"w:after", 0);
+        attr(w, u"w:line", 240);
+        attr(w, u"w:lineRule", QStringLiteral("auto"));
         w.writeEndElement();
         w.writeEndElement();
-        w.writeEndElement();
-
-        start(w, "w:style");
-        attr(w, "w:type", QStringLiteral("paragraph"));
-        attr(w, "w:default", 1);
-        attr(w, "w:styleId", QStringLiteral("Normal"));
-        valElement(w, "w:name", QStringLiteral("Normal"));
-        empty(w, "w:qFormat");
         w.writeEndElement();
 
-        start(w, "w:style");
-        attr(w, "w:type", QStringLiteral("table"));
-        attr(w, "w:default", 1);
-        attr(w, "w:styleId", QStringLiteral("TableNormal"));
-        valElement(w, "w:name", QStringLiteral("Normal Table"));
-        empty(w, "w:uiPriority");
-        attr(w, "w:val", 99);
-        empty(w, "w:semiHidden");
-        start(w, "w:tblPr");
-        empty(w, "w:tblInd");
-        attr(w, "w:w", 0);
-        attr(w, "w:type", QStringLiteral("dxa"));
-        start(w, "w:tblCellMar");
-        for (const char* side : {"w:top", "w:left", "w:bottom", "w:right"}) {
+        start(w, u"w:style");
+        attr(w, u"w:type", QStringLiteral("paragraph"));
+        attr(w, u"w:default", 1);
+        attr(w, u"w:styleId", QStringLiteral("Normal"));
+        valElement(w, u"w:name", QStringLiteral("Normal"));
+        empty(w, u"w:qFormat");
+        w.writeEndElement();
+
+        start(w, u"w:style");
+        attr(w, u"w:type", QStringLiteral("table"));
+        attr(w, u"w:default", 1);
+        attr(w, u"w:styleId", QStringLiteral("TableNormal"));
+        valElement(w, u"w:name", QStringLiteral("Normal Table"));
+        empty(w, u"w:uiPriority");
+        attr(w, u"w:val", 99);
+        empty(w, u"w:semiHidden");
+        start(w, u"w:tblPr");
+        empty(w, u"w:tblInd");
+        attr(w, u"w:w", 0);
+        attr(w, u"w:type", QStringLiteral("dxa"));
+        start(w, u"w:tblCellMar");
+        for (const char16_t* side : {u"w:top", u"w:left", u"w:bottom", u"w:right"}) {
             empty(w, side);
-            attr(w, "w:w", (side[2] == 'l' || side[2] == 'r') ? 108 : 0);
-            attr(w, "w:type", QStringLiteral("dxa"));
+            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? 108 : 0);
+            attr(w, u"w:type", QStringLiteral("dxa"));
         }
         w.writeEndElement();
         w.writeEndElement();
@@ -504,29 +570,29 @@ QByteArray DocxXml::stylesPart(const Document& d) {
 
 QByteArray DocxXml::settingsPart() {
     return part([](QXmlStreamWriter& w) {
-        start(w, "w:settings");
-        attr(w, "xmlns:w", W);
-        valElement(w, "w:view", QStringLiteral("print"));
-        empty(w, "w:zoom");
-        attr(w, "w:val", QStringLiteral("fullPage"));
-        attr(w, "w:percent", 100);
-        valElement(w, "w:defaultTabStop", QStringLiteral("720"));
-        valElement(w, "w:characterSpacingControl", QStringLiteral("doNotCompress"));
-        start(w, "w:compat");
-        empty(w, "w:compatSetting");
-        attr(w, "w:name", QStringLiteral("compatibilityMode"));
-        attr(w, "w:uri", QStringLiteral("http://schemas.microsoft.com/office/word"));
-        attr(w, "w:val", 15);
+        start(w, u"w:settings");
+        attr(w, u"xmlns:w", W);
+        valElement(w, u"w:view", QStringLiteral("print"));
+        empty(w, u"w:zoom");
+        attr(w, u"w:val", QStringLiteral("fullPage"));
+        attr(w, u"w:percent", 100);
+        valElement(w, u"w:defaultTabStop", QStringLiteral("720"));
+        valElement(w, u"w:characterSpacingControl", QStringLiteral("doNotCompress"));
+        start(w, u"w:compat");
+        empty(w, u"w:compatSetting");
+        attr(w, u"w:name", QStringLiteral("compatibilityMode"));
+        attr(w, u"w:uri", QStringLiteral("http://schemas.microsoft.com/office/word"));
+        attr(w, u"w:val", 15);
         w.writeEndElement();
         w.writeEndElement();
     });
 }
 
-static QByteArray headerFooterPart(const char* root, const std::vector<Paragraph>& paragraphs) {
+static QByteArray headerFooterPart(const char16_t* root, const std::vector<Paragraph>& paragraphs) {
     return part([&](QXmlStreamWriter& w) {
         start(w, root);
-        attr(w, "xmlns:w", W);
-        attr(w, "xmlns:r", R);
+        attr(w, u"xmlns:w", W);
+        attr(w, u"xmlns:r", R);
         for (const Paragraph& p : paragraphs)
             DocxXml::writeParagraph(w, p);
         if (paragraphs.empty())
@@ -536,28 +602,28 @@ static QByteArray headerFooterPart(const char* root, const std::vector<Paragraph
 }
 
 QByteArray DocxXml::headerPart(const Document& d) {
-    return headerFooterPart("w:hdr", d.header);
+    return headerFooterPart(u"w:hdr", d.header);
 }
 
 QByteArray DocxXml::footerPart(const Document& d) {
-    return headerFooterPart("w:ftr", d.footer);
+    return headerFooterPart(u"w:ftr", d.footer);
 }
 
 QByteArray DocxXml::corePropertiesPart(const Document& d) {
     return part([&](QXmlStreamWriter& w) {
-        start(w, "cp:coreProperties");
-        attr(w, "xmlns:cp",
+        start(w, u"cp:coreProperties");
+        attr(w, u"xmlns:cp",
              QStringLiteral(
                  "http://schemas.openxmlformats.org/package/2006/metadata/core-properties"));
-        attr(w, "xmlns:dc", QStringLiteral("http://purl.org/dc/elements/1.1/"));
-        attr(w, "xmlns:dcterms", QStringLiteral("http://purl.org/dc/terms/"));
-        attr(w, "xmlns:xsi", QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
+        attr(w, u"xmlns:dc", QStringLiteral("http://purl.org/dc/elements/1.1/"));
+        attr(w, u"xmlns:dcterms", QStringLiteral("http://purl.org/dc/terms/"));
+        attr(w, u"xmlns:xsi", QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
         w.writeTextElement(QStringLiteral("dc:title"), cleanText(d.title));
         w.writeTextElement(QStringLiteral("dc:creator"), cleanText(d.creator));
         const QString when = d.created.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
-        for (const char* e : {"dcterms:created", "dcterms:modified"}) {
+        for (const char16_t* e : {u"dcterms:created", u"dcterms:modified"}) {
             start(w, e);
-            attr(w, "xsi:type", QStringLiteral("dcterms:W3CDTF"));
+            attr(w, u"xsi:type", QStringLiteral("dcterms:W3CDTF"));
             w.writeCharacters(when);
             w.writeEndElement();
         }
@@ -567,8 +633,8 @@ QByteArray DocxXml::corePropertiesPart(const Document& d) {
 
 QByteArray DocxXml::appPropertiesPart() {
     return part([](QXmlStreamWriter& w) {
-        start(w, "Properties");
-        attr(w, "xmlns",
+        start(w, u"Properties");
+        attr(w, u"xmlns",
              QStringLiteral(
                  "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"));
         w.writeTextElement(QStringLiteral("Application"), QStringLiteral("Orvella 2.0"));
@@ -578,18 +644,18 @@ QByteArray DocxXml::appPropertiesPart() {
 
 QByteArray DocxXml::contentTypesPart() {
     return part([](QXmlStreamWriter& w) {
-        start(w, "Types");
-        attr(w, "xmlns",
+        start(w, u"Types");
+        attr(w, u"xmlns",
              QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
         const auto def = [&](const char* ext, const char* type) {
-            empty(w, "Default");
-            attr(w, "Extension", QLatin1String(ext));
-            attr(w, "ContentType", QLatin1String(type));
+            empty(w, u"Default");
+            attr(w, u"Extension", QLatin1String(ext));
+            attr(w, u"ContentType", QLatin1String(type));
         };
         const auto over = [&](const char* name, const char* type) {
-            empty(w, "Override");
-            attr(w, "PartName", QLatin1String(name));
-            attr(w, "ContentType", QLatin1String(type));
+            empty(w, u"Override");
+            attr(w, u"PartName", QLatin1String(name));
+            attr(w, u"ContentType", QLatin1String(type));
         };
         def("rels", "application/vnd.openxmlformats-package.relationships+xml");
         def("xml", "application/xml");
@@ -609,16 +675,16 @@ QByteArray DocxXml::contentTypesPart() {
 
 static void relationship(QXmlStreamWriter& w, const char* id, const QString& type,
                          const char* target) {
-    empty(w, "Relationship");
-    attr(w, "Id", QLatin1String(id));
-    attr(w, "Type", type);
-    attr(w, "Target", QLatin1String(target));
+    empty(w, u"Relationship");
+    attr(w, u"Id", QLatin1String(id));
+    attr(w, u"Type", type);
+    attr(w, u"Target", QLatin1String(target));
 }
 
 QByteArray DocxXml::packageRelationshipsPart() {
     return part([](QXmlStreamWriter& w) {
-        start(w, "Relationships");
-        attr(w, "xmlns", PackageRels);
+        start(w, u"Relationships");
+        attr(w, u"xmlns", PackageRels);
         relationship(w, "rId1", R + QStringLiteral("/officeDocument"), "word/document.xml");
         relationship(w, "rId2",
                      QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
@@ -631,8 +697,8 @@ QByteArray DocxXml::packageRelationshipsPart() {
 
 QByteArray DocxXml::documentRelationshipsPart() {
     return part([](QXmlStreamWriter& w) {
-        start(w, "Relationships");
-        attr(w, "xmlns", PackageRels);
+        start(w, u"Relationships");
+        attr(w, u"xmlns", PackageRels);
         relationship(w, "rIdStyles", R + QStringLiteral("/styles"), "styles.xml");
         relationship(w, "rIdSettings", R + QStringLiteral("/settings"), "settings.xml");
         relationship(w, "rIdHeader1", R + QStringLiteral("/header"), "header1.xml");

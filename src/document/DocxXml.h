@@ -23,14 +23,14 @@ public:
 
     static void writeText(QXmlStreamWriter& w, const QString& text);
     static void writeRunProperties(QXmlStreamWriter& w, const Font& font,
-                                   const char* element = "w:rPr");
+                                   const char16_t* element = u"w:rPr");
     static void writeRun(QXmlStreamWriter& w, const Run& run);
     static void writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
                                const SectionEnd* sectionEnd = nullptr);
     static void writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s);
     static void writeBookmarkStart(QXmlStreamWriter& w, const BookmarkStart& b);
     static void writeBookmarkEnd(QXmlStreamWriter& w, int id);
-    static void writeBorder(QXmlStreamWriter& w, const char* element, BorderLine line);
+    static void writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line);
     static void writeTableProperties(QXmlStreamWriter& w, const Table& t);
     static void writeGrid(QXmlStreamWriter& w, const Table& t);
     static void writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width);

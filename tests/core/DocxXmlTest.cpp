@@ -81,9 +81,7 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
     EXPECT_EQ(
         xml([&](auto& w) { DocxXml::writeParagraph(w, p, &end); }),
         QStringLiteral(
-            "<w:p><w:pPr><w:jc w:val=\"right\"/><w:rPr><w:rFonts w:ascii=\"Arial\" "
-            "w:hAnsi=\"Arial\" w:cs=\"Arial\"/><w:sz w:val=\"20\"/><w:szCs "
-            "w:val=\"20\"/></w:rPr><w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
+            "<w:p><w:pPr><w:jc w:val=\"right\"/><w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
             "<w:pgMar w:top=\"1440\" w:right=\"1440\" w:bottom=\"1440\" "
             "w:left=\"1440\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
             "<w:cols w:space=\"720\"/></w:sectPr></w:pPr>"
@@ -94,6 +92,13 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
                   DocxXml::writeBookmarkStart(w, {3, QStringLiteral("Form1\x01")});
               }),
               QStringLiteral("<w:bookmarkStart w:id=\"3\" w:name=\"Form1\"/>"));
+    // An empty paragraph keeps its mark's format: it sets the height of the empty line.
+    Paragraph blank;
+    blank.markFont = arial(24);
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeParagraph(w, blank); }),
+              QStringLiteral("<w:p><w:pPr><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
+                             "w:cs=\"Arial\"/><w:sz w:val=\"48\"/><w:szCs w:val=\"48\"/></w:rPr>"
+                             "</w:pPr></w:p>"));
 }
 
 TEST(DocxXml, LandscapeSectionStartsOnANewPageWithSwappedSize) {
@@ -125,8 +130,8 @@ TEST(DocxXml, CellPropertiesInSchemaOrder) {
     EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCellProperties(w, c, 2400); }),
               QStringLiteral("<w:tcPr><w:tcW w:w=\"2400\" w:type=\"dxa\"/>"
                              "<w:gridSpan w:val=\"3\"/><w:vMerge w:val=\"restart\"/>"
-                             "<w:tcBorders><w:top w:val=\"single\" w:sz=\"4\" w:space=\"0\" "
-                             "w:color=\"auto\"/><w:left w:val=\"nil\"/><w:right w:val=\"nil\"/>"
+                             "<w:tcBorders><w:top w:val=\"single\" w:sz=\"4\""
+                             "/><w:left w:val=\"nil\"/><w:right w:val=\"nil\"/>"
                              "</w:tcBorders><w:shd w:val=\"clear\" w:color=\"auto\" "
                              "w:fill=\"333300\"/><w:tcMar><w:top w:w=\"100\" w:type=\"dxa\"/>"
                              "</w:tcMar><w:vAlign w:val=\"center\"/></w:tcPr>"));
@@ -149,12 +154,12 @@ TEST(DocxXml, TableGridRowsAndSpannedWidths) {
         xml([&](auto& w) { DocxXml::writeTable(w, t); }),
         QStringLiteral(
             "<w:tbl><w:tblPr><w:tblW w:w=\"3000\" w:type=\"dxa\"/><w:tblBorders>"
-            "<w:top w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
-            "<w:left w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
-            "<w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
-            "<w:right w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
-            "<w:insideH w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
-            "<w:insideV w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>"
+            "<w:top w:val=\"single\" w:sz=\"4\"/>"
+            "<w:left w:val=\"single\" w:sz=\"4\"/>"
+            "<w:bottom w:val=\"single\" w:sz=\"4\"/>"
+            "<w:right w:val=\"single\" w:sz=\"4\"/>"
+            "<w:insideH w:val=\"single\" w:sz=\"4\"/>"
+            "<w:insideV w:val=\"single\" w:sz=\"4\"/>"
             "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar>"
             "<w:left w:w=\"108\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
             "</w:tblCellMar></w:tblPr><w:tblGrid><w:gridCol w:w=\"1000\"/>"
