@@ -72,7 +72,11 @@ void PlanDocumentBuilder::addArea(Section& section, const QString& bookmark, Tab
     section.blocks.emplace_back(BookmarkStart{id, bookmark});
     table.row(1).cells.front().topMargin = titleTopMargin;
     section.addTable(std::move(table));
-    Paragraph after = Paragraph::of(pageBreak ? nbsp + QLatin1Char('\f') : nbsp);
+    // The paragraph after a table holds the section's end; at one point high it no longer
+    // spills onto a page of its own when the table fills its last page.
+    Font tiny;
+    tiny.setPoints(1);
+    Paragraph after = Paragraph::of(pageBreak ? nbsp + QLatin1Char('\f') : nbsp, tiny);
     after.bookmarkEnds.push_back(id);
     section.addParagraph(std::move(after));
 }
