@@ -1,6 +1,8 @@
 #include "document/PlanDocx.h"
 #include "document/DocxWriter.h"
 #include "document/PlanDocumentBuilder.h"
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace orvella::document {
 
@@ -11,6 +13,23 @@ QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const Q
 bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
                    const QString& path, QString* error) {
     return DocxWriter::writeFile(PlanDocumentBuilder(plan, useSpanish, now).build(), path, error);
+}
+
+QString writePlanDocxToFreshFolder(const model::HACCP_Plan& plan, bool useSpanish,
+                                   const QDateTime& now, QString* error) {
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orvella-XXXXXX"));
+    if (!folder.isValid()) {
+        if (error)
+            *error = QStringLiteral("Cannot create a folder for the document: %1")
+                         .arg(folder.errorString());
+        return QString();
+    }
+    const QString path = folder.filePath(documentFileName(plan.Title));
+    if (!writePlanDocx(plan, useSpanish, now, path, error))
+        return QString();
+    // The word processor opens the file after we return: the folder stays.
+    folder.setAutoRemove(false);
+    return path;
 }
 
 QString documentFileName(const QString& title) {

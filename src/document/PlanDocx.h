@@ -14,6 +14,12 @@ QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const Q
 bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
                    const QString& path, QString* error);
 
+// Writes the document as documentFileName(plan.Title) into a new folder of its own under the
+// system's temporary folder, so that an open copy of an earlier document is never in the way.
+// Answers the file's path, or an empty string with `error` set.
+QString writePlanDocxToFreshFolder(const model::HACCP_Plan& plan, bool useSpanish,
+                                   const QDateTime& now, QString* error);
+
 // A file name for the document that Linux and Windows both accept: the title without
 // / \ : * ? " < > | and control characters, plus ".docx"; "HACCP Plan.docx" when nothing
 // usable is left.

@@ -6,6 +6,7 @@
 #include "document/PlanDocx.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -87,6 +88,21 @@ TEST(DocxPackage, WritesAtomicallyAndReportsFailures) {
     EXPECT_FALSE(writePlanDocx(plan, false, now, missing, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("plan.docx"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(DocxPackage, FreshFolderPerDocumentNamedAfterTheTitle) {
+    model::HACCP_Plan plan;
+    plan.Title = QStringLiteral("Weed: Control?");
+    QString error;
+    const QString first = writePlanDocxToFreshFolder(plan, false, now, &error);
+    const QString second = writePlanDocxToFreshFolder(plan, false, now, &error);
+    ASSERT_FALSE(first.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(first.endsWith(QStringLiteral("/Weed Control.docx")));
+    EXPECT_NE(QFileInfo(first).dir(), QFileInfo(second).dir());
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_TRUE(QFile::exists(second));
+    QFileInfo(first).dir().removeRecursively();
+    QFileInfo(second).dir().removeRecursively();
 }
 
 TEST(DocumentFileName, SafeOnLinuxAndWindows) {
