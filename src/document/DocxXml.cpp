@@ -112,8 +112,26 @@ QString alignmentValue(Alignment a) {
     return QStringLiteral("left");
 }
 
+// The document's default font and size while one of its parts is written: runs that match
+// them say nothing, as styles.xml already does.
+thread_local Font documentDefaults;
+
+struct DefaultsScope {
+    explicit DefaultsScope(const Document& d) {
+        documentDefaults.name = d.defaultFont;
+        documentDefaults.halfPoints = d.defaultHalfPoints;
+    }
+    ~DefaultsScope() { documentDefaults = Font{}; }
+};
+
+bool isDefaultName(const Font& f) {
+    return f.name.isEmpty() || f.name == documentDefaults.name;
+}
+bool isDefaultSize(const Font& f) {
+    return f.halfPoints <= 0 || f.halfPoints == documentDefaults.halfPoints;
+}
 bool isDefaultFont(const Font& f) {
-    return f == Font{};
+    return isDefaultName(f) && isDefaultSize(f) && !f.bold && f.color.isEmpty();
 }
 
 } // namespace
@@ -192,7 +210,7 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const ch
     if (isDefaultFont(font))
         return;
     start(w, element);
-    if (!font.name.isEmpty()) {
+    if (!isDefaultName(font)) {
         const QString name = cleanText(font.name);
         empty(w, u"w:rFonts");
         attr(w, u"w:ascii", name);
@@ -205,7 +223,7 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const ch
     }
     if (!font.color.isEmpty())
         valElement(w, u"w:color", font.color);
-    if (font.halfPoints > 0) {
+    if (!isDefaultSize(font)) {
         valElement(w, u"w:sz", number(font.halfPoints));
         valElement(w, u"w:szCs", number(font.halfPoints));
     }
@@ -487,6 +505,7 @@ void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
 }
 
 QByteArray DocxXml::documentPart(const Document& d) {
+    const DefaultsScope defaults(d);
     // About 500 bytes a cell: reserve once instead of growing through a few megabytes.
     qsizetype cells = 0;
     for (const Section& s : d.sections)
@@ -602,10 +621,12 @@ static QByteArray headerFooterPart(const char16_t* root, const std::vector<Parag
 }
 
 QByteArray DocxXml::headerPart(const Document& d) {
+    const DefaultsScope defaults(d);
     return headerFooterPart(u"w:hdr", d.header);
 }
 
 QByteArray DocxXml::footerPart(const Document& d) {
+    const DefaultsScope defaults(d);
     return headerFooterPart(u"w:ftr", d.footer);
 }
 

@@ -8,8 +8,7 @@ using model::HACCP_Plan;
 
 namespace {
 
-// Text is Arial: the document's default font, so runs need not name it.
-const QString Arial;
+const QString Arial = QStringLiteral("Arial");
 const QString Wingdings = QStringLiteral("Wingdings");
 const QString nbsp = QString(QChar(0x00A0));
 const int titleTopMargin = pt(5);
@@ -83,7 +82,7 @@ void PlanDocumentBuilder::addArea(Section& section, const QString& bookmark, Tab
 
 Document PlanDocumentBuilder::build() {
     m_doc = Document{};
-    m_doc.defaultFont = QStringLiteral("Arial");
+    m_doc.defaultFont = Arial;
     m_doc.title = m_plan.Title;
     m_doc.creator = QStringLiteral("Orvella");
     m_doc.created = m_now;

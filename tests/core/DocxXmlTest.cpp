@@ -242,3 +242,23 @@ TEST(DocxXml, CorePropertiesCarryTheCleanTitleAndTheInjectedTime) {
     EXPECT_TRUE(core.contains(QStringLiteral(
         "<dcterms:created xsi:type=\"dcterms:W3CDTF\">2026-12-07T15:04:05Z</dcterms:created>")));
 }
+
+TEST(DocxXml, RunsMatchingTheDocumentDefaultsCarryNoProperties) {
+    Document d; // Arial 12 by default
+    Font same = arial(12);
+    Font other = arial(14, true);
+    other.name = QStringLiteral("Wingdings");
+    Paragraph p = Paragraph::of(QStringLiteral("a"), same);
+    p.runs.push_back(orvella::document::Run::plain(QStringLiteral("b"), other));
+    d.sections.front().addParagraph(p);
+    const QString doc = QString::fromUtf8(DocxXml::documentPart(d));
+    EXPECT_TRUE(doc.contains(QStringLiteral(
+        "<w:p><w:r><w:t>a</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii=\"Wingdings\" "
+        "w:hAnsi=\"Wingdings\" w:cs=\"Wingdings\"/><w:b/><w:bCs/><w:sz w:val=\"28\"/>"
+        "<w:szCs w:val=\"28\"/></w:rPr><w:t>b</w:t></w:r>")))
+        << doc.toStdString();
+    // Outside a document part nothing is assumed.
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRunProperties(w, same); }),
+              QStringLiteral("<w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
+                             "w:cs=\"Arial\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr>"));
+}
