@@ -8,6 +8,7 @@ landscape. Usage: document_oracle.py GENERATOR OUTDIR
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -170,9 +171,17 @@ def main():
     pdfdir = os.path.join(outdir, "pdf")
     with tempfile.TemporaryDirectory(prefix="orvella-lo-") as profile:
         # soffice exits 0 even when it could not load a file: look for each PDF.
-        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
-                        "--convert-to", "pdf", "--outdir", pdfdir] + for_lo,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=240)
+        # Its own process group, so that a hung conversion can be ended whole.
+        lo = subprocess.Popen(["soffice", f"-env:UserInstallation=file://{profile}",
+                               "--headless", "--convert-to", "pdf", "--outdir", pdfdir] + for_lo,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              start_new_session=True)
+        try:
+            lo.wait(timeout=240)
+        except subprocess.TimeoutExpired:
+            os.killpg(lo.pid, signal.SIGKILL)
+            lo.wait()
+            failures.append("LibreOffice did not finish within 240 s")
     for path in for_lo:
         pdf = os.path.join(pdfdir, os.path.basename(path)[:-5] + ".pdf")
         if not os.path.exists(pdf):
