@@ -14,6 +14,10 @@ HelpCommands::HelpCommands(QWidget* mainWindow, model::ProgramState& state, mode
 
 HelpCommands::~HelpCommands() = default;
 
+HelpWindow* HelpCommands::window() const {
+    return m_window;
+}
+
 void HelpCommands::attach() {
     auto hook = [this](const char* name, void (HelpCommands::*command)()) {
         if (auto* action = m_mainWindow->findChild<QAction*>(QLatin1String(name)))

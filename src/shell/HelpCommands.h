@@ -29,7 +29,7 @@ public:
     void showAbout();
 
     // The guide's window once it has been opened; it lives as long as the main window.
-    HelpWindow* window() const { return m_window; }
+    HelpWindow* window() const;
     SystemInfo& systemInfo() { return *m_systemInfo; }
 
 private:
