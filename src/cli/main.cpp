@@ -1,8 +1,69 @@
+#include "cli/Commands.h"
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QFile>
+#include <iterator>
+
+using namespace orvella::cli;
+
+namespace {
+
+// One line per subcommand.
+const Command kCommands[] = {
+    {"check", "check [--json] PLAN", "read a plan file and summarise it (or print it as JSON)",
+     &checkCommand},
+    {"resave", "resave PLAN -o OUT", "read a plan file and write it again in the standard form",
+     &resaveCommand},
+};
+
+void printHelp(QTextStream& to) {
+    to << "Usage: orvella-cli COMMAND [OPTIONS]\n\n"
+          "Works with Orvella HACCP plan files from the command line.\n\nCommands:\n";
+    for (const Command& c : kCommands)
+        to << "  " << QString::fromLatin1(c.usage).leftJustified(26) << "  " << c.summary << '\n';
+    to << "\nOptions:\n"
+          "  --help                      show this help (also after a command)\n"
+          "  --version                   show the program version\n\n"
+          "Exit codes: 0 success, 1 the file is not a plan, 2 usage or file error.\n";
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "orvella-cli " ORVELLA_VERSION "\n";
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("orvella-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
+
+    QFile outFile, errFile;
+    (void)outFile.open(stdout, QIODevice::WriteOnly);
+    (void)errFile.open(stderr, QIODevice::WriteOnly);
+    QTextStream out(&outFile), err(&errFile);
+    Io io{out, err};
+
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        printHelp(err);
+        return UsageOrIoError;
+    }
+    const QString first = args.takeFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printHelp(out);
+        return Ok;
+    }
+    if (first == QLatin1String("--version")) {
+        out << "orvella-cli " ORVELLA_VERSION "\n";
+        return Ok;
+    }
+    for (const Command& c : kCommands) {
+        if (first != QLatin1String(c.name))
+            continue;
+        if (isHelp(args)) {
+            printUsage(c, out);
+            return Ok;
+        }
+        return c.run(args, io);
+    }
+    err << "orvella-cli: unknown command '" << first << "'\n\n";
+    printHelp(err);
+    return UsageOrIoError;
 }

@@ -14,6 +14,14 @@ class KeyedCollection {
 public:
     using Ptr = std::shared_ptr<T>;
 
+private:
+    // Declared before the iterator that names it: clang needs it complete there.
+    struct Entry {
+        Ptr record;
+        QString key;
+    };
+
+public:
     int count() const { return int(m_items.size()); }
     bool isEmpty() const { return m_items.isEmpty(); }
 
@@ -70,10 +78,6 @@ public:
     const_iterator end() const { return const_iterator(m_items.cend()); }
 
 private:
-    struct Entry {
-        Ptr record;
-        QString key;
-    };
     QVector<Entry> m_items;
     QHash<QString, bool> m_keys;
 };

@@ -1,0 +1,20 @@
+#pragma once
+#include "analysis/AnalysisDialogs.h"
+#include "model/ProgramState.h"
+#include "model/Prompts.h"
+
+namespace orvella::analysis {
+
+// What every step of one analysis run works with: the program-wide state (plan and
+// language), the message boxes and the analysis dialogs.
+struct AnalysisContext {
+    model::ProgramState& state;
+    model::Prompts& prompts;
+    AnalysisDialogs& dialogs;
+
+    const QString& tr(const QString& english, const QString& spanish) const {
+        return state.tr(english, spanish);
+    }
+};
+
+} // namespace orvella::analysis

@@ -1,0 +1,249 @@
+#include "analysis/HazardAnalysis.h"
+#include "analysis/CcpDecision.h"
+#include "analysis/CcpRecords.h"
+#include "analysis/HazardSelection.h"
+#include "model/HazardTypes.h"
+#include <QLocale>
+
+namespace orvella::analysis {
+
+using namespace orvella::model;
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+}
+
+QString HazardAnalysis::taskListText(const HACCP_Plan& plan) {
+    QStringList lines;
+    for (const auto& task : plan.Tasks)
+        lines << task->Name + QStringLiteral(": ") + task->Description;
+    return lines.join(CrLf);
+}
+
+QString HazardAnalysis::statusStamp(const QDateTime& when) {
+    return QLocale::system().toString(when, QLocale::ShortFormat);
+}
+
+AnalysisOutcome HazardAnalysis::run() {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    for (;;) {
+        m_ccpNumber = 0;
+        clearCcps(plan);
+        m_hazardsFound = false;
+        if (onTaskList)
+            onTaskList(taskListText(plan));
+        if (plan.Tasks.isEmpty()) {
+            m_ctx.prompts.message(
+                QStringLiteral(
+                    "You have no task to evaluate! Be sure you have completed steps 1 - 3."),
+                {}, Prompts::Icon::Critical);
+            return AnalysisOutcome::NoTasks;
+        }
+        if (selectAndJustify() == Phase1::Abandoned)
+            return AnalysisOutcome::Abandoned;
+        if (decideAll() == Phase2::Done)
+            break;
+    }
+    finish();
+    return AnalysisOutcome::Completed;
+}
+
+// Walks the tasks forwards and, by the Back buttons, backwards. The selection dialog's back
+// flag carries the direction: once set by Back in a selection, it stays set while the user
+// keeps going back through the previous task's justifications.
+HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    SelectionDialog& selection = m_ctx.dialogs.selection();
+    int t = 1;
+    int h = 1;
+    enum class Next { Select, Justify, Navigate } next = Next::Select;
+
+    for (;;) {
+        switch (next) {
+        case Next::Select: {
+            h = 1;
+            selection.ResetGoBack();
+            if (selectHazards(m_ctx.state, *plan.Tasks.item(t), selection))
+                m_hazardsFound = true;
+            if (selection.GoBack()) {
+                next = Next::Navigate;
+                break;
+            }
+            JustificationDialog& justification = m_ctx.dialogs.justification();
+            if (m_ctx.state.UseSpanish)
+                justification.setButtonCaptions(QStringLiteral("Continuar"),
+                                                QStringLiteral("Devolverse"),
+                                                QStringLiteral("Muestre la Lista de Tareas"));
+            justification.ResetGoBack();
+            next = Next::Justify;
+            break;
+        }
+        case Next::Justify: {
+            if (h < 1) {
+                next = Next::Navigate;
+                break;
+            }
+            HACCP_Task& task = *plan.Tasks.item(t);
+            if (task.TSHazards.isEmpty() || h > task.TSHazards.count()) {
+                ++t;
+                selection.ResetGoBack();
+                next = Next::Navigate;
+                break;
+            }
+            JustificationDialog& justification = m_ctx.dialogs.justification();
+            justifyHazard(task, h);
+            if (justification.GoBack()) {
+                --h; // what was typed for this hazard is dropped
+            } else {
+                HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(h);
+                hazard.Justification = justification.justification();
+                hazard.ControlMeasures = justification.controlMeasures();
+                ++h;
+            }
+            justification.ResetGoBack();
+            break;
+        }
+        case Next::Navigate:
+            if (selection.GoBack()) {
+                --t;
+                if (t < 1)
+                    return Phase1::Abandoned;
+                h = plan.Tasks.item(t)->TSHazards.count();
+                next = Next::Justify;
+            } else if (t <= plan.Tasks.count()) {
+                next = Next::Select;
+            } else {
+                return Phase1::Done;
+            }
+            break;
+        }
+    }
+}
+
+void HazardAnalysis::justifyHazard(HACCP_Task& task, int h) {
+    JustificationDialog& dialog = m_ctx.dialogs.justification();
+    const HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(h);
+    const QString& e = hazard.Entity;
+    const QString& name = task.Name;
+    const QString hs = QString::number(h);
+    const QString ns = QString::number(task.TSHazards.count());
+    const bool probable = hazard.Probable == Yes;
+
+    dialog.setJustification(hazard.Justification);
+    dialog.setControlMeasures(hazard.ControlMeasures);
+    if (m_ctx.state.UseSpanish) {
+        dialog.setTaskLabel(name + QStringLiteral(" (Justificar Riesgo ") + hs +
+                            QStringLiteral(" de ") + ns + QStringLiteral(")"));
+        dialog.setPrompt(probable ? QStringLiteral("¿Por qué hay ") + e +
+                                        QStringLiteral(" probable(s) durante la tarea?")
+                                  : QStringLiteral("¿Por qué indicó usted que NO hay ") + e +
+                                        QStringLiteral(" probable(s) durante la tarea ") + name +
+                                        QStringLiteral("?"));
+        dialog.setControlQuestion(
+            QStringLiteral("Qué Medidas de Control se puende aplicar durante ") + name +
+            QStringLiteral(" para prevenir la propagación de Riesgo (") + e + QStringLiteral(")?"));
+    } else {
+        dialog.setTaskLabel(name + QStringLiteral(" (Justify Potential Hazard ") + hs +
+                            QStringLiteral(" of ") + ns + QStringLiteral(")"));
+        dialog.setPrompt(probable
+                             ? QStringLiteral("Why is/are ") + e +
+                                   QStringLiteral(" probable during ") + name + QStringLiteral("?")
+                             : QStringLiteral("Why did you indicate that ") + e +
+                                   QStringLiteral(" is/are NOT probable during ") + name +
+                                   QStringLiteral(" (") + task.Description + QStringLiteral(")?"));
+        dialog.setControlQuestion(QStringLiteral("What Control Measures can be applied during ") +
+                                  name + QStringLiteral(" to prevent the spread of ") + e +
+                                  QStringLiteral("?"));
+    }
+    dialog.setTaskDescription(task.Description);
+    dialog.setControlVisible(probable);
+    dialog.showModal();
+}
+
+HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    const int n = plan.Tasks.count();
+    for (int k = 1; k <= n; ++k) {
+        HACCP_Task& task = *plan.Tasks.item(k);
+        if (task.TSHazards.isEmpty())
+            continue; // never selected: no questions, CCP_Count left as it was
+        // Records this task stores from here on are the last ones in the list; re-evaluating
+        // the task withdraws them so a CCP confirmed again is not stored twice.
+        const int storedBefore = plan.CCPs.count();
+        bool again = true;
+        while (again) {
+            again = false;
+            while (plan.CCPs.count() > storedBefore)
+                plan.CCPs.remove(plan.CCPs.count());
+            for (const auto& hazard : task.TSHazards)
+                hazard->IsCCP = false;
+            task.CCP_Count = 0;
+            m_ctx.dialogs.ccp().clearFields();
+            for (int j = 1; j <= task.TSHazards.count(); ++j) {
+                HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(j);
+                if (hazard.Probable != Yes)
+                    continue;
+                const DecisionResult result = evaluateHazard(m_ctx, task, hazard, m_ccpNumber);
+                if (result == DecisionResult::RestartAnalysis)
+                    return Phase2::Restart;
+                if (result == DecisionResult::ReEvaluateTask) {
+                    again = true;
+                    break;
+                }
+            }
+        }
+    }
+    return Phase2::Done;
+}
+
+void HazardAnalysis::finish() {
+    const QString title =
+        m_ctx.tr(QStringLiteral("Wizard Complete"), QStringLiteral("Terminado Su Labor"));
+    if (m_ccpNumber == 0 && m_hazardsFound) {
+        const QStringList lines =
+            m_ctx.state.UseSpanish
+                ? QStringList{QStringLiteral("¡Usted tiene riesgos pero no tiene puntos de control "
+                                             "críticos! "),
+                              QStringLiteral("Aunque la próxima pantalla le permitirá a usted "
+                                             "transferir su trabajo a un "),
+                              QStringLiteral("Documento Microsoft Word, ésto aún no se recomienda. "
+                                             "  Usted necesita primero "),
+                              QStringLiteral("reevaluar sus procedimientos para poder minimizar el "
+                                             "transporte de riesgos.  "),
+                              QStringLiteral("Comience examinando todas las tareas donde se puedan "
+                                             "detectar riesgos "
+                                             "identificados.  "),
+                              QStringLiteral(
+                                  "Una de esas tareas puede ser un punto de control crítico.  ")}
+                : QStringList{
+                      QStringLiteral("You have hazards but no critical control points!"),
+                      QStringLiteral(
+                          "Although the next screen will allow you to transfer your work to a "),
+                      QStringLiteral("Microsoft Word Document, this is not yet recommended."),
+                      QStringLiteral(
+                          "You first need to re-evaluate your procedures so that transporting "),
+                      QStringLiteral(
+                          "hazards can be minimized. Start by examining all of the tasks where "),
+                      QStringLiteral(
+                          "identified hazards may be detected.  One of these tasks should be a "),
+                      QStringLiteral("critical control point.  Click OK to continue.")};
+        m_ctx.prompts.message(lines.join(CrLf), title, Prompts::Icon::Critical);
+    } else {
+        const QString text =
+            m_ctx.state.UseSpanish
+                ? QStringLiteral("El Orvella (Orvella) ha terminado su labor. La siguiente ") +
+                      CrLf +
+                      QStringLiteral("pantalla le permitirá a usted transferir su trabajo a un "
+                                     "Documento Microsoft Word. ") +
+                      CrLf + QStringLiteral("Clic OK para continuar.")
+                : QStringLiteral("The Orvella is finished doing its part. ") + CrLf +
+                      QStringLiteral("The next screen will allow you to transfer your work to a "
+                                     "Microsoft Word Document.") +
+                      CrLf + QStringLiteral("Click OK to Continue");
+        m_ctx.prompts.message(text, title);
+    }
+    const QDateTime now = m_ctx.state.clock ? m_ctx.state.clock() : QDateTime::currentDateTime();
+    m_ctx.state.plan().AnalysisStatus = statusStamp(now);
+}
+
+} // namespace orvella::analysis

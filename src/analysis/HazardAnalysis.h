@@ -1,0 +1,43 @@
+#pragma once
+#include "analysis/AnalysisContext.h"
+#include <functional>
+
+namespace orvella::analysis {
+
+// How a run of the analysis ended. Only Completed moves the main window on to step 5.
+enum class AnalysisOutcome {
+    NoTasks,   // nothing to evaluate; the user was told
+    Abandoned, // Back from the first task's selection: ended without a word
+    Completed, // every task decided, the closing message shown, the plan stamped
+};
+
+// One run of the hazard analysis over every task and hazard of the plan: selection and
+// justification task by task, then the CCP decision for every probable hazard.
+class HazardAnalysis {
+public:
+    explicit HazardAnalysis(AnalysisContext ctx) : m_ctx(ctx) {}
+
+    // Called with the task list text whenever the run rebuilds it (the main window keeps it).
+    std::function<void(const QString&)> onTaskList;
+
+    AnalysisOutcome run();
+
+    // One line per task, "Name: Description", joined by CR LF.
+    static QString taskListText(const model::HACCP_Plan& plan);
+    // The completion date the plan carries, in the system's short date-time form.
+    static QString statusStamp(const QDateTime& when);
+
+private:
+    enum class Phase1 { Done, Abandoned };
+    Phase1 selectAndJustify();
+    void justifyHazard(model::HACCP_Task& task, int h);
+    enum class Phase2 { Done, Restart };
+    Phase2 decideAll();
+    void finish();
+
+    AnalysisContext m_ctx;
+    int m_ccpNumber = 0;
+    bool m_hazardsFound = false;
+};
+
+} // namespace orvella::analysis

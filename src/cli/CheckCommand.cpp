@@ -1,0 +1,73 @@
+#include "cli/Commands.h"
+#include "planfile/PlanJson.h"
+#include "planfile/PlanReader.h"
+
+namespace orvella::cli {
+
+using namespace planfile;
+
+namespace {
+
+const Command kUsage{"check", "check [--json] PLAN",
+                     "read a plan file and summarise it (or print it as JSON)", nullptr};
+
+void printSummary(const PlanReadResult& r, QTextStream& out) {
+    const auto& plan = *r.plan;
+    int taskHazards = 0;
+    for (const auto& task : plan.Tasks)
+        taskHazards += task->TSHazards.count();
+    auto row = [&](const char* label, const QString& value) {
+        out << QString::fromLatin1(label).leftJustified(14) << value << '\n';
+    };
+    row("Title:", plan.Title);
+    row("Facility:", plan.Facility);
+    row("Hazards:", QString::number(plan.PotentialHazards.count()));
+    row("Tasks:", QString::number(plan.Tasks.count()));
+    row("Task hazards:", QString::number(taskHazards));
+    row("CCPs:", QString::number(plan.CCPs.count()));
+    if (r.analysisComplete)
+        row("Analysis:", QStringLiteral("completed ") + plan.AnalysisStatus);
+    else
+        row("Analysis:", QStringLiteral("incomplete"));
+    for (const QString& w : r.warnings)
+        row("Warning:", w);
+}
+
+int usageError(const QString& why, Io& io) {
+    io.err << "orvella-cli: " << why << '\n';
+    printUsage(kUsage, io.err);
+    return UsageOrIoError;
+}
+
+} // namespace
+
+int checkCommand(const QStringList& args, Io& io) {
+    bool json = false;
+    QStringList files;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json"))
+            json = true;
+        else if (a.startsWith(u'-') && a.size() > 1)
+            return usageError(QStringLiteral("unknown option ") + a, io);
+        else
+            files << a;
+    }
+    if (files.size() != 1)
+        return usageError(QStringLiteral("check needs exactly one plan file"), io);
+    QByteArray bytes;
+    if (!readFile(files[0], bytes, io.err))
+        return UsageOrIoError;
+    const PlanReadResult r = readPlan(bytes);
+    if (!r.isPlan) {
+        io.err << notAPlanMessage(files[0]) << '\n';
+        return NotAPlan;
+    }
+    if (json) {
+        io.out << QString::fromUtf8(planToJson(*r.plan, r.warnings));
+    } else {
+        printSummary(r, io.out);
+    }
+    return Ok;
+}
+
+} // namespace orvella::cli

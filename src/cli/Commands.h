@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace orvella::cli {
+
+// What every subcommand gets: its own arguments (after its name) and the two streams.
+// Results go to `out`, messages to `err`.
+struct Io {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Exit codes shared by all subcommands.
+enum ExitCode { Ok = 0, NotAPlan = 1, UsageOrIoError = 2 };
+
+struct Command {
+    const char* name;
+    const char* usage;   // after "orvella-cli "
+    const char* summary; // one line for --help
+    int (*run)(const QStringList& args, Io& io);
+};
+
+int checkCommand(const QStringList& args, Io& io);
+int resaveCommand(const QStringList& args, Io& io);
+int documentCommand(const QStringList& args, Io& io); // DocumentCommand.cpp
+
+// Shared helpers.
+bool isHelp(const QStringList& args);
+void printUsage(const Command& command, QTextStream& to);
+// Reads a whole file; on failure writes the reason to `err` and answers nothing.
+bool readFile(const QString& path, QByteArray& bytes, QTextStream& err);
+QString notAPlanMessage(const QString& path);
+
+} // namespace orvella::cli

@@ -1,0 +1,342 @@
+#include "planfile/PlanReader.h"
+#include "model/HazardTypes.h"
+#include "planfile/TextEncoding.h"
+#include <charconv>
+#include <optional>
+
+namespace orvella::planfile {
+
+using namespace model;
+
+namespace {
+
+using Line = QByteArrayView;
+
+// Splits the bytes into lines without copying them. CR LF, LF alone and CR alone each end
+// a line; the file's last terminator does not start an empty line. One line may be pushed
+// back so that a line which ends a record can be read again by the caller.
+class LineSource {
+public:
+    explicit LineSource(QByteArrayView bytes) : m_p(bytes.data()), m_n(bytes.size()) {}
+
+    std::optional<Line> next() {
+        if (m_pending) {
+            auto l = *m_pending;
+            m_pending.reset();
+            return l;
+        }
+        if (m_pos >= m_n)
+            return std::nullopt;
+        const qsizetype start = m_pos;
+        qsizetype i = start;
+        while (i < m_n && m_p[i] != '\n' && m_p[i] != '\r')
+            ++i;
+        Line l(m_p + start, i - start);
+        if (i < m_n) {
+            if (m_p[i] == '\r' && i + 1 < m_n && m_p[i + 1] == '\n')
+                ++i;
+            ++i;
+        }
+        m_pos = i;
+        return l;
+    }
+
+    void pushBack(Line l) { m_pending = l; }
+
+private:
+    const char* m_p;
+    qsizetype m_n;
+    qsizetype m_pos = 0;
+    std::optional<Line> m_pending;
+};
+
+// Tags are ASCII, and so the same bytes in both encodings: lines are matched before decoding.
+bool is(Line l, const char* tag) {
+    return l == QByteArrayView(tag);
+}
+
+// Blanks around the digits are ignored; anything that is not a 16-bit integer reads as 0.
+qint16 toInt16(Line l) {
+    l = l.trimmed();
+    if (!l.isEmpty() && l.front() == '+')
+        l = l.sliced(1);
+    qint16 v = 0;
+    const char* end = l.data() + l.size();
+    auto [ptr, ec] = std::from_chars(l.data(), end, v);
+    if (ec != std::errc() || ptr != end || l.isEmpty())
+        return 0;
+    return v;
+}
+
+class Reader {
+public:
+    Reader(QByteArrayView bytes, FileEncoding encoding, PlanReadResult& r)
+        : m_lines(bytes), m_encoding(encoding), m_r(r), m_plan(*r.plan) {}
+
+    void readBody() {
+        while (auto l = m_lines.next())
+            dispatchTopLevel(*l);
+    }
+
+    LineSource& lines() { return m_lines; }
+
+private:
+    QString decode(Line l) const { return planfile::decode(l, m_encoding); }
+
+    // The line after a tag is its value, whatever it holds.
+    std::optional<Line> rawValue() {
+        auto l = m_lines.next();
+        if (!l)
+            m_r.truncated = true;
+        return l;
+    }
+
+    bool value(QString& out) {
+        auto l = rawValue();
+        if (!l)
+            return false;
+        out = decode(*l);
+        return true;
+    }
+
+    bool value(QString& member, QString& box) {
+        if (!value(member))
+            return false;
+        box = member;
+        return true;
+    }
+
+    void dispatchTopLevel(Line l) {
+        // Most lines of a damaged file are not tags; spare them the comparisons.
+        if (l.size() < 5 || l.size() > 21 || l.front() != '<')
+            return;
+        auto& pages = m_r.pages;
+        if (is(l, "<Title>"))
+            value(m_plan.Title, pages.title);
+        else if (is(l, "<Facility>"))
+            value(m_plan.Facility, pages.facility);
+        else if (is(l, "<ProjectCoordinator>"))
+            value(m_plan.Coordinator, pages.coordinator);
+        else if (is(l, "<SiteManager>"))
+            value(m_plan.Manager, pages.manager);
+        else if (is(l, "<AddressLine1>"))
+            value(m_plan.Address1, pages.address1);
+        else if (is(l, "<AddressLine2>"))
+            value(m_plan.Address2, pages.address2);
+        else if (is(l, "<Phone>"))
+            value(m_plan.Phone, pages.phone);
+        else if (is(l, "<Site>"))
+            value(m_plan.Site, pages.site);
+        else if (is(l, "<Activity>"))
+            value(m_plan.Activity, pages.activity);
+        else if (is(l, "<ProjectDescription>"))
+            readDescription();
+        else if (is(l, "<Hazard>"))
+            readHazard();
+        else if (is(l, "<Task>"))
+            readTask();
+        else if (is(l, "<CCP>"))
+            readCcp();
+        else if (is(l, "<AnalysisStatus>"))
+            readStatus();
+    }
+
+    // Every line up to the closing tag, line breaks kept, so the text comes back as saved.
+    void readDescription() {
+        QString text;
+        bool first = true;
+        for (;;) {
+            auto l = m_lines.next();
+            if (!l) {
+                m_r.truncated = true;
+                break;
+            }
+            if (is(*l, "</ProjectDescription>"))
+                break;
+            if (!first)
+                text += QStringLiteral("\r\n");
+            text += decode(*l);
+            first = false;
+        }
+        m_plan.Description = text;
+        m_r.pages.description = text;
+    }
+
+    // A hazard record has a fixed shape. The first line that breaks it ends the record (the
+    // hazard is dropped) and is read again at top level, so the records after it survive.
+    void readHazard() {
+        auto hz = std::make_shared<HACCP_PotentialHazard>();
+        if (!expect("<HazType>") || !value(hz->HazType) || !expect("</HazType>") ||
+            !expect("<Entity>") || !value(hz->Entity) || !expect("</Entity>") ||
+            !expect("</Hazard>"))
+            return;
+        if (m_r.hazardKeyCounter < 32767) {
+            ++m_r.hazardKeyCounter;
+            if (m_plan.PotentialHazards.add(hz, QString::number(m_r.hazardKeyCounter))) {
+                m_r.pages.hazardRows.append({hz->Entity, hz->HazType});
+                return;
+            }
+        }
+        m_hazardsWithoutKey = true;
+    }
+
+    bool expect(const char* tag) {
+        auto l = m_lines.next();
+        if (!l) {
+            m_r.truncated = true;
+            return false;
+        }
+        if (!is(*l, tag)) {
+            m_r.hazardError = true;
+            m_lines.pushBack(*l);
+            return false;
+        }
+        return true;
+    }
+
+    void readTask() {
+        const int n = ++m_taskCount;
+        QString dummyBox;
+        QString& box = n <= 10 ? m_r.pages.taskBoxes[n - 1] : dummyBox;
+        auto task = std::make_shared<HACCP_Task>();
+        for (;;) {
+            auto l = m_lines.next();
+            if (!l) {
+                m_r.truncated = true;
+                break;
+            }
+            if (is(*l, "</Task>"))
+                break;
+            if (is(*l, "<Name>")) {
+                value(task->Name, box);
+            } else if (is(*l, "<Number>")) {
+                if (auto v = rawValue())
+                    task->Number = toInt16(*v);
+            } else if (is(*l, "<Description>")) {
+                // After <Name>, so the box ends up showing the description.
+                value(task->Description, box);
+            } else if (is(*l, "<CCP_Count>")) {
+                if (auto v = rawValue())
+                    task->CCP_Count = toInt16(*v);
+            } else if (is(*l, "<TaskHazard>")) {
+                readTaskHazard(*task);
+            }
+        }
+        m_plan.Tasks.append(task);
+    }
+
+    void readTaskHazard(HACCP_Task& task) {
+        auto th = std::make_shared<HACCP_TaskSpecific_Hazard>();
+        for (;;) {
+            auto l = m_lines.next();
+            if (!l) {
+                m_r.truncated = true;
+                break;
+            }
+            if (is(*l, "</TaskHazard>"))
+                break;
+            if (is(*l, "<Entity>")) {
+                value(th->Entity);
+            } else if (is(*l, "<Type>")) {
+                value(th->HazType);
+            } else if (is(*l, "<Probable>")) {
+                value(th->Probable);
+            } else if (is(*l, "<Justification>")) {
+                value(th->Justification);
+            } else if (is(*l, "<ControlMeasures>")) {
+                // The writer adds one blank after the measures; take exactly that one off so
+                // that the value does not grow with every save.
+                if (value(th->ControlMeasures) && th->ControlMeasures.endsWith(u' '))
+                    th->ControlMeasures.chop(1);
+            } else if (is(*l, "<CCP>")) {
+                if (auto v = rawValue())
+                    th->IsCCP = is(*v, "True");
+            }
+        }
+        task.TSHazards.append(th);
+    }
+
+    void readCcp() {
+        auto ccp = std::make_shared<HACCP_CCP>();
+        for (;;) {
+            auto l = m_lines.next();
+            if (!l) {
+                m_r.truncated = true;
+                break;
+            }
+            if (is(*l, "</CCP>"))
+                break;
+            if (is(*l, "<Name>")) {
+                value(ccp->TaskName);
+            } else if (is(*l, "<TaskNumber>")) {
+                if (auto v = rawValue())
+                    ccp->TaskNumber = toInt16(*v);
+            } else if (is(*l, "<SigHaz>")) {
+                value(ccp->SigHaz);
+            } else if (is(*l, "<Control>")) {
+                value(ccp->Control);
+            } else if (is(*l, "<Limits>")) {
+                value(ccp->Limits);
+            } else if (is(*l, "<What>")) {
+                value(ccp->What);
+            } else if (is(*l, "<How>")) {
+                value(ccp->How);
+            } else if (is(*l, "<Frequency>")) {
+                value(ccp->When);
+            } else if (is(*l, "<Who>")) {
+                value(ccp->Who);
+            } else if (is(*l, "<Correction>")) {
+                value(ccp->Correction);
+            } else if (is(*l, "<Documents>")) {
+                value(ccp->SupportDocs);
+            }
+        }
+        m_plan.CCPs.append(ccp);
+    }
+
+    void readStatus() {
+        if (value(m_plan.AnalysisStatus))
+            m_r.analysisComplete = m_plan.AnalysisStatus != Incomplete;
+    }
+
+public:
+    bool m_hazardsWithoutKey = false;
+
+private:
+    LineSource m_lines;
+    FileEncoding m_encoding;
+    PlanReadResult& m_r;
+    HACCP_Plan& m_plan;
+    int m_taskCount = 0;
+};
+
+} // namespace
+
+PlanReadResult readPlan(const QByteArray& bytes, qint16 hazardKeyCounter) {
+    PlanReadResult r;
+    r.plan = std::make_shared<HACCP_Plan>();
+    r.pages.taskBoxes = QStringList(10, QString());
+    r.hazardKeyCounter = hazardKeyCounter;
+
+    QByteArrayView body(bytes);
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body = body.sliced(3);
+
+    Reader reader(body, detectEncoding(body), r);
+    auto first = reader.lines().next();
+    if (!first || !is(*first, kXmlLine))
+        return r;
+    r.isPlan = true;
+    reader.readBody();
+
+    if (r.hazardError)
+        r.warnings << kHazardErrorMessage;
+    if (reader.m_hazardsWithoutKey)
+        r.warnings << QStringLiteral("Some hazards of the saved HACCP file could not be added: "
+                                     "no hazard keys are left in this session.");
+    if (r.truncated)
+        r.warnings << kTruncatedMessage;
+    return r;
+}
+
+} // namespace orvella::planfile

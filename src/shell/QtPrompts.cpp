@@ -1,0 +1,81 @@
+#include "shell/QtPrompts.h"
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace orvella::shell {
+
+namespace {
+QMessageBox::Icon toQt(model::Prompts::Icon icon) {
+    switch (icon) {
+    case model::Prompts::Icon::Critical:
+        return QMessageBox::Critical;
+    case model::Prompts::Icon::Information:
+        return QMessageBox::Information;
+    case model::Prompts::Icon::Warning:
+        return QMessageBox::Warning;
+    case model::Prompts::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The hourglass of a long command must not hide the pointer while the user is asked.
+class NormalCursor {
+public:
+    NormalCursor() : m_active(QApplication::overrideCursor() != nullptr) {
+        if (m_active)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursor() {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+private:
+    bool m_active;
+};
+} // namespace
+
+int QtPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    NormalCursor cursor;
+    // Message texts break lines with CR LF; Qt wants a plain line feed.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(toQt(icon), title.isEmpty() ? QStringLiteral("Orvella") : title, shown,
+                    QMessageBox::NoButton, m_parent);
+    box.setObjectName(QStringLiteral("Prompt"));
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return AnswerOk;
+}
+
+QString QtPrompts::openFileName(const FileRequest& request) {
+    NormalCursor cursor;
+    return QFileDialog::getOpenFileName(m_parent, request.title, request.initialPath,
+                                        request.filter);
+}
+
+QString QtPrompts::saveFileName(const FileRequest& request) {
+    NormalCursor cursor;
+    QFileDialog dialog(m_parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace orvella::shell

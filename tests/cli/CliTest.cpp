@@ -1,0 +1,207 @@
+#include "QtPrinters.h"
+#include "planfile/PlanReader.h"
+#include "planfile/PlanWriter.h"
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvella::planfile;
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QByteArray out, err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ORVELLA_CLI_PATH), args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString example(const char* name) {
+    return QStringLiteral(ORVELLA_SOURCE_DIR "/examples/") + QLatin1String(name);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QSet<QString> keysOf(const QJsonObject& o) {
+    const QStringList k = o.keys();
+    return QSet<QString>(k.begin(), k.end());
+}
+
+} // namespace
+
+TEST(Cli, CheckSummarisesAPlan) {
+    const CliRun r = cli({"check", example("prescribed-burn.xml")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+    const QString out = QString::fromUtf8(r.out);
+    for (const char* line : {"Title:        Prescribed Burn, Willow Flats Units 3-5 HACCP Plan",
+                             "Facility:     Harrow Creek National Wildlife Refuge",
+                             "Hazards:      6", "Tasks:        5", "Task hazards: 14",
+                             "CCPs:         3", "Analysis:     completed 3/14/2026 4:22:10 PM"})
+        EXPECT_TRUE(out.contains(QLatin1String(line))) << line << "\n" << r.out.constData();
+}
+
+TEST(Cli, CheckJsonHoldsTheWholePlanWithExactKeys) {
+    const CliRun r = cli({"check", "--json", example("quema-prescrita.xml")});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject plan = doc.object();
+    EXPECT_EQ(keysOf(plan),
+              (QSet<QString>{"title", "facility", "site", "coordinator", "manager", "address1",
+                             "address2", "phone", "activity", "description", "analysisStatus",
+                             "potentialHazards", "tasks", "ccps", "warnings"}));
+    EXPECT_EQ(plan["manager"].toString(), QString::fromUtf8("Tomás Reyes, director del refugio"));
+    EXPECT_TRUE(plan["description"].toString().contains("\r\n"));
+    EXPECT_EQ(plan["warnings"].toArray().size(), 0);
+
+    const QJsonArray hazards = plan["potentialHazards"].toArray();
+    ASSERT_EQ(hazards.size(), 6);
+    EXPECT_EQ(keysOf(hazards[0].toObject()), (QSet<QString>{"hazType", "entity"}));
+    EXPECT_EQ(hazards[3].toObject()["hazType"].toString(), "Other Biologic");
+
+    const QJsonArray tasks = plan["tasks"].toArray();
+    ASSERT_EQ(tasks.size(), 5);
+    const QJsonObject task2 = tasks[1].toObject();
+    EXPECT_EQ(keysOf(task2),
+              (QSet<QString>{"name", "number", "description", "ccpCount", "tsHazards"}));
+    EXPECT_EQ(task2["name"].toString(), "Trabajo  2");
+    EXPECT_TRUE(task2["number"].isDouble());
+    EXPECT_EQ(task2["number"].toInt(), 2);
+    EXPECT_EQ(task2["ccpCount"].toInt(), 2);
+    const QJsonObject th = task2["tsHazards"].toArray()[1].toObject();
+    EXPECT_EQ(keysOf(th), (QSet<QString>{"hazType", "entity", "probable", "justification",
+                                         "controlMeasures", "isCCP"}));
+    EXPECT_EQ(th["probable"].toString(), "Yes");
+    EXPECT_TRUE(th["isCCP"].isBool());
+    EXPECT_TRUE(th["isCCP"].toBool());
+    EXPECT_FALSE(th["controlMeasures"].toString().endsWith(' '));
+
+    const QJsonArray ccps = plan["ccps"].toArray();
+    ASSERT_EQ(ccps.size(), 3);
+    EXPECT_EQ(keysOf(ccps[0].toObject()),
+              (QSet<QString>{"taskName", "taskNumber", "sigHaz", "control", "limits", "what", "how",
+                             "when", "who", "correction", "supportDocs"}));
+    EXPECT_EQ(ccps[2].toObject()["taskNumber"].toInt(), 5);
+}
+
+TEST(Cli, CheckReportsWarningsAndStillSucceeds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("odd.xml");
+    writeAll(path, "<?xml version=\"1.0\"?>\n<Hazard>\n<Entity>\nx\n</Entity>\n</Hazard>\n"
+                   "<Title>\n\"quoted\" \\ tab\there \x01\n<Task>\n");
+    CliRun r = cli({"check", "--json", path});
+    EXPECT_EQ(r.code, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(plan["title"].toString(), QString::fromLatin1("\"quoted\" \\ tab\there \x01"));
+    const QJsonArray warnings = plan["warnings"].toArray();
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_EQ(warnings[0].toString(), kHazardErrorMessage);
+    r = cli({"check", path});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains(kHazardErrorMessage.toUtf8()));
+}
+
+TEST(Cli, NotAPlanAndBadUsageHaveTheirOwnExitCodes) {
+    QTemporaryDir dir;
+    const QString text = dir.filePath("notes.xml");
+    writeAll(text, "<?xml version='1.0'?>\r\n<HACCP>\r\n");
+    CliRun r = cli({"check", text});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.trimmed(), (text + " is not a HACCP Plan").toUtf8());
+    EXPECT_TRUE(r.out.isEmpty());
+
+    for (const QStringList& args : {QStringList{},
+                                    {"frobnicate"},
+                                    {"check"},
+                                    {"check", text, text},
+                                    {"check", "--xml", text},
+                                    {"check", dir.filePath("missing.xml")},
+                                    {"check", dir.path()},
+                                    {"resave", text},
+                                    {"resave", text, "-o"},
+                                    {"resave", "-o", dir.filePath("out.xml")}}) {
+        r = cli(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST(Cli, HelpAndVersion) {
+    CliRun r = cli({"--version"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("2.0.4"));
+    r = cli({"--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("check [--json] PLAN"));
+    EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
+    r = cli({"resave", "--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
+}
+
+TEST(Cli, ResaveKeepsOurFilesByteForByteAndNormalisesOthers) {
+    QTemporaryDir dir;
+    for (const char* name : {"prescribed-burn.xml", "quema-prescrita.xml"}) {
+        const QString out = dir.filePath(name);
+        const CliRun r = cli({"resave", example(name), "-o", out});
+        EXPECT_EQ(r.code, 0) << r.err.constData();
+        EXPECT_TRUE(readAll(out) == readAll(example(name))) << name;
+    }
+
+    // Hand-edited: LF line ends, an indented line, a UTF-8 name, measures without the blank.
+    const QString edited = dir.filePath("edited.xml");
+    writeAll(edited, "<?xml version=\"1.0\"?>\n<HACCP>\n  <Note>\n<Facility>\nŁódź wetlands\n"
+                     "<Task>\n<TaskHazard>\n<Probable>\nYes\n<ControlMeasures>\nRinse\n</Task>\n");
+    const QString out = dir.filePath("normal.xml");
+    const CliRun r = cli({"resave", edited, "--output", out});
+    EXPECT_EQ(r.code, 0) << r.err.constData();
+    const QByteArray normal = readAll(out);
+    EXPECT_TRUE(normal == writePlan(*readPlan(readAll(edited)).plan));
+    EXPECT_TRUE(normal.contains("\r\n\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA wetlands\r\n")); // UTF-8 kept
+    EXPECT_TRUE(normal.contains("<ControlMeasures>\r\nRinse \r\n</ControlMeasures>\r\n"));
+    EXPECT_FALSE(normal.contains("<Note>"));
+}
+
+TEST(Cli, FailedResaveLeavesNoHalfWrittenFile) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("keep.xml");
+    writeAll(out, "previous contents");
+    const QString notPlan = dir.filePath("notes.txt");
+    writeAll(notPlan, "shopping list\n");
+
+    CliRun r = cli({"resave", notPlan, "-o", out});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(readAll(out), "previous contents");
+
+    const QString missingDir = dir.filePath("no/such/folder/out.xml");
+    r = cli({"resave", example("prescribed-burn.xml"), "-o", missingDir});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(missingDir.toUtf8()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+              (QStringList{"keep.xml", "notes.txt"}));
+}

@@ -1,0 +1,113 @@
+#include "QtPrinters.h"
+#include "dialogs/YesNoBox.h"
+#include "dialogs/frmCCP.h"
+#include "dialogs/frmGoBack.h"
+#include "gui/ModalAnswerer.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvella::dialogs;
+
+TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
+    frmCCP en(false);
+    EXPECT_EQ(en.findChild<QLabel*>("lblCCP")->text(), "CCP:");
+    frmCCP d(true);
+    EXPECT_EQ(d.windowTitle(), "Critical Control Point");
+    EXPECT_EQ(d.findChild<QLabel*>("lblCCP")->text(), "PCC"); // set on load
+    EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Identified Hazards:");
+    d.setSpanishCaptions();
+    EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Riesgos Identificados");
+    EXPECT_EQ(d.findChild<QLabel*>("Label7")->text(),
+              "¿Si los límites de control no pueden se alconzados, qué acciones correctivas pueden "
+              "ser realizadas?");
+    EXPECT_EQ(d.findChild<QPushButton*>("cmdBack")->text(), "Devolverse");
+    EXPECT_EQ(d.findChild<QPushButton*>("OKButton")->text(), "OK");
+
+    testsupport::answerNextModal<frmCCP>([](frmCCP* w) {
+        QTest::keyClicks(w->findChild<QLineEdit*>("txtLimits"), "Dry 5 days");
+        QTest::keyClicks(w->findChild<QLineEdit*>("txtFreq"), "Daily");
+        w->findChild<QPushButton*>("cmdBack")->click();
+    });
+    d.showModal();
+    EXPECT_TRUE(d.GoBack());
+    EXPECT_EQ(d.fields().Limits, "Dry 5 days");
+    EXPECT_EQ(d.fields().Frequency, "Daily");
+
+    QString offered;
+    testsupport::answerNextModal<frmCCP>([&](frmCCP* w) {
+        offered = w->findChild<QLineEdit*>("txtLimits")->text();
+        QTest::keyClick(w->findChild<QLineEdit*>("txtWho"), Qt::Key_Return); // Return is OK
+    });
+    d.showModal();
+    EXPECT_EQ(offered, "Dry 5 days");
+    EXPECT_FALSE(d.GoBack());
+
+    testsupport::answerNextModal<frmCCP>([](frmCCP* w) { w->close(); });
+    d.showModal();
+    EXPECT_TRUE(d.GoBack()); // the window frame counts as Back
+
+    d.clearFields();
+    EXPECT_EQ(d.fields().Limits, "");
+    EXPECT_EQ(d.fields().Frequency, "");
+}
+
+TEST(DialogGoBack, ButtonsSetTheDestinationAndFrameCloseContinues) {
+    frmGoBack d(false);
+    EXPECT_EQ(d.windowTitle(), "What do you want to do?");
+    EXPECT_EQ(d.Destination(), 0);
+    EXPECT_EQ(d.findChild<QPushButton*>("cmdContinue")->text(), "Continue ");
+    for (auto [name, expected] :
+         {std::pair{"cmdGoBack1", 1}, {"cmdGoBack2", 2}, {"cmdContinue", 0}}) {
+        d.SetDestination(9);
+        testsupport::answerNextModal<frmGoBack>(
+            [name](frmGoBack* w) { w->findChild<QPushButton*>(name)->click(); });
+        d.showModal();
+        EXPECT_EQ(d.Destination(), expected) << name;
+    }
+    d.SetDestination(2);
+    testsupport::answerNextModal<frmGoBack>([](frmGoBack* w) { w->close(); });
+    d.showModal();
+    EXPECT_EQ(d.Destination(), 0);
+
+    frmGoBack es(true);
+    EXPECT_TRUE(es.findChild<QLabel*>("Label1")->text().startsWith(
+        "A partir de este punto usted tiene tres opciones"));
+    EXPECT_EQ(es.findChild<QLabel*>("Label2")->text(), "Go Back");
+}
+
+TEST(DialogYesNo, AnswersAndAlignmentRule) {
+    const QString fortyNine(49, QChar('x'));
+    const QString fifty(50, QChar('x'));
+    struct Seen {
+        QString caption;
+        Qt::Alignment alignment;
+    };
+    Seen seen;
+    const auto answer = [&seen](const char* button) {
+        testsupport::answerNextModal<YesNoBox>([&seen, button](YesNoBox* box) {
+            seen = {box->windowTitle(), box->Label1()->alignment()};
+            if (button)
+                box->findChild<QPushButton*>(button)->click();
+            else
+                box->close();
+        });
+    };
+    answer("YesButton");
+    EXPECT_EQ(YesNo(fortyNine, "CCP Analysis"), 6);
+    EXPECT_EQ(seen.caption, "CCP Analysis");
+    EXPECT_TRUE(seen.alignment & Qt::AlignHCenter);
+    answer("NoButton");
+    EXPECT_EQ(YesNo(fifty, "Other"), 7);
+    EXPECT_TRUE(seen.alignment & Qt::AlignLeft);
+    answer(nullptr);
+    EXPECT_EQ(YesNo(fifty, "x"), 0);
+
+    YesNoBox fresh;
+    EXPECT_EQ(fresh.Result, 0);
+    EXPECT_EQ(fresh.windowTitle(), "Dialog Caption");
+    EXPECT_EQ(fresh.findChild<QPushButton*>("YesButton")->text(), "Yes");
+    EXPECT_EQ(fresh.findChild<QPushButton*>("NoButton")->text(), "No");
+}

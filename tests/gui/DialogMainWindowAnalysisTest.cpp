@@ -1,0 +1,107 @@
+// The step-4 button runs the analysis with the real dialogs and, when it completes, moves
+// the window on to step 5.
+#include "QtPrinters.h"
+#include "ScriptedPrompts.h"
+#include "dialogs/YesNoBox.h"
+#include "gui/ModalAnswerer.h"
+#include "model/HazardTypes.h"
+#include "steps/frmMain.h"
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvella;
+
+namespace {
+
+struct WindowRig {
+    model::ProgramState state;
+    ScriptedPrompts prompts;
+    std::unique_ptr<steps::frmMain> window;
+
+    WindowRig() {
+        state.plan().AnalysisStatus = model::Incomplete;
+        state.clock = [] { return QDateTime(QDate(2026, 3, 14), QTime(9, 26)); };
+        window = std::make_unique<steps::frmMain>(state, prompts);
+        window->show();
+        window->selectStep(4);
+    }
+    void addTask() {
+        auto task = std::make_shared<model::HACCP_Task>();
+        task->Name = "Task # 1";
+        task->Number = 1;
+        task->Description = "Launch boat";
+        state.plan().Tasks.append(task);
+        state.plan().PotentialHazards.add(std::make_shared<model::HACCP_PotentialHazard>(
+                                              model::HACCP_PotentialHazard{"Plant", "Hydrilla"}),
+                                          state.nextHazardKey());
+    }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QLabel* note() { return window->findChild<QLabel*>("lblStatus"); }
+};
+
+void press(QWidget* d, const char* name) {
+    d->findChild<QPushButton*>(name)->click();
+}
+
+} // namespace
+
+TEST(DialogMainWindowAnalysis, CompletedRunMovesToStepFive) {
+    WindowRig rig;
+    rig.addTask();
+    rig.state.InputsChanged = true;
+    // Selection with nothing ticked, then the one "why not" justification.
+    testsupport::answerNextModal<QDialog>([](QDialog* selection) {
+        testsupport::answerNextModal<QDialog>(
+            [](QDialog* justification) { press(justification, "OKButton"); });
+        press(selection, "OKButton");
+    });
+    press(rig.window.get(), "cmdEvalTasks");
+
+    EXPECT_EQ(rig.window->currentStep(), 5);
+    EXPECT_EQ(rig.window->statusMessage(), "Step 5: Create HACCP form.");
+    EXPECT_FALSE(rig.note()->isHidden());
+    EXPECT_TRUE(rig.button("cmdSkip")->isEnabled());
+    EXPECT_EQ(rig.window->GetTaskList(), "Task # 1: Launch boat");
+    EXPECT_EQ(rig.state.plan().AnalysisStatus,
+              QLocale::system().toString(QDateTime(QDate(2026, 3, 14), QTime(9, 26)),
+                                         QLocale::ShortFormat));
+    ASSERT_EQ(rig.prompts.asked.size(), 1);
+    EXPECT_EQ(rig.prompts.asked[0].title, "Wizard Complete");
+
+    // Inputs changed in this run: back on step 4 the note is gone again.
+    rig.window->selectStep(4);
+    EXPECT_TRUE(rig.note()->isHidden());
+    EXPECT_FALSE(rig.button("cmdSkip")->isEnabled());
+}
+
+TEST(DialogMainWindowAnalysis, EarlyEndsStayOnStepFour) {
+    WindowRig rig;
+    press(rig.window.get(), "cmdEvalTasks"); // no tasks: the message only
+    ASSERT_EQ(rig.prompts.asked.size(), 1);
+    EXPECT_EQ(rig.prompts.asked[0].text,
+              "You have no task to evaluate! Be sure you have completed steps 1 - 3.");
+    EXPECT_EQ(rig.window->currentStep(), 4);
+
+    rig.addTask();
+    testsupport::answerNextModal<QDialog>([](QDialog* selection) { press(selection, "cmdBack"); });
+    press(rig.window.get(), "cmdEvalTasks");
+    EXPECT_EQ(rig.prompts.asked.size(), 1); // silent
+    EXPECT_EQ(rig.window->currentStep(), 4);
+    EXPECT_TRUE(rig.note()->isHidden());
+    EXPECT_FALSE(rig.button("cmdSkip")->isEnabled());
+    EXPECT_EQ(rig.state.plan().AnalysisStatus, "Incomplete");
+}
+
+TEST(DialogMainWindowAnalysis, YesNoUsesTheQuestionBox) {
+    WindowRig rig;
+    QWidget* parent = nullptr;
+    testsupport::answerNextModal<dialogs::YesNoBox>([&](dialogs::YesNoBox* box) {
+        parent = box->parentWidget();
+        press(box, "NoButton");
+    });
+    EXPECT_EQ(rig.window->YesNo("Sure?", "Orvella"), 7);
+    EXPECT_EQ(parent, rig.window.get());
+}

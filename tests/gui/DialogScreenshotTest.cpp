@@ -1,0 +1,125 @@
+// Renders every analysis dialog, filled as the analysis fills it, into PNG files for a
+// person to look at. Runs only when ORVELLA_SHOTS names an output folder.
+#include "ScriptedPrompts.h"
+#include "dialogs/Dialog.h"
+#include "dialogs/YesNoBox.h"
+#include "dialogs/frmCCP.h"
+#include "dialogs/frmGoBack.h"
+#include "dialogs/frmJustification.h"
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvella::dialogs;
+
+namespace {
+
+void save(QWidget& w, const QString& name) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(20);
+    const QString dir = qEnvironmentVariable("ORVELLA_SHOTS");
+    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + ".png")));
+    w.hide();
+}
+
+} // namespace
+
+TEST(DialogScreenshots, AllDialogsInBothLanguages) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS"))
+        GTEST_SKIP() << "set ORVELLA_SHOTS to a folder to render the dialogs";
+    for (bool spanish : {false, true}) {
+        const QString lang = spanish ? "es" : "en";
+        const QString task = spanish ? "Trabajo  2" : "Task # 2";
+
+        Dialog sel(spanish);
+        sel.setCaption(spanish ? "Riegos" : "Significant Hazards");
+        sel.setTask(task, "Launch the airboat at the north ramp and survey the marsh edge");
+        sel.setHazards({"Giant Salvinia", "Zebra mussel", "Hydrilla", "Nutria"},
+                       {true, false, true, false});
+        sel.setNoneTicked(false);
+        save(sel, "dialog-selection-" + lang);
+
+        QStringList many;
+        QList<bool> ticks;
+        for (int i = 1; i <= 60; ++i) {
+            many << (i % 7 == 0 ? QStringLiteral(
+                                      "Hazard %1 with a rather long descriptive name: seeds and "
+                                      "fragments carried in mud on tracks and boots")
+                                      .arg(i)
+                                : QStringLiteral("Hazard %1").arg(i));
+            ticks << (i % 5 == 0);
+        }
+        sel.setHazards(many, ticks);
+        save(sel, "dialog-selection-long-" + lang);
+
+        ScriptedPrompts prompts;
+        frmJustification just(prompts, [] { return QString(); });
+        if (spanish)
+            just.setButtonCaptions("Continuar", "Devolverse", "Muestre la Lista de Tareas");
+        just.setTaskLabel(spanish ? task + " (Justificar Riesgo 1 de 4)"
+                                  : task + " (Justify Potential Hazard 1 of 4)");
+        just.setTaskDescription("Launch the airboat at the north ramp and survey the marsh edge");
+        just.setPrompt(spanish ? "¿Por qué hay Giant Salvinia probable(s) durante la tarea?"
+                               : "Why is/are Giant Salvinia probable during " + task + "?");
+        just.setControlQuestion(
+            spanish ? "Qué Medidas de Control se puende aplicar durante " + task +
+                          " para prevenir la propagación de Riesgo (Giant Salvinia)?"
+                    : "What Control Measures can be applied during " + task +
+                          " to prevent the spread of Giant Salvinia?");
+        just.setJustification("Fragments cling to the hull and the trailer");
+        just.setControlMeasures("Inspect and wash the boat and trailer before leaving the ramp");
+        just.setControlVisible(true);
+        save(just, "dialog-justification-" + lang);
+        just.setPrompt(
+            spanish ? "¿Por qué indicó usted que NO hay Nutria probable(s) durante la tarea " +
+                          task + "?"
+                    : "Why did you indicate that Nutria is/are NOT probable during " + task +
+                          " (Launch the airboat at the north ramp and survey the marsh edge)?");
+        just.setControlVisible(false);
+        just.setJustification("");
+        save(just, "dialog-justification-not-probable-" + lang);
+
+        frmCCP ccp(spanish);
+        if (spanish)
+            ccp.setSpanishCaptions();
+        ccp.setCaption((spanish ? "Punto de Control Crítico #" : "Critical Control Point #") +
+                       QString("2"));
+        ccp.setTask(task, "Launch the airboat at the north ramp and survey the marsh edge");
+        ccp.setHazard("Plant: Giant Salvinia");
+        ccp.setControlMeasures("Inspect and wash the boat and trailer before leaving the ramp");
+        ccp.findChild<QLineEdit*>("txtLimits")
+            ->setText("No visible plant material on hull, trailer or motor");
+        ccp.findChild<QLineEdit*>("txtWho")->setText("Boat operator");
+        ccp.findChild<QLineEdit*>("txtWhat")->setText("Hull, trailer, motor intake");
+        ccp.findChild<QLineEdit*>("txtHow")->setText("Visual inspection");
+        ccp.findChild<QLineEdit*>("txtFreq")->setText("Every launch and haul-out");
+        ccp.findChild<QLineEdit*>("txtCorrection")->setText("Wash again at the station");
+        ccp.findChild<QLineEdit*>("txtSuppDocs")->setText("Boat cleaning SOP 4.2");
+        save(ccp, "dialog-ccp-" + lang);
+
+        frmGoBack goBack(spanish);
+        save(goBack, "dialog-goback-" + lang);
+
+        YesNoBox shortBox;
+        shortBox.setWindowTitle("CCP Analysis");
+        shortBox.Label1()->setText("Is this short?");
+        save(shortBox, "dialog-yesno-short-" + lang);
+        YesNoBox box;
+        box.setWindowTitle("CCP Analysis");
+        const QString q =
+            spanish
+                ? task + ": Launch the airboat\r\n\r\n¿Elimina o reduce este paso la posible "
+                         "incidencia de Riesgos (Giant Salvinia) a un nivel aceptable Y es este el "
+                         "mejor lugar para controlar riesgos?"
+                : task +
+                      ": Launch the airboat\r\n\r\nDoes this step eliminate or reduce the likely "
+                      "occurrence of Giant Salvinia to an acceptable level AND is this the best "
+                      "place to control the hazard?";
+        box.Label1()->setText(q);
+        box.Label1()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        save(box, "dialog-yesno-" + lang);
+    }
+}
