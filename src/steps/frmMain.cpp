@@ -3,6 +3,9 @@
 #include "dialogs/QtAnalysisDialogs.h"
 #include "dialogs/YesNoBox.h"
 #include "shell/Artwork.h"
+#include "shell/EditCommands.h"
+#include "shell/FileCommands.h"
+#include "shell/HelpCommands.h"
 #include "shell/StringTable.h"
 #include "shell/WorkingDocument.h"
 #include "steps/ActivityPage.h"
@@ -45,6 +48,9 @@ frmMain::frmMain(model::ProgramState& state, model::Prompts& prompts, QWidget* p
     buildStatusBar();
 
     shell::ApplyStringTable(this);
+    (new shell::FileCommands(*this, m_state, m_prompts))->attach();
+    (new shell::EditCommands(*this))->attach();
+    (new shell::HelpCommands(this, m_state, m_prompts))->attach();
     setStatusMessage(shell::lookupString(FirstStepMessage).value_or(QString()));
     resize(twips(this, 12400), twips(this, 8000));
     m_tabs->setCurrentIndex(0);
