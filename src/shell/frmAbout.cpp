@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 #include "shell/HelpGuide.h"
+#include "shell/StringTable.h"
 #include "shell/SystemInfo.h"
 #include <QFrame>
 #include <QGridLayout>
@@ -10,11 +11,6 @@
 #include <QVBoxLayout>
 
 namespace orvella::shell {
-
-std::function<void(QWidget*)>& frmAbout::stringTableHook() {
-    static std::function<void(QWidget*)> hook;
-    return hook;
-}
 
 QString frmAbout::versionText() {
     // ORVELLA_VERSION is the project's major.minor.revision.
@@ -43,31 +39,26 @@ frmAbout::frmAbout(model::Prompts& prompts, const SystemInfo& systemInfo, QWidge
     auto* version = new QLabel(QStringLiteral("Version"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* description = new QLabel(
-        QStringLiteral("Orvella leads you, step by step, through a HACCP plan for a field "
-                       "activity that could carry unwanted species from one place to another: "
-                       "you describe the activity, list its potential hazards and its tasks, "
-                       "answer the hazard analysis, and receive the finished plan as a word "
-                       "processor document of five forms and a checklist."),
-        this);
+    auto* description = new QLabel(QStringLiteral("App Description"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
+    description->setProperty(TagProperty, QStringLiteral("1032"));
     description->setWordWrap(true);
 
     auto* line1 = new QFrame(this);
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
 
-    auto* disclaimer = new QLabel(
-        QStringLiteral("Warning: Orvella helps you write a plan; it does not replace the "
-                       "judgement of the people who know the site and its species. Have every "
-                       "plan reviewed before the field work begins."),
-        this);
+    auto* disclaimer = new QLabel(QStringLiteral("Warning: ..."), this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    disclaimer->setProperty(TagProperty, QStringLiteral("1034"));
     disclaimer->setWordWrap(true);
 
-    auto* contact = new QLabel(
-        QStringLiteral("Questions and suggestions: the Orvella team, orvella@example.org"), this);
+    auto* contact = new QLabel(this);
     contact->setObjectName(QStringLiteral("lblContact"));
+    contact->setProperty(TagProperty, QStringLiteral("1038"));
+    auto* copyright = new QLabel(this);
+    copyright->setObjectName(QStringLiteral("lblCopyright"));
+    copyright->setProperty(TagProperty, QStringLiteral("1042"));
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -99,20 +90,21 @@ frmAbout::frmAbout(model::Prompts& prompts, const SystemInfo& systemInfo, QWidge
     auto* footText = new QVBoxLayout;
     footText->addWidget(disclaimer);
     footText->addWidget(contact);
+    footText->addWidget(copyright);
+    footText->addStretch();
     foot->addLayout(footText, 1);
     foot->addSpacing(12);
     foot->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
-    layout->addSpacing(6);
+    layout->addSpacing(12);
     layout->addWidget(line1);
     layout->addLayout(foot);
     setFixedWidth(560);
 
     // Load: the string table first, then the version, as the start-up screen does.
-    if (auto& hook = stringTableHook())
-        hook(this);
+    ApplyStringTable(this);
     version->setText(versionText());
 }
 

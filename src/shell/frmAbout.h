@@ -1,7 +1,6 @@
 #pragma once
 #include "model/Prompts.h"
 #include <QDialog>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -16,10 +15,6 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     frmAbout(model::Prompts& prompts, const SystemInfo& systemInfo, QWidget* parent = nullptr);
-
-    // Fills numbered captions from the program's string table when a window loads. The shell
-    // sets it once at start-up; the box runs it first thing on load.
-    static std::function<void(QWidget*)>& stringTableHook();
 
     static QString versionText();
 
