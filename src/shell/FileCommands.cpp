@@ -193,7 +193,7 @@ void FileCommands::open() {
     file.close();
     planfile::PlanReadResult read = planfile::readPlan(bytes, m_state.HazardKeyCounter);
     if (!read.isPlan) {
-        m_prompts.message(path + QStringLiteral(" is not a HACCP Plan"));
+        m_prompts.message(QDir::toNativeSeparators(path) + QStringLiteral(" is not a HACCP Plan"));
         return;
     }
 

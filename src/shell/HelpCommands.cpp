@@ -3,6 +3,7 @@
 #include "shell/SystemInfo.h"
 #include "shell/frmAbout.h"
 #include <QAction>
+#include <QShortcut>
 #include <QWidget>
 
 namespace orvella::shell {
@@ -20,10 +21,16 @@ HelpWindow* HelpCommands::window() const {
 
 void HelpCommands::attach() {
     auto hook = [this](const char* name, void (HelpCommands::*command)()) {
-        if (auto* action = m_mainWindow->findChild<QAction*>(QLatin1String(name)))
+        auto* action = m_mainWindow->findChild<QAction*>(QLatin1String(name));
+        if (action)
             connect(action, &QAction::triggered, this, command);
+        return action;
     };
     hook("mnuHelpContents", &HelpCommands::showContents);
+    // F1 is where every desktop program keeps its help; the menu keeps its own captions.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, m_mainWindow);
+    f1->setObjectName(QStringLiteral("HelpShortcut"));
+    connect(f1, &QShortcut::activated, this, &HelpCommands::showContents);
     hook("mnuHelpSearchForHelpOn", &HelpCommands::showSearch);
     hook("mnuHelpAbout", &HelpCommands::showAbout);
 }

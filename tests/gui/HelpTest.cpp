@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,6 +139,9 @@ TEST(HelpCommands, ContentsFollowsTheRunsLanguageAndSearchFocusesTheSearchBox) {
     HelpCommands help(&main.window, state, prompts);
     help.attach();
 
+    auto* f1 = main.window.findChild<QShortcut*>(QStringLiteral("HelpShortcut"));
+    ASSERT_NE(f1, nullptr);
+    EXPECT_EQ(f1->key(), QKeySequence(QKeySequence::HelpContents));
     main.contents->trigger();
     HelpWindow* w = help.window();
     ASSERT_NE(w, nullptr);
