@@ -4,6 +4,8 @@
 #include "shell/HelpCommands.h"
 #include "shell/HelpGuide.h"
 #include "shell/HelpWindow.h"
+#include "steps/SpanishCaptions.h"
+#include "steps/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -49,7 +51,7 @@ struct FakeMain {
 };
 
 QStringList links(const QString& html) {
-    static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)"));
+    static const QRegularExpression href(QStringLiteral("(?:href|src)=\"([^\"#]+)"));
     QStringList out;
     for (auto it = href.globalMatch(html); it.hasNext();)
         out << it.next().captured(1);
@@ -241,9 +243,47 @@ TEST(HelpWindow, Screenshots) {
         HelpWindow w(guide, QStringLiteral("es"));
         w.show();
         w.showContents();
-        w.openPage(QStringLiteral("ccp.html"));
+        w.openPage(QStringLiteral("step2.html"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         QTest::qWait(200);
         EXPECT_TRUE(w.grab().save(dir + QStringLiteral("/help-es.png")));
+    }
+}
+
+// Pictures of the main window for the guide itself; runs only when ORVELLA_SCREENSHOTS names
+// a folder.
+TEST(HelpWindow, GuidePictures) {
+    const QString dir = qEnvironmentVariable("ORVELLA_SCREENSHOTS");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set ORVELLA_SCREENSHOTS to a folder to write the pictures";
+    for (bool spanish : {false, true}) {
+        orvella::model::ProgramState state;
+        state.UseSpanish = spanish;
+        ScriptedPrompts prompts;
+        orvella::steps::frmMain window(state, prompts);
+        if (spanish)
+            orvella::steps::ApplySpanishCaptions(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.selectStep(2);
+        const struct {
+            const char* name;
+            const char* kind;
+        } hazards[] = {{"Giant Salvinia", "Plant"},
+                       {"Zebra mussel", "Invertebrate"},
+                       {"Chytrid fungus", "Other Biologic"},
+                       {"Feral pig", "Vertebrate"}};
+        const char* spanishNames[] = {"Salvinia gigante", "Mejillón cebra", "Hongo quítrido",
+                                      "Cerdo asilvestrado"};
+        auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtAddHaz"));
+        for (int i = 0; i < 4; ++i) {
+            const auto& h = hazards[i];
+            box->setText(spanish ? QString::fromUtf8(spanishNames[i]) : QLatin1String(h.name));
+            window.AddHazard(box, QLatin1String(h.kind));
+        }
+        box->setText(spanish ? QStringLiteral("Mejillón quagga") : QStringLiteral("Quagga mussel"));
+        QTest::qWait(100);
+        EXPECT_TRUE(window.grab().save(dir + (spanish ? QStringLiteral("/guide-step2-es.png")
+                                                      : QStringLiteral("/guide-step2-en.png"))));
     }
 }
