@@ -57,11 +57,16 @@ TEST_F(EditCommandsTest, MenusAndToolbarEditTheFocusedBox) {
     trigger("mnuEditUndo");
     EXPECT_EQ(facility->text(), QStringLiteral(" Reserve"));
 
+    // The keyboard shortcuts do the same.
+    facility->selectAll();
+    QTest::keyClick(facility, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" Reserve"));
+
     // The multi-line description takes the same commands.
     auto* description = window->findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"));
     focus(description);
     trigger("mnuEditPaste");
-    EXPECT_EQ(description->toPlainText(), QStringLiteral("Corvane"));
+    EXPECT_EQ(description->toPlainText(), QStringLiteral(" Reserve"));
 }
 
 TEST_F(EditCommandsTest, NothingHappensWithTheFocusOnAListOrOutsideTheWindow) {

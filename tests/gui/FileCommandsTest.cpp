@@ -174,14 +174,23 @@ TEST(FileCommandsFolder, FirstSaveGoesToTheProgramFolderOnlyWhenItIsWritable) {
 
 TEST_F(FileCommandsTest, FailedSaveSaysWhereAndWhyAndKeepsThePlan) {
     enterPlan();
+    prompts.fileNames.enqueue(path(QStringLiteral("good.xml")));
+    ASSERT_TRUE(commands()->saveAs());
+    const QByteArray saved = fileBytes(path(QStringLiteral("good.xml")));
     const QString before = QString::fromLatin1(orvella::planfile::writePlan(state.plan()));
-    const QString target = path(QStringLiteral("no-such-folder/plan.xml"));
-    prompts.fileNames.enqueue(target);
-    EXPECT_FALSE(commands()->saveAs());
-    ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(target)));
-    EXPECT_EQ(prompts.asked[0].icon, Prompts::Icon::Critical);
-    EXPECT_TRUE(state.CurrentFileName.isEmpty());
+    // A folder that does not exist, and a name that is a folder.
+    QDir(dir.path()).mkdir(QStringLiteral("folder.xml"));
+    for (const QString& target :
+         {path(QStringLiteral("no-such-folder/plan.xml")), path(QStringLiteral("folder.xml"))}) {
+        prompts.asked.clear();
+        prompts.fileNames.enqueue(target);
+        EXPECT_FALSE(commands()->saveAs());
+        ASSERT_EQ(prompts.asked.size(), 1);
+        EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(target)));
+        EXPECT_EQ(prompts.asked[0].icon, Prompts::Icon::Critical);
+        EXPECT_EQ(state.CurrentFileName, path(QStringLiteral("good.xml")));
+    }
+    EXPECT_EQ(fileBytes(path(QStringLiteral("good.xml"))), saved);
     EXPECT_EQ(QString::fromLatin1(orvella::planfile::writePlan(state.plan())), before);
     EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
 }
