@@ -183,6 +183,12 @@ void FileCommands::open() {
                           QString(), model::Prompts::Icon::Critical);
         return;
     }
+    // A file picked by mistake (a photo, an archive) is turned away by its first line before
+    // the whole of it is read.
+    if (!planfile::readPlan(file.peek(4096)).isPlan) {
+        m_prompts.message(QDir::toNativeSeparators(path) + QStringLiteral(" is not a HACCP Plan"));
+        return;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_prompts.message(QStringLiteral("%1 could not be read: %2")
