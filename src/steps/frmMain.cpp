@@ -3,6 +3,7 @@
 #include "dialogs/QtAnalysisDialogs.h"
 #include "dialogs/YesNoBox.h"
 #include "shell/Artwork.h"
+#include "shell/DocumentCommand.h"
 #include "shell/EditCommands.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpCommands.h"
@@ -51,6 +52,7 @@ frmMain::frmMain(model::ProgramState& state, model::Prompts& prompts, QWidget* p
     (new shell::FileCommands(*this, m_state, m_prompts))->attach();
     (new shell::EditCommands(*this))->attach();
     (new shell::HelpCommands(this, m_state, m_prompts))->attach();
+    (new shell::DocumentCommand(*this, m_state, m_prompts))->attach();
     setStatusMessage(shell::lookupString(FirstStepMessage).value_or(QString()));
     // The designed size is also the smallest: word-wrapped texts need it to show whole.
     const QSize designed(twips(this, 12400), twips(this, 8000));
