@@ -13,6 +13,8 @@ const Command kCommands[] = {
      &checkCommand},
     {"resave", "resave PLAN -o OUT", "read a plan file and write it again in the standard form",
      &resaveCommand},
+    {"document", "document PLAN -o OUT.docx", "write the plan document (--spanish, --title TEXT)",
+     &documentCommand},
 };
 
 void printHelp(QTextStream& to) {

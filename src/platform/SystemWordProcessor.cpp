@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_WIN
 #include <QDir>
+#include <cstring>
 #include <qt_windows.h>
 #include <shellapi.h>
 #endif

@@ -147,8 +147,8 @@ QPixmap landscape(int width, int height, qreal dpr) {
     p.setBrush(QColor(0x81, 0xb9, 0xe0));
     p.drawEllipse(QRectF(width * 0.08, height * 0.72, width * 0.5, height * 0.22));
     drawWaves(p, QRectF(width * 0.16, height * 0.76, width * 0.34, height * 0.14), 2);
-    const qreal leaf = qMin(width, height) * 0.55;
-    drawLeaf(p, QRectF(width * 0.68, height * 0.12, leaf, leaf * 0.9));
+    const qreal leaf = qMin(width * 0.3, height * 0.3);
+    drawLeaf(p, QRectF(width * 0.62, height * 0.1, leaf, leaf * 0.9));
     return pm;
 }
 

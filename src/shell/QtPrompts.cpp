@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace orvella::shell {
 
@@ -60,10 +59,27 @@ int QtPrompts::message(const QString& text, const QString& title, Icon icon, But
     return AnswerOk;
 }
 
+namespace {
+
+// Shows a file dialog and answers the chosen file, or empty text when cancelled.
+QString chooseFile(QFileDialog& dialog) {
+    // Where the desktop offers no dialog of its own, Qt's opens too small to read the file
+    // sizes and dates; give it room for them.
+    const int line = dialog.fontMetrics().height();
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(line * 58, line * 30)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 QString QtPrompts::openFileName(const FileRequest& request) {
     NormalCursor cursor;
-    return QFileDialog::getOpenFileName(m_parent, request.title, request.initialPath,
-                                        request.filter);
+    QFileDialog dialog(m_parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chooseFile(dialog);
 }
 
 QString QtPrompts::saveFileName(const FileRequest& request) {
@@ -73,9 +89,7 @@ QString QtPrompts::saveFileName(const FileRequest& request) {
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chooseFile(dialog);
 }
 
 } // namespace orvella::shell

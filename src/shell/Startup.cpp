@@ -65,6 +65,7 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, model::Prompts& pr
     StartupResult result;
     result.workingDocument = std::make_shared<WorkingDocument>();
     result.workingDocument->application = application;
+    result.workingDocument->wordProcessor = &wordProcessor;
     splash->statusLine()->setText(ReadyText);
     busy.release();
 

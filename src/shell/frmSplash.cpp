@@ -62,7 +62,7 @@ frmSplash::frmSplash(model::ProgramState& state, QWidget* parent)
     auto* credits = tagged(frame, "lblCompany", 1035);
     auto* basis = tagged(frame, "lblWarning", 1036);
     auto* copyright = tagged(frame, "lblCopyright", 1042);
-    auto* choose = tagged(frame, "lblChoose", 1039);
+    auto* choose = tagged(frame, "lblChoose", 1039, false);
 
     m_status = new QLabel(QStringLiteral("Loading..."), frame);
     m_status->setObjectName(QStringLiteral("Label1"));

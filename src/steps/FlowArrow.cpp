@@ -11,7 +11,7 @@ FlowArrow::FlowArrow(QWidget* parent) : QWidget(parent) {
 }
 
 QSize FlowArrow::sizeHint() const {
-    // 300 by 180 twips, never less than a readable arrow at small fonts.
+    // 300 twips wide; a little flatter than 180 twips so ten rows fit the opening height.
     return {qMax(12, twips(this, 300)), qMax(10, twips(this, 150))};
 }
 

@@ -94,12 +94,20 @@ HazardsPage::HazardsPage(model::ProgramState& state, model::Prompts& prompts, QW
     m_hazards->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_hazards->setWordWrap(false);
     m_hazards->setTextElideMode(Qt::ElideRight);
+    // Read as active colours: a disabled widget's palette answers its greyed ones.
     QPalette kindsPalette = m_kinds->palette();
+    const QColor face = kindsPalette.color(QPalette::Active, QPalette::Button);
+    const QColor faceText = kindsPalette.color(QPalette::Active, QPalette::ButtonText);
     for (auto group : {QPalette::Disabled, QPalette::Active, QPalette::Inactive}) {
-        kindsPalette.setColor(group, QPalette::Base, kindsPalette.color(QPalette::Button));
-        kindsPalette.setColor(group, QPalette::Text, kindsPalette.color(QPalette::ButtonText));
+        kindsPalette.setColor(group, QPalette::Base, face);
+        kindsPalette.setColor(group, QPalette::Text, faceText);
     }
     m_kinds->setPalette(kindsPalette);
+    // Wide enough for the longest type key, so no kind is cut off.
+    int widest = 0;
+    for (const QString& key : All)
+        widest = qMax(widest, m_kinds->fontMetrics().horizontalAdvance(key));
+    m_kinds->setFixedWidth(qMax(twips(this, 975), widest + 2 * m_kinds->frameWidth() + 12));
     m_kinds->setUniformItemSizes(true);
     m_hazards->setUniformItemSizes(true);
     m_kinds->setAccessibleName(QStringLiteral("Hazard kinds"));
@@ -107,8 +115,8 @@ HazardsPage::HazardsPage(model::ProgramState& state, model::Prompts& prompts, QW
             &QScrollBar::setValue);
     auto* lists = new QHBoxLayout;
     lists->setSpacing(0);
-    lists->addWidget(m_kinds, 975);
-    lists->addWidget(m_hazards, 5415);
+    lists->addWidget(m_kinds);
+    lists->addWidget(m_hazards, 1);
 
     auto* remove = makeButton("btnRemove", QStringLiteral("Remove From List"));
     auto* removeRow = new QHBoxLayout;

@@ -3,6 +3,10 @@
 #include "dialogs/QtAnalysisDialogs.h"
 #include "dialogs/YesNoBox.h"
 #include "shell/Artwork.h"
+#include "shell/DocumentCommand.h"
+#include "shell/EditCommands.h"
+#include "shell/FileCommands.h"
+#include "shell/HelpCommands.h"
 #include "shell/StringTable.h"
 #include "shell/WorkingDocument.h"
 #include "steps/ActivityPage.h"
@@ -45,8 +49,15 @@ frmMain::frmMain(model::ProgramState& state, model::Prompts& prompts, QWidget* p
     buildStatusBar();
 
     shell::ApplyStringTable(this);
+    (new shell::FileCommands(*this, m_state, m_prompts))->attach();
+    (new shell::EditCommands(*this))->attach();
+    (new shell::HelpCommands(this, m_state, m_prompts))->attach();
+    (new shell::DocumentCommand(*this, m_state, m_prompts))->attach();
     setStatusMessage(shell::lookupString(FirstStepMessage).value_or(QString()));
-    resize(twips(this, 12400), twips(this, 8000));
+    // The designed size is also the smallest: word-wrapped texts need it to show whole.
+    const QSize designed(twips(this, 12400), twips(this, 8000));
+    setMinimumSize(designed.expandedTo(minimumSizeHint()));
+    resize(designed);
     m_tabs->setCurrentIndex(0);
     // Connected last: building the tabs must not count as a tab change.
     connect(m_tabs, &QTabWidget::currentChanged, this, &frmMain::ShowSelectedStep);

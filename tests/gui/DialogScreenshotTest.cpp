@@ -6,9 +6,13 @@
 #include "dialogs/frmCCP.h"
 #include "dialogs/frmGoBack.h"
 #include "dialogs/frmJustification.h"
+#include "gui/ModalAnswerer.h"
+#include "steps/frmMain.h"
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -122,4 +126,34 @@ TEST(DialogScreenshots, AllDialogsInBothLanguages) {
         box.Label1()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         save(box, "dialog-yesno-" + lang);
     }
+}
+
+// The selection dialog over the main window, as the user meets it (needs a real display).
+TEST(DialogScreenshots, SelectionOverTheMainWindow) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS") ||
+        QGuiApplication::platformName() == "offscreen")
+        GTEST_SKIP() << "set ORVELLA_SHOTS and run on a display";
+    orvella::model::ProgramState state;
+    ScriptedPrompts prompts;
+    state.InputsChanged = true;
+    for (QString e : {"Giant Salvinia", "Zebra mussel", "Hydrilla", "Nutria", "Chytrid fungus"})
+        state.plan().PotentialHazards.append(
+            std::make_shared<orvella::model::HACCP_PotentialHazard>(
+                orvella::model::HACCP_PotentialHazard{"Plant", e}));
+    auto task = std::make_shared<orvella::model::HACCP_Task>();
+    task->Name = "Task # 1";
+    task->Number = 1;
+    task->Description = "Launch the airboat at the north ramp";
+    state.plan().Tasks.append(task);
+    orvella::steps::frmMain window(state, prompts);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.selectStep(4);
+    testsupport::answerNextModal<QDialog>([&](QDialog* d) {
+        QTest::qWait(50);
+        const QString dir = qEnvironmentVariable("ORVELLA_SHOTS");
+        d->screen()->grabWindow(0).save(QDir(dir).filePath("dialog-selection-in-window.png"));
+        d->findChild<QPushButton*>("cmdBack")->click();
+    });
+    window.findChild<QPushButton*>("cmdEvalTasks")->click();
 }

@@ -80,3 +80,14 @@ TEST_F(MainWindowTest, StepTwoCanBeWorkedWithTheKeyboardAlone) {
     EXPECT_EQ(state.plan().PotentialHazards.count(), 1);
     EXPECT_EQ(window->currentStep(), 3);
 }
+
+TEST_F(MainWindowTest, CtrlTabMovesBetweenStepsFromInsideAPage) {
+    QApplication::setActiveWindow(window.get());
+    edit("txtFacility")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window->currentStep(), 2);
+    EXPECT_EQ(window->statusMessage(), "Step 2: Identify any potential hazards.");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->currentStep(), 1);
+}

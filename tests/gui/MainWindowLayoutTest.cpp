@@ -1,12 +1,14 @@
 // The window at its opening size: every text fits, nothing overlaps, in both languages.
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
+#include "model/HazardTypes.h"
 #include "steps/SpanishCaptions.h"
 #include "steps/frmMain.h"
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,6 +63,16 @@ QStringList overlaps(QWidget* page) {
     return problems;
 }
 
+void checkPages(frmMain& window, const char* when) {
+    for (int step = 1; step <= frmMain::StepCount; ++step) {
+        window.selectStep(step);
+        QApplication::processEvents();
+        auto* page = window.findChild<QWidget*>(QStringLiteral("Frame1(%1)").arg(step - 1));
+        EXPECT_EQ(clippedTexts(page), QStringList()) << when << " step " << step;
+        EXPECT_EQ(overlaps(page), QStringList()) << when << " step " << step;
+    }
+}
+
 void checkAllPages(bool spanish) {
     orvella::model::ProgramState state;
     state.UseSpanish = spanish;
@@ -71,6 +83,14 @@ void checkAllPages(bool spanish) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), QSize(827, 533)) << "opening size at 96 dpi";
+    // The step-4 note as a completed analysis shows it.
+    window.findChild<QLabel*>(QStringLiteral("lblStatus"))->show();
+    // Every type key must show whole in the narrow kinds column.
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("txtAddHaz"));
+    for (const QString& kind : orvella::model::HazardTypes::All) {
+        name->setText(QStringLiteral("Hazard of kind ") + kind);
+        window.AddHazard(name, kind);
+    }
     const QString shots = qEnvironmentVariable("ORVELLA_SCREENSHOT_DIR");
     for (int step = 1; step <= frmMain::StepCount; ++step) {
         window.selectStep(step);
@@ -79,10 +99,28 @@ void checkAllPages(bool spanish) {
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(clippedTexts(page), QStringList()) << "step " << step;
         EXPECT_EQ(overlaps(page), QStringList()) << "step " << step;
+        if (step == 2) {
+            auto* kinds = window.findChild<QListWidget*>(QStringLiteral("lstHazardKinds"));
+            for (int row = 0; row < kinds->count(); ++row) {
+                auto* item = kinds->item(row);
+                EXPECT_LE(kinds->fontMetrics().horizontalAdvance(item->text()),
+                          kinds->viewport()->width() - 4)
+                    << item->text().toStdString();
+            }
+        }
         if (!shots.isEmpty())
             window.grab().save(QDir(shots).filePath(
                 QStringLiteral("window-%1-step%2.png").arg(spanish ? "es" : "en").arg(step)));
     }
+
+    // Larger is fine; smaller than the designed size is refused rather than clipped.
+    window.resize(1280, 860);
+    QApplication::processEvents();
+    checkPages(window, "large");
+    window.resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), QSize(827, 533));
+    checkPages(window, "shrunk");
 }
 
 } // namespace

@@ -1,0 +1,37 @@
+#pragma once
+#include "model/ProgramState.h"
+#include "model/Prompts.h"
+#include <QObject>
+
+namespace orvella::steps {
+class frmMain;
+}
+
+namespace orvella::shell {
+
+// "Create HACCP Plan as an MS Word Document" on step 5: takes the title, saves the plan,
+// writes the plan document and hands it to the word processor, then ends the program.
+// When the document cannot be written or opened the user is told what failed and the
+// program keeps running with the plan as it was.
+class DocumentCommand : public QObject {
+    Q_OBJECT
+public:
+    DocumentCommand(steps::frmMain& mainWindow, model::ProgramState& state,
+                    model::Prompts& prompts);
+
+    // Connects cmdDone.
+    void attach();
+
+    // Answers true when the document was opened and the main window closed.
+    bool run();
+
+private:
+    void status(const QString& text);
+    bool fail(const QString& message);
+
+    steps::frmMain& m_window;
+    model::ProgramState& m_state;
+    model::Prompts& m_prompts;
+};
+
+} // namespace orvella::shell

@@ -1,0 +1,36 @@
+#pragma once
+#include "model/Prompts.h"
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace orvella::shell {
+
+// Finds and starts the platform's system-information tool for the about box. Windows names
+// it in the registry; elsewhere a known graphical tool on PATH stands in for it.
+class SystemInfo {
+public:
+    // Starts a program detached; answers whether it started.
+    using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
+    // Answers the full path of an executable on PATH, or empty text.
+    using Finder = std::function<QString(const QString& name)>;
+
+    SystemInfo();
+    SystemInfo(Launcher launcher, Finder finder);
+
+    // The tool's path, or empty text when there is none.
+    QString toolPath() const;
+
+    // Starts the tool without waiting for it; when there is none or it will not start, says
+    // so through prompts. Answers whether the tool was started.
+    bool start(model::Prompts& prompts) const;
+
+    // Graphical tools looked for on PATH, most informative first.
+    static QStringList candidates();
+
+private:
+    Launcher m_launcher;
+    Finder m_finder;
+};
+
+} // namespace orvella::shell

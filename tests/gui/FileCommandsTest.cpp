@@ -1,0 +1,370 @@
+#include "shell/FileCommands.h"
+#include "QtPrinters.h"
+#include "SamplePlans.h"
+#include "ScriptedPrompts.h"
+#include "model/HazardTypes.h"
+#include "planfile/PlanWriter.h"
+#include "shell/HelpCommands.h"
+#include "shell/HelpWindow.h"
+#include "shell/WorkingDocument.h"
+#include "steps/frmMain.h"
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using orvella::model::Prompts;
+using orvella::shell::FileCommands;
+using orvella::steps::frmMain;
+
+namespace {
+
+// The real main window with its commands, a scripted user and a folder for files.
+class FileCommandsTest : public testing::Test {
+protected:
+    orvella::model::ProgramState state;
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    std::unique_ptr<frmMain> window;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        window = std::make_unique<frmMain>(state, prompts);
+        state.plan().AnalysisStatus = orvella::model::Incomplete;
+        commands()->setProgramFolder(dir.path());
+    }
+
+    FileCommands* commands() { return window->findChild<FileCommands*>(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    template <typename T = QWidget> T* find(const QString& name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QString text(const QString& name) {
+        QWidget* w = find(name);
+        if (auto* line = qobject_cast<QLineEdit*>(w))
+            return line->text();
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+            return plain->toPlainText();
+        return QStringLiteral("<not a box>");
+    }
+    void type(const QString& name, const QString& value) {
+        QWidget* w = find(name);
+        if (auto* line = qobject_cast<QLineEdit*>(w))
+            line->setText(value);
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+            plain->setPlainText(value);
+    }
+    void click(const QString& name) { find<QPushButton>(name)->click(); }
+    void trigger(const QString& name) { find<QAction>(name)->trigger(); }
+    QStringList rows(const QString& list) {
+        QStringList out;
+        auto* l = find<QListWidget>(list);
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
+        return out;
+    }
+    QByteArray fileBytes(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeFile(const QString& p, const QByteArray& bytes) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // Types a small plan into steps 1 to 3 and submits each page.
+    void enterPlan() {
+        type(QStringLiteral("txtFacility"), QStringLiteral("Corvane Nature Reserve"));
+        type(QStringLiteral("txtSite"), QStringLiteral("North marsh"));
+        type(QStringLiteral("txtPhone"), QStringLiteral("555 010-2000"));
+        type(QStringLiteral("txtDescription"), QStringLiteral("Prescribed burn of the marsh"));
+        click(QStringLiteral("cmdNext"));
+        const struct {
+            const char* name;
+            int type;
+        } hazards[] = {{"Giant Salvinia", 2}, {"Zebra mussel", 1}, {"Chytrid fungus", 3}};
+        for (const auto& h : hazards) {
+            find<QRadioButton>(QStringLiteral("optHazType(%1)").arg(h.type))->setChecked(true);
+            type(QStringLiteral("txtAddHaz"), QLatin1String(h.name));
+            click(QStringLiteral("btnAddHazard"));
+        }
+        click(QStringLiteral("Command1"));
+        type(QStringLiteral("txtTask(1)"), QStringLiteral("Load engines"));
+        type(QStringLiteral("txtTask(3)"), QStringLiteral("Ignite and hold"));
+        type(QStringLiteral("txtTask(4)"), QStringLiteral("Wash engines"));
+        click(QStringLiteral("btnNext3"));
+    }
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, SavedPlanOpensBackIntoTheBoxesAfterAClose) {
+    enterPlan();
+    ASSERT_TRUE(state.InputsChanged);
+    prompts.fileNames.enqueue(path(QStringLiteral("marsh.xml")));
+    trigger(QStringLiteral("mnuFileSave"));
+    ASSERT_TRUE(QFile::exists(path(QStringLiteral("marsh.xml"))));
+    EXPECT_EQ(state.CurrentFileName, path(QStringLiteral("marsh.xml")));
+
+    prompts.answers.enqueue(Prompts::AnswerYes);
+    trigger(QStringLiteral("mnuFileClose"));
+    ASSERT_EQ(text(QStringLiteral("txtFacility")), QString());
+
+    prompts.fileNames.enqueue(path(QStringLiteral("marsh.xml")));
+    trigger(QStringLiteral("OpenButton"));
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
+    EXPECT_EQ(text(QStringLiteral("txtSite")), QStringLiteral("North marsh"));
+    EXPECT_EQ(text(QStringLiteral("txtPhone")), QStringLiteral("555 010-2000"));
+    EXPECT_EQ(text(QStringLiteral("txtDescription")),
+              QStringLiteral("Prescribed burn of the marsh"));
+    EXPECT_EQ(rows(QStringLiteral("lstHazards")),
+              (QStringList{"Giant Salvinia", "Zebra mussel", "Chytrid fungus"}));
+    EXPECT_EQ(rows(QStringLiteral("lstHazardKinds")),
+              (QStringList{"Plant", "Invertebrate", "Other Biologic"}));
+    // The tasks come back packed into boxes 1 to 3; the rest stay empty.
+    EXPECT_EQ(text(QStringLiteral("txtTask(1)")), QStringLiteral("Load engines"));
+    EXPECT_EQ(text(QStringLiteral("txtTask(2)")), QStringLiteral("Ignite and hold"));
+    EXPECT_EQ(text(QStringLiteral("txtTask(3)")), QStringLiteral("Wash engines"));
+    for (int i = 4; i <= 10; ++i)
+        EXPECT_EQ(text(QStringLiteral("txtTask(%1)").arg(i)), QString()) << i;
+    EXPECT_EQ(state.plan().Tasks.count(), 3);
+    EXPECT_EQ(state.plan().PotentialHazards.count(), 3);
+    EXPECT_EQ(state.plan().Facility, QStringLiteral("Corvane Nature Reserve"));
+    EXPECT_FALSE(state.InputsChanged);
+    EXPECT_TRUE(prompts.texts().size() == 1) << "only the Close question was asked";
+}
+
+TEST_F(FileCommandsTest, SaveProposesTheDefaultNameAndCancelWritesNothing) {
+    trigger(QStringLiteral("SaveButton"));
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    const auto& request = prompts.fileRequests.first();
+    EXPECT_EQ(request.initialPath, QDir(dir.path()).filePath(QStringLiteral("HACCP_plan.xml")));
+    EXPECT_EQ(request.filter, QStringLiteral("Text Files (*.xml)"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("xml"));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << "cancel wrote a file";
+    EXPECT_TRUE(state.CurrentFileName.isEmpty());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    // The next dialog starts from the file last chosen.
+    prompts.fileNames.enqueue(path(QStringLiteral("a.xml")));
+    trigger(QStringLiteral("mnuFileSaveAs"));
+    trigger(QStringLiteral("mnuFileSaveAs"));
+    EXPECT_EQ(prompts.fileRequests.last().initialPath, path(QStringLiteral("a.xml")));
+}
+
+TEST(FileCommandsFolder, FirstSaveGoesToTheProgramFolderOnlyWhenItIsWritable) {
+    QTemporaryDir dir;
+    EXPECT_EQ(FileCommands::defaultFolder(dir.path()), QFileInfo(dir.path()).absoluteFilePath());
+    const QString elsewhere = FileCommands::defaultFolder(dir.filePath(QStringLiteral("gone")));
+    EXPECT_NE(elsewhere, dir.filePath(QStringLiteral("gone")));
+    EXPECT_TRUE(QFileInfo(elsewhere).isAbsolute());
+}
+
+TEST_F(FileCommandsTest, FailedSaveSaysWhereAndWhyAndKeepsThePlan) {
+    enterPlan();
+    prompts.fileNames.enqueue(path(QStringLiteral("good.xml")));
+    ASSERT_TRUE(commands()->saveAs());
+    const QByteArray saved = fileBytes(path(QStringLiteral("good.xml")));
+    const QString before = QString::fromLatin1(orvella::planfile::writePlan(state.plan()));
+    // A folder that does not exist, and a name that is a folder.
+    QDir(dir.path()).mkdir(QStringLiteral("folder.xml"));
+    for (const QString& target :
+         {path(QStringLiteral("no-such-folder/plan.xml")), path(QStringLiteral("folder.xml"))}) {
+        prompts.asked.clear();
+        prompts.fileNames.enqueue(target);
+        EXPECT_FALSE(commands()->saveAs());
+        ASSERT_EQ(prompts.asked.size(), 1);
+        EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(target)));
+        EXPECT_EQ(prompts.asked[0].icon, Prompts::Icon::Critical);
+        EXPECT_EQ(state.CurrentFileName, path(QStringLiteral("good.xml")));
+    }
+    EXPECT_EQ(fileBytes(path(QStringLiteral("good.xml"))), saved);
+    EXPECT_EQ(QString::fromLatin1(orvella::planfile::writePlan(state.plan())), before);
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
+}
+
+TEST_F(FileCommandsTest, OpenLeavesEverythingAsItWasForAFileThatIsNotAPlanOrCannotBeRead) {
+    enterPlan();
+    const QString planBefore = QString::fromLatin1(orvella::planfile::writePlan(state.plan()));
+    writeFile(path(QStringLiteral("notes.xml")), "<?xml version='1.0'?>\r\n<HACCP>\r\n");
+    writeFile(path(QStringLiteral("empty.xml")), "");
+    const QString missing = path(QStringLiteral("missing.xml"));
+    for (const QString& file :
+         {path(QStringLiteral("notes.xml")), path(QStringLiteral("empty.xml")), missing}) {
+        prompts.asked.clear();
+        prompts.fileNames.enqueue(file);
+        trigger(QStringLiteral("mnuFileOpen"));
+        ASSERT_EQ(prompts.asked.size(), 1) << file.toStdString();
+        if (file == missing)
+            EXPECT_TRUE(prompts.asked[0].text.startsWith(QDir::toNativeSeparators(file)));
+        else
+            EXPECT_EQ(prompts.asked[0].text, file + QStringLiteral(" is not a HACCP Plan"));
+        EXPECT_EQ(QString::fromLatin1(orvella::planfile::writePlan(state.plan())), planBefore);
+        EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
+        EXPECT_EQ(text(QStringLiteral("txtTask(3)")), QStringLiteral("Ignite and hold"));
+        EXPECT_EQ(rows(QStringLiteral("lstHazardKinds")).size(), 3);
+        EXPECT_TRUE(state.InputsChanged);
+        EXPECT_TRUE(state.CurrentFileName.isEmpty());
+    }
+    EXPECT_EQ(prompts.fileRequests.last().title, QStringLiteral("Open"));
+}
+
+TEST_F(FileCommandsTest, OpenStartsFromAnEmptyPlanAndShowsTheAnalysisState) {
+    // The plan in memory has CCPs, a title and a completed analysis; the file has none.
+    state.CurrentPlan = samples::makeTypicalPlan();
+    state.plan().AnalysisStatus = QStringLiteral("07/12/2026 10:00:00");
+    find<QPushButton>(QStringLiteral("cmdSkip"))->setEnabled(true);
+    orvella::model::HACCP_Plan bare;
+    bare.Facility = QStringLiteral("Only this");
+    bare.AnalysisStatus = orvella::model::Incomplete;
+    writeFile(path(QStringLiteral("bare.xml")), orvella::planfile::writePlan(bare));
+    prompts.fileNames.enqueue(path(QStringLiteral("bare.xml")));
+    commands()->open();
+    EXPECT_EQ(state.plan().CCPs.count(), 0);
+    EXPECT_EQ(state.plan().Title, QString());
+    EXPECT_EQ(state.plan().Facility, QStringLiteral("Only this"));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdSkip"))->isEnabled());
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblStatus"))->isHidden());
+
+    // A completed analysis shows the note (English only) and offers the skip.
+    auto analysed = samples::makeTypicalPlan();
+    analysed->AnalysisStatus = QStringLiteral("07/12/2026 10:00:00");
+    writeFile(path(QStringLiteral("done.xml")), orvella::planfile::writePlan(*analysed));
+    for (bool spanish : {false, true}) {
+        state.UseSpanish = spanish;
+        state.InputsChanged = true;
+        prompts.fileNames.enqueue(path(QStringLiteral("done.xml")));
+        commands()->open();
+        EXPECT_TRUE(find<QPushButton>(QStringLiteral("cmdSkip"))->isEnabled());
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->isHidden(), spanish);
+        EXPECT_EQ(state.plan().CCPs.count(), 3);
+        EXPECT_FALSE(state.InputsChanged);
+        EXPECT_EQ(text(QStringLiteral("txtTitle")), analysed->Title);
+        EXPECT_EQ(rows(QStringLiteral("lstHazards")).size(), 8);
+    }
+    // Hazard keys continue the run's counter.
+    EXPECT_EQ(state.plan().PotentialHazards.key(1), QStringLiteral("9"));
+}
+
+TEST_F(FileCommandsTest, DamagedHazardIsReportedOnceAfterTheRestIsRead) {
+    QByteArray bytes = orvella::planfile::writePlan(*samples::makeTypicalPlan());
+    const int first = bytes.indexOf("<HazType>");
+    bytes.replace(first, 9, "<Hazzard>");
+    writeFile(path(QStringLiteral("damaged.xml")), bytes);
+    prompts.fileNames.enqueue(path(QStringLiteral("damaged.xml")));
+    commands()->open();
+    EXPECT_EQ(
+        prompts.texts().count(QStringLiteral("There was an error reading the saved HACCP file.")),
+        1);
+    EXPECT_EQ(prompts.asked.first().title, QString());
+    EXPECT_LT(state.plan().PotentialHazards.count(), 8);
+    EXPECT_EQ(state.plan().Tasks.count(), 5);
+    EXPECT_EQ(rows(QStringLiteral("lstHazards")).size(), state.plan().PotentialHazards.count());
+    EXPECT_EQ(rows(QStringLiteral("lstHazardKinds")).size(), state.plan().PotentialHazards.count());
+}
+
+TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
+    enterPlan();
+    state.plan().CCPs.append(std::make_shared<orvella::model::HACCP_CCP>());
+    state.plan().AnalysisStatus = QStringLiteral("07/12/2026 10:00:00");
+    find<QLabel>(QStringLiteral("lblStatus"))->show();
+    find<QPushButton>(QStringLiteral("cmdSkip"))->setEnabled(true);
+
+    prompts.answers.enqueue(Prompts::AnswerNo);
+    trigger(QStringLiteral("mnuFileClose"));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].title, QStringLiteral("Close Current File"));
+    EXPECT_EQ(prompts.asked[0].text,
+              QStringLiteral("You are about to reset all the fields.  \r\nAre you sure you want "
+                             "to start from scratch?"));
+    EXPECT_EQ(prompts.asked[0].buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(state.LastAnswer, Prompts::AnswerNo);
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
+    EXPECT_EQ(state.plan().Tasks.count(), 3);
+    EXPECT_EQ(rows(QStringLiteral("lstHazards")).size(), 3);
+
+    // New asks the same question and does the same; no placeholder message any more.
+    prompts.answers.enqueue(Prompts::AnswerYes);
+    trigger(QStringLiteral("mnuFileNew"));
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_EQ(prompts.asked[1].text, prompts.asked[0].text);
+    EXPECT_EQ(state.LastAnswer, Prompts::AnswerYes);
+    for (QWidget* box : window->findChildren<QLineEdit*>())
+        EXPECT_TRUE(static_cast<QLineEdit*>(box)->text().isEmpty())
+            << box->objectName().toStdString();
+    EXPECT_EQ(text(QStringLiteral("txtDescription")), QString());
+    EXPECT_TRUE(rows(QStringLiteral("lstHazards")).isEmpty());
+    EXPECT_TRUE(rows(QStringLiteral("lstHazardKinds")).isEmpty());
+    const auto& plan = state.plan();
+    EXPECT_EQ(plan.PotentialHazards.count() + plan.Tasks.count() + plan.CCPs.count(), 0);
+    EXPECT_EQ(plan.Facility + plan.Site + plan.Phone + plan.Description, QString());
+    EXPECT_EQ(plan.AnalysisStatus, orvella::model::Incomplete);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblStatus"))->isHidden());
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdSkip"))->isEnabled());
+
+    // A hazard added after the reset pairs with its own kind.
+    find<QRadioButton>(QStringLiteral("optHazType(0)"))->setChecked(true);
+    type(QStringLiteral("txtAddHaz"), QStringLiteral("Feral pig"));
+    click(QStringLiteral("btnAddHazard"));
+    EXPECT_EQ(rows(QStringLiteral("lstHazardKinds")), QStringList{QStringLiteral("Vertebrate")});
+}
+
+TEST_F(FileCommandsTest, BlankFillerTouchesOnlyEmptyTxtBoxesOfTheMainWindow) {
+    orvella::shell::HelpCommands* help = window->findChild<orvella::shell::HelpCommands*>();
+    ASSERT_NE(help, nullptr);
+    help->showSearch();
+    type(QStringLiteral("txtFacility"), QStringLiteral("Corvane"));
+    const QString planBefore = QString::fromLatin1(orvella::planfile::writePlan(state.plan()));
+    FileCommands::fillBlanks(*window);
+    EXPECT_EQ(text(QStringLiteral("txtPhone")), QStringLiteral(" "));
+    EXPECT_EQ(text(QStringLiteral("txtDescription")), QStringLiteral(" "));
+    EXPECT_EQ(text(QStringLiteral("txtTask(10)")), QStringLiteral(" "));
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane"));
+    EXPECT_EQ(help->window()->findChild<QLineEdit*>(QStringLiteral("txtHelpSearch"))->text(),
+              QString());
+    EXPECT_EQ(QString::fromLatin1(orvella::planfile::writePlan(state.plan())), planBefore);
+}
+
+TEST_F(FileCommandsTest, ClosingDiscardsTheWorkingDocumentUnlessThePlanDocumentWasMade) {
+    for (bool created : {false, true}) {
+        auto document = std::make_shared<orvella::shell::WorkingDocument>();
+        window->setWorkingDocument(document);
+        state.DocumentCreated = created;
+        window->show();
+        window->findChild<orvella::shell::HelpCommands*>()->showContents();
+        QWidget* help = window->findChild<orvella::shell::HelpCommands*>()->window();
+        ASSERT_TRUE(help->isVisible());
+        EXPECT_TRUE(window->close());
+        EXPECT_FALSE(help->isVisible()) << "another window would keep the program running";
+        EXPECT_EQ(document->open, created);
+        EXPECT_EQ(window->workingDocument() != nullptr, created);
+    }
+}
+
+TEST_F(FileCommandsTest, ExitLetsGoOfTheDocumentAndClosesTheWindow) {
+    auto document = std::make_shared<orvella::shell::WorkingDocument>();
+    window->setWorkingDocument(document);
+    state.DocumentCreated = true;
+    window->show();
+    trigger(QStringLiteral("mnuFileExit"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(document->open);
+
+    // Without any document the same path runs quietly.
+    window->show();
+    trigger(QStringLiteral("mnuFileExit"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
