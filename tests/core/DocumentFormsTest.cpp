@@ -1,4 +1,5 @@
 // The final shape of each form for small plans: rows, merges, texts, bold words, languages.
+#include "DocumentText.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "document/PlanDocumentBuilder.h"
@@ -22,15 +23,6 @@ Built build(const model::HACCP_Plan& plan, bool spanish = false) {
     Built b{PlanDocumentBuilder(plan, spanish, now, QLocale::c()).build(), {}};
     b.tables = b.doc.tables();
     return b;
-}
-
-QString boldText(const Cell& cell) {
-    QString s;
-    for (const Paragraph& p : cell.paragraphs())
-        for (const Run& r : p.runs)
-            if (r.font.bold)
-                s += r.visibleText();
-    return s;
 }
 
 // Text of the runs that have the given size in points.

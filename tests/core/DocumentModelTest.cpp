@@ -1,4 +1,5 @@
 // The Word-like operations of the document model: the word rule, merges, added rows, splits.
+#include "DocumentText.h"
 #include "QtPrinters.h"
 #include "document/Table.h"
 #include "document/WordOperations.h"
@@ -7,15 +8,6 @@
 using namespace orvella::document;
 
 namespace {
-
-QString boldText(const Cell& cell) {
-    QString s;
-    for (const Paragraph& p : cell.paragraphs())
-        for (const Run& r : p.runs)
-            if (r.font.bold)
-                s += r.visibleText();
-    return s;
-}
 
 QString boldLeading(const QString& text, int n) {
     Cell c;
