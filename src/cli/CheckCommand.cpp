@@ -34,9 +34,7 @@ void printSummary(const PlanReadResult& r, QTextStream& out) {
 }
 
 int usageError(const QString& why, Io& io) {
-    io.err << "orvella-cli: " << why << '\n';
-    printUsage(kUsage, io.err);
-    return UsageOrIoError;
+    return cli::usageError(kUsage, why, io.err);
 }
 
 } // namespace

@@ -12,6 +12,12 @@ void printUsage(const Command& command, QTextStream& to) {
     to << "Usage: orvella-cli " << command.usage << "\n  " << command.summary << '\n';
 }
 
+int usageError(const Command& command, const QString& why, QTextStream& err) {
+    err << "orvella-cli: " << why << '\n';
+    printUsage(command, err);
+    return UsageOrIoError;
+}
+
 bool readFile(const QString& path, QByteArray& bytes, QTextStream& err) {
     QFile file(path);
     if (QFileInfo(path).isDir()) {

@@ -29,6 +29,8 @@ int documentCommand(const QStringList& args, Io& io); // DocumentCommand.cpp
 // Shared helpers.
 bool isHelp(const QStringList& args);
 void printUsage(const Command& command, QTextStream& to);
+// Says what is wrong with the command line, then the command's usage; answers the exit code.
+int usageError(const Command& command, const QString& why, QTextStream& err);
 // Reads a whole file; on failure writes the reason to `err` and answers nothing.
 bool readFile(const QString& path, QByteArray& bytes, QTextStream& err);
 QString notAPlanMessage(const QString& path);

@@ -11,9 +11,7 @@ const Command kUsage{"document", "document PLAN -o OUT.docx [--spanish] [--title
                      "write the plan document (Forms 1 to 5 and the checklist) as .docx", nullptr};
 
 int usageError(const QString& why, QTextStream& err) {
-    err << "orvella-cli: " << why << '\n';
-    printUsage(kUsage, err);
-    return UsageOrIoError;
+    return cli::usageError(kUsage, why, err);
 }
 } // namespace
 

@@ -11,9 +11,7 @@ const Command kUsage{"resave", "resave PLAN -o OUT",
                      "read a plan file and write it again in the standard form", nullptr};
 
 int usageError(const QString& why, Io& io) {
-    io.err << "orvella-cli: " << why << '\n';
-    printUsage(kUsage, io.err);
-    return UsageOrIoError;
+    return cli::usageError(kUsage, why, io.err);
 }
 } // namespace
 
