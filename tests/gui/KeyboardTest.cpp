@@ -79,6 +79,10 @@ TEST_F(MainWindowTest, StepTwoCanBeWorkedWithTheKeyboardAlone) {
     pressKey(Qt::Key_Space);
     EXPECT_EQ(state.plan().PotentialHazards.count(), 1);
     EXPECT_EQ(window->currentStep(), 3);
+    // The keyboard goes on where the next page starts, not on a hidden button.
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtTask(1)");
+    QTest::keyClicks(QApplication::focusWidget(), "Drive to the unit");
+    EXPECT_EQ(edit("txtTask(1)")->text(), "Drive to the unit");
 }
 
 TEST_F(MainWindowTest, CtrlTabMovesBetweenStepsFromInsideAPage) {
