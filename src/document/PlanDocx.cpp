@@ -2,7 +2,7 @@
 #include "document/DocxWriter.h"
 #include "document/PlanDocumentBuilder.h"
 #include <QDir>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 namespace orvella::document {
 
@@ -15,21 +15,20 @@ bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTi
     return DocxWriter::writeFile(PlanDocumentBuilder(plan, useSpanish, now).build(), path, error);
 }
 
-QString writePlanDocxToFreshFolder(const model::HACCP_Plan& plan, bool useSpanish,
-                                   const QDateTime& now, QString* error) {
-    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orvella-XXXXXX"));
-    if (!folder.isValid()) {
-        if (error)
-            *error = QStringLiteral("Cannot create a folder for the document: %1")
-                         .arg(folder.errorString());
-        return QString();
+QString documentPathBeside(const QString& planPath, const QString& title) {
+    return QFileInfo(planPath).absoluteDir().filePath(documentFileName(title));
+}
+
+QString keepBothPath(const QString& path) {
+    const QFileInfo file(path);
+    const QString stem = file.completeBaseName();
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    for (int n = 2;; ++n) {
+        const QString candidate =
+            file.absoluteDir().filePath(QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
     }
-    const QString path = folder.filePath(documentFileName(plan.Title));
-    if (!writePlanDocx(plan, useSpanish, now, path, error))
-        return QString();
-    // The word processor opens the file after we return: the folder stays.
-    folder.setAutoRemove(false);
-    return path;
 }
 
 QString documentFileName(const QString& title) {

@@ -14,11 +14,12 @@ QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const Q
 bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
                    const QString& path, QString* error);
 
-// Writes the document as documentFileName(plan.Title) into a new folder of its own under the
-// system's temporary folder, so that an open copy of an earlier document is never in the way.
-// Answers the file's path, or an empty string with `error` set.
-QString writePlanDocxToFreshFolder(const model::HACCP_Plan& plan, bool useSpanish,
-                                   const QDateTime& now, QString* error);
+// Where the document of the plan saved at `planPath` goes: the same folder, named
+// documentFileName(title).
+QString documentPathBeside(const QString& planPath, const QString& title);
+
+// "<name> (2).docx", "<name> (3).docx" and so on beside `path`: the first that does not exist.
+QString keepBothPath(const QString& path);
 
 // A file name for the document that Linux and Windows both accept: the title without
 // / \ : * ? " < > | and control characters, plus ".docx"; "HACCP Plan.docx" when nothing

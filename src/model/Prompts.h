@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace orvella::model {
 
@@ -21,6 +22,11 @@ public:
     // An empty title means the program's name, Orvella.
     virtual int message(const QString& text, const QString& title = {}, Icon icon = Icon::None,
                         Buttons buttons = Buttons::Ok) = 0;
+
+    // A question answered with buttons of its own (the first is the default). Answers the
+    // index of the button chosen; closing the box or Escape answers `escapeIndex`.
+    virtual int choose(const QString& text, const QString& title, const QStringList& buttons,
+                       int escapeIndex) = 0;
 
     struct FileRequest {
         QString title;         // dialog title; empty for the platform's own

@@ -6,6 +6,7 @@
 #include "steps/frmMain.h"
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,13 +27,28 @@ void DocumentCommand::status(const QString& text) {
     m_window.setStatusMessage(text);
 }
 
-bool DocumentCommand::fail(const QString& message) {
+bool DocumentCommand::fail(const QString& message, const QString& statusText) {
     QApplication::restoreOverrideCursor();
     // The working document was not handed over after all: closing still discards it.
     m_state.DocumentCreated = false;
-    status(QStringLiteral("The plan document was not created."));
-    m_prompts.message(message, {}, model::Prompts::Icon::Critical);
+    status(statusText.isEmpty() ? QStringLiteral("The plan document was not created.")
+                                : statusText);
+    if (!message.isEmpty())
+        m_prompts.message(message, {}, model::Prompts::Icon::Critical);
     return false;
+}
+
+QString DocumentCommand::documentPath() {
+    const QString beside =
+        document::documentPathBeside(m_state.CurrentFileName, m_state.plan().Title);
+    if (!QFileInfo::exists(beside))
+        return beside;
+    const int answer = m_prompts.choose(
+        QStringLiteral("%1 already exists.\r\nReplace it with the new plan document, or keep "
+                       "both?")
+            .arg(QDir::toNativeSeparators(beside)),
+        QString(), {QStringLiteral("Replace"), QStringLiteral("Keep both")}, 1);
+    return answer == 0 ? beside : document::keepBothPath(beside);
 }
 
 bool DocumentCommand::run() {
@@ -48,9 +64,11 @@ bool DocumentCommand::run() {
     m_state.DocumentCreated = true;
     status(QStringLiteral("Transferring data..."));
 
-    // Whatever the user does with the save dialog, the document is made afterwards.
-    if (auto* files = m_window.findChild<FileCommands*>(QStringLiteral("FileCommands")))
-        files->saveAs();
+    // The document goes beside the plan file, so the plan must be saved first: cancelling
+    // the save (or a save that failed and said why) stops here with the plan as it was.
+    auto* files = m_window.findChild<FileCommands*>(QStringLiteral("FileCommands"));
+    if (!files || !files->saveAs())
+        return fail({});
 
     auto working = m_window.workingDocument();
     platform::WordProcessor* wordProcessor = working ? working->wordProcessor : nullptr;
@@ -58,18 +76,19 @@ bool DocumentCommand::run() {
         return fail(QStringLiteral("The plan document cannot be opened: no word processor was "
                                    "found when Orvella started."));
 
+    const QString path = documentPath();
+    status(QStringLiteral("Writing %1").arg(QDir::toNativeSeparators(path)));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     FileCommands::fillBlanks(m_window);
     QString error;
-    const QString path =
-        document::writePlanDocxToFreshFolder(plan, m_state.UseSpanish, m_state.clock(), &error);
-    if (path.isEmpty())
+    if (!document::writePlanDocx(plan, m_state.UseSpanish, m_state.clock(), path, &error))
         return fail(QStringLiteral("The plan document could not be written.\r\n%1").arg(error));
     if (!wordProcessor->open(path))
         return fail(QStringLiteral("The plan document was written to\r\n%1\r\nbut the word "
                                    "processor could not be started to open it. Open the file "
                                    "from there yourself.")
-                        .arg(QDir::toNativeSeparators(path)));
+                        .arg(QDir::toNativeSeparators(path)),
+                    QStringLiteral("The plan document is %1").arg(QDir::toNativeSeparators(path)));
     QApplication::restoreOverrideCursor();
 
     // The document now belongs to the word processor; the program's work is done.

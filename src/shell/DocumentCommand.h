@@ -10,9 +10,9 @@ class frmMain;
 namespace orvella::shell {
 
 // "Create HACCP Plan as an MS Word Document" on step 5: takes the title, saves the plan,
-// writes the plan document and hands it to the word processor, then ends the program.
-// When the document cannot be written or opened the user is told what failed and the
-// program keeps running with the plan as it was.
+// writes the plan document beside the plan file and hands it to the word processor, then
+// ends the program. When the plan is not saved, or the document cannot be written or
+// opened, the command stops, says so, and the program keeps running with the plan as it was.
 class DocumentCommand : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +27,11 @@ public:
 
 private:
     void status(const QString& text);
-    bool fail(const QString& message);
+    // Stops the command: shows `message` unless it is empty; the status says the document
+    // was not created unless `statusText` says otherwise.
+    bool fail(const QString& message, const QString& statusText = {});
+    // Beside the saved plan; asks before an existing document is replaced.
+    QString documentPath();
 
     steps::frmMain& m_window;
     model::ProgramState& m_state;

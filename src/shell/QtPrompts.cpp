@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvella::shell {
 
@@ -57,6 +58,27 @@ int QtPrompts::message(const QString& text, const QString& title, Icon icon, But
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return AnswerOk;
+}
+
+int QtPrompts::choose(const QString& text, const QString& title, const QStringList& buttons,
+                      int escapeIndex) {
+    NormalCursor cursor;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? QStringLiteral("Orvella") : title,
+                    shown, QMessageBox::NoButton, m_parent);
+    box.setObjectName(QStringLiteral("Prompt"));
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> shownButtons;
+    for (const QString& caption : buttons)
+        shownButtons << box.addButton(caption, QMessageBox::ActionRole);
+    if (!shownButtons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(shownButtons.constFirst()));
+    if (escapeIndex >= 0 && escapeIndex < shownButtons.size())
+        box.setEscapeButton(shownButtons.at(escapeIndex));
+    box.exec();
+    const qsizetype chosen = shownButtons.indexOf(box.clickedButton());
+    return chosen < 0 ? escapeIndex : int(chosen);
 }
 
 namespace {

@@ -15,6 +15,8 @@ public:
 
     int message(const QString& text, const QString& title = {}, Icon icon = Icon::None,
                 Buttons buttons = Buttons::Ok) override;
+    int choose(const QString& text, const QString& title, const QStringList& buttons,
+               int escapeIndex) override;
     QString openFileName(const FileRequest& request) override;
     QString saveFileName(const FileRequest& request) override;
 

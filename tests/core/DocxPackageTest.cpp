@@ -90,19 +90,17 @@ TEST(DocxPackage, WritesAtomicallyAndReportsFailures) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST(DocxPackage, FreshFolderPerDocumentNamedAfterTheTitle) {
-    model::HACCP_Plan plan;
-    plan.Title = QStringLiteral("Weed: Control?");
-    QString error;
-    const QString first = writePlanDocxToFreshFolder(plan, false, now, &error);
-    const QString second = writePlanDocxToFreshFolder(plan, false, now, &error);
-    ASSERT_FALSE(first.isEmpty()) << error.toStdString();
-    EXPECT_TRUE(first.endsWith(QStringLiteral("/Weed Control.docx")));
-    EXPECT_NE(QFileInfo(first).dir(), QFileInfo(second).dir());
-    EXPECT_TRUE(QFile::exists(first));
-    EXPECT_TRUE(QFile::exists(second));
-    QFileInfo(first).dir().removeRecursively();
-    QFileInfo(second).dir().removeRecursively();
+TEST(DocxPackage, DocumentGoesBesideThePlanAndKeepBothCountsOn) {
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(QStringLiteral("burn.xml"));
+    const QString doc = documentPathBeside(plan, QStringLiteral("Weed: Control?"));
+    EXPECT_EQ(doc, dir.filePath(QStringLiteral("Weed Control.docx")));
+    EXPECT_EQ(documentPathBeside(plan, QString()), dir.filePath(QStringLiteral("HACCP Plan.docx")));
+
+    QFile(doc).open(QIODevice::WriteOnly);
+    EXPECT_EQ(keepBothPath(doc), dir.filePath(QStringLiteral("Weed Control (2).docx")));
+    QFile(dir.filePath(QStringLiteral("Weed Control (2).docx"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(keepBothPath(doc), dir.filePath(QStringLiteral("Weed Control (3).docx")));
 }
 
 TEST(DocumentFileName, SafeOnLinuxAndWindows) {

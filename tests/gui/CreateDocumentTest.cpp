@@ -4,6 +4,7 @@
 #include "planfile/PlanReader.h"
 #include "shell/DocumentCommand.h"
 #include "shell/WorkingDocument.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -16,21 +17,17 @@ QByteArray readAll(const QString& path) {
 }
 
 // Step 5's "Create HACCP Plan as an MS Word Document" on a main window as start-up leaves it,
-// with a fake word processor and the temporary folder moved into the test's own.
+// with a fake word processor.
 class CreateDocumentTest : public MainWindowTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        m_oldTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", dir.path().toLocal8Bit());
         MainWindowTest::SetUp();
         document = std::make_shared<orvella::shell::WorkingDocument>();
         document->wordProcessor = &wordProcessor;
         window->setWorkingDocument(document);
         state.CurrentPlan = samples::makeTypicalPlan();
     }
-    void TearDown() override { qputenv("TMPDIR", m_oldTmp); }
-
     void createDocument() {
         window->selectStep(5);
         click(QStringLiteral("cmdDone"));
@@ -39,9 +36,6 @@ protected:
     QTemporaryDir dir;
     FakeWordProcessor wordProcessor;
     std::shared_ptr<orvella::shell::WorkingDocument> document;
-
-private:
-    QByteArray m_oldTmp;
 };
 
 TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
@@ -58,12 +52,11 @@ TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
     EXPECT_EQ(saved.plan->Title, "  Spring Burn: Unit 4/5  ");
     EXPECT_EQ(saved.plan->CCPs.count(), 3);
 
-    // The document is a real package, named after the title without the characters a file
-    // name cannot hold, in a folder of its own.
+    // The document is a real package beside the plan, named after the title without the
+    // characters a file name cannot hold.
     ASSERT_EQ(wordProcessor.opened.size(), 1);
     const QFileInfo doc(wordProcessor.opened.first());
-    EXPECT_EQ(doc.fileName(), "Spring Burn Unit 45.docx");
-    EXPECT_TRUE(doc.absolutePath().startsWith(dir.path()));
+    EXPECT_EQ(doc.absoluteFilePath(), dir.filePath("Spring Burn Unit 45.docx"));
     EXPECT_TRUE(readAll(doc.filePath()).startsWith("PK"));
 
     EXPECT_TRUE(state.DocumentCreated);
@@ -73,36 +66,68 @@ TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
-TEST_F(CreateDocumentTest, CancelledSaveWritesNoPlanButStillMakesTheDocument) {
-    edit(QStringLiteral("txtTitle"))->clear();
+TEST_F(CreateDocumentTest, CancelledSaveStopsWithNoDocumentAndThePlanKept) {
     createDocument(); // the save dialog answers "cancel"
 
     EXPECT_EQ(state.CurrentFileName, QString());
+    EXPECT_TRUE(wordProcessor.opened.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(state.DocumentCreated);
+    EXPECT_EQ(window->statusMessage(), "The plan document was not created.");
+    EXPECT_EQ(state.plan().CCPs.count(), 3);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(CreateDocumentTest, AnExistingDocumentIsReplacedOrKeptBeside) {
+    edit(QStringLiteral("txtTitle"))->clear();
+    const QString existing = dir.filePath(QStringLiteral("HACCP Plan.docx"));
+    QFile(existing).open(QIODevice::WriteOnly);
+
+    // Keep both: the new document takes the next free number, the old one is untouched.
+    prompts.fileNames.enqueue(dir.filePath(QStringLiteral("plan.xml")));
+    prompts.answers.enqueue(1);
+    createDocument();
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].choices, QStringList({"Replace", "Keep both"}));
+    EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(existing)));
     ASSERT_EQ(wordProcessor.opened.size(), 1);
-    EXPECT_EQ(QFileInfo(wordProcessor.opened.first()).fileName(), "HACCP Plan.docx");
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(wordProcessor.opened[0], dir.filePath(QStringLiteral("HACCP Plan (2).docx")));
+    EXPECT_EQ(QFileInfo(existing).size(), 0);
+
+    // Replace writes over it.
+    window->show();
+    prompts.fileNames.enqueue(dir.filePath(QStringLiteral("plan.xml")));
+    prompts.answers.enqueue(0);
+    createDocument();
+    ASSERT_EQ(wordProcessor.opened.size(), 2);
+    EXPECT_EQ(wordProcessor.opened[1], existing);
+    EXPECT_TRUE(readAll(existing).startsWith("PK"));
 }
 
 TEST_F(CreateDocumentTest, FailuresAreExplainedAndTheProgramKeepsRunning) {
     // The word processor will not start: the user learns where the document is.
     wordProcessor.openSucceeds = false;
+    prompts.fileNames.enqueue(dir.filePath(QStringLiteral("plan.xml")));
     createDocument();
     ASSERT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(prompts.asked[0].icon, orvella::model::Prompts::Icon::Critical);
     ASSERT_EQ(wordProcessor.opened.size(), 1);
     EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
+    EXPECT_TRUE(window->statusMessage().contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(state.DocumentCreated) << "closing must still discard the working document";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // The document cannot be written at all (the temporary folder is a file).
-    const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
-    QFile(blocker).open(QIODevice::WriteOnly);
-    qputenv("TMPDIR", blocker.toLocal8Bit());
+    // The document cannot be written at all (a folder stands in its place; Replace).
+    QDir(dir.path()).mkpath(QStringLiteral("blocked.docx"));
+    edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("blocked"));
     wordProcessor.openSucceeds = true;
+    prompts.fileNames.enqueue(dir.filePath(QStringLiteral("plan.xml")));
+    prompts.answers.enqueue(0);
     createDocument();
-    ASSERT_EQ(prompts.asked.size(), 2);
-    EXPECT_TRUE(prompts.asked[1].text.startsWith("The plan document could not be written."));
+    ASSERT_EQ(prompts.asked.size(), 3);
+    EXPECT_TRUE(prompts.asked[2].text.startsWith("The plan document could not be written."));
     EXPECT_EQ(wordProcessor.opened.size(), 1) << "nothing is opened after a failed write";
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(state.plan().CCPs.count(), 3);

@@ -50,10 +50,26 @@ TEST(QtPrompts, MessageBoxesShowTitleIconAndAnswerLikeTheClassicBox) {
               Prompts::AnswerNo);
 }
 
-TEST(QtPrompts, EscapeOnAYesNoBoxAnswersNo) {
+TEST(QtPrompts, EscapeAnswersNoOrTheChosenEscapeButton) {
     orvella::shell::QtPrompts prompts;
-    testsupport::answerNextModal<QMessageBox>(
-        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    const auto escape = [] {
+        testsupport::answerNextModal<QMessageBox>(
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    };
+    escape();
     EXPECT_EQ(prompts.message("Sure?", {}, Prompts::Icon::None, Prompts::Buttons::YesNo),
               Prompts::AnswerNo);
+
+    const QStringList buttons{"Replace", "Keep both"};
+    escape();
+    EXPECT_EQ(prompts.choose("Exists.", {}, buttons, 1), 1);
+    QStringList shown;
+    testsupport::answerNextModal<QMessageBox>([&shown](QMessageBox* box) {
+        for (auto* b : box->buttons())
+            shown << b->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(prompts.choose("Exists.", {}, buttons, 1), 0) << "Return picks the first button";
+    EXPECT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown.contains("Keep both"));
 }

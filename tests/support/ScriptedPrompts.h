@@ -14,6 +14,7 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        QStringList choices; // the buttons of a choose() question
     };
 
     QQueue<int> answers;
@@ -22,10 +23,16 @@ public:
     QList<FileRequest> fileRequests;
 
     int message(const QString& text, const QString& title, Icon icon, Buttons buttons) override {
-        asked.append({text, title, icon, buttons});
+        asked.append({text, title, icon, buttons, {}});
         if (!answers.isEmpty())
             return answers.dequeue();
         return buttons == Buttons::YesNo ? AnswerYes : AnswerOk;
+    }
+    // An empty queue picks the first button.
+    int choose(const QString& text, const QString& title, const QStringList& buttons,
+               int) override {
+        asked.append({text, title, Icon::None, Buttons::Ok, buttons});
+        return answers.isEmpty() ? 0 : answers.dequeue();
     }
     QString openFileName(const FileRequest& request) override {
         fileRequests.append(request);
