@@ -2,6 +2,10 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#ifndef Q_OS_WIN
+#include "platform/XdgMimeApps.h"
+#endif
+
 #ifdef Q_OS_WIN
 #include <QDir>
 #include <cstring>
@@ -42,20 +46,7 @@ QString SystemWordProcessor::defaultApplication() {
 #ifdef Q_OS_WIN
     return readRegistryString(HKEY_CLASSES_ROOT, "Word.Document\\CurVer", {}, onRegistryWarning);
 #else
-    QProcess xdgMime;
-    xdgMime.start(QStringLiteral("xdg-mime"),
-                  {QStringLiteral("query"), QStringLiteral("default"), DocxMimeType});
-    // A missing xdg-mime or one that hangs means no usable desktop handler.
-    if (!xdgMime.waitForStarted(5000))
-        return {};
-    if (!xdgMime.waitForFinished(10000)) {
-        xdgMime.kill();
-        xdgMime.waitForFinished(1000);
-        return {};
-    }
-    if (xdgMime.exitStatus() != QProcess::NormalExit || xdgMime.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(xdgMime.readAllStandardOutput()).trimmed();
+    return XdgMimeApps().defaultApplication(DocxMimeType);
 #endif
 }
 
@@ -67,7 +58,18 @@ bool SystemWordProcessor::open(const QString& path) {
         ShellExecuteW(nullptr, L"open", native.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return rc > 32;
 #else
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {absolute});
+    // Not xdg-open even where it exists: what opens must be what the start-up check found.
+    XdgMimeApps associations;
+    const auto entry = associations.entry(associations.defaultApplication(DocxMimeType));
+    if (!entry)
+        return false;
+    const auto argv = entry->arguments(absolute);
+    if (!argv)
+        return false;
+    const QString program = DesktopEntry::resolveProgram(argv->first());
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, argv->mid(1), entry->value(QStringLiteral("Path")));
 #endif
 }
 

@@ -4,7 +4,8 @@
 
 namespace orvella::platform {
 
-// The word processor registered with the desktop (xdg-mime on Linux, the registry on Windows).
+// The word processor registered with the desktop (the XDG association files on Linux, the
+// registry on Windows).
 class SystemWordProcessor : public WordProcessor {
 public:
     // Called with a message when the registry key cannot be closed again; the value read
