@@ -1,9 +1,9 @@
 // Building and packaging the plan document: the largest plan must stay under 50 ms and a
 // typical plan under 5 ms.
 #include "SamplePlans.h"
-#include "document/DocxWriter.h"
-#include "document/PlanDocumentBuilder.h"
-#include "document/PlanDocx.h"
+#include "docx/DocxWriter.h"
+#include "plandocument/PlanDocumentBuilder.h"
+#include "plandocument/PlanDocx.h"
 #include <benchmark/benchmark.h>
 
 using namespace orvella;
@@ -15,7 +15,7 @@ const QDateTime benchNow(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
 void buildAndWrite(benchmark::State& state, const model::HACCP_Plan& plan) {
     qint64 bytes = 0;
     for (auto _ : state) {
-        const QByteArray docx = document::buildPlanDocx(plan, state.range(0) != 0, benchNow);
+        const QByteArray docx = plandocument::buildPlanDocx(plan, state.range(0) != 0, benchNow);
         bytes = docx.size();
         benchmark::DoNotOptimize(docx.constData());
     }
@@ -38,7 +38,7 @@ BENCHMARK(BM_DocumentTypicalPlan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 void BM_DocumentLargestBuildOnly(benchmark::State& state) {
     static const auto plan = samples::makeLargestPlan();
     for (auto _ : state) {
-        document::Document d = document::PlanDocumentBuilder(*plan, false, benchNow).build();
+        docx::Document d = plandocument::PlanDocumentBuilder(*plan, false, benchNow).build();
         benchmark::DoNotOptimize(d.sections.size());
     }
 }
@@ -46,10 +46,10 @@ BENCHMARK(BM_DocumentLargestBuildOnly)->Unit(benchmark::kMillisecond);
 
 void BM_DocumentLargestWriteOnly(benchmark::State& state) {
     static const auto plan = samples::makeLargestPlan();
-    static const document::Document d =
-        document::PlanDocumentBuilder(*plan, false, benchNow).build();
+    static const docx::Document d =
+        plandocument::PlanDocumentBuilder(*plan, false, benchNow).build();
     for (auto _ : state) {
-        const QByteArray docx = document::DocxWriter::toBytes(d);
+        const QByteArray docx = docx::DocxWriter::toBytes(d);
         benchmark::DoNotOptimize(docx.constData());
     }
 }

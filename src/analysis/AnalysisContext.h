@@ -1,7 +1,7 @@
 #pragma once
 #include "analysis/AnalysisDialogs.h"
 #include "model/ProgramState.h"
-#include "model/Prompts.h"
+#include "analysis/Prompts.h"
 
 namespace orvella::analysis {
 
@@ -9,7 +9,7 @@ namespace orvella::analysis {
 // language), the message boxes and the analysis dialogs.
 struct AnalysisContext {
     model::ProgramState& state;
-    model::Prompts& prompts;
+    analysis::Prompts& prompts;
     AnalysisDialogs& dialogs;
 
     const QString& tr(const QString& english, const QString& spanish) const {

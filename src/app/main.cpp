@@ -1,7 +1,7 @@
 #include "model/ProgramState.h"
 #include "platform/SystemWordProcessor.h"
-#include "shell/QtPrompts.h"
-#include "shell/Startup.h"
+#include "analysisdialogs/QtPrompts.h"
+#include "mainwindow/Startup.h"
 #include <QApplication>
 
 int main(int argc, char** argv) {
@@ -10,13 +10,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
 
     orvella::model::ProgramState state;
-    orvella::shell::QtPrompts prompts;
+    orvella::analysisdialogs::QtPrompts prompts;
     orvella::platform::SystemWordProcessor wordProcessor;
     wordProcessor.onRegistryWarning = [&prompts](const QString& message) {
-        prompts.message(message, {}, orvella::model::Prompts::Icon::Critical);
+        prompts.message(message, {}, orvella::analysis::Prompts::Icon::Critical);
     };
 
-    auto started = orvella::shell::startUp(wordProcessor, prompts, state);
+    auto started = orvella::mainwindow::startUp(wordProcessor, prompts, state);
     if (!started.mainWindow)
         return 0;
     prompts.setParentWidget(started.mainWindow.get());

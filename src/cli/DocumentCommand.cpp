@@ -1,6 +1,6 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
-#include "document/PlanDocx.h"
+#include "plandocument/PlanDocx.h"
 #include "planfile/PlanReader.h"
 #include <QDateTime>
 
@@ -61,7 +61,7 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (hasTitle)
         r.plan->Title = title;
     QString error;
-    if (!document::writePlanDocx(*r.plan, spanish, QDateTime::currentDateTime(), output, &error)) {
+    if (!plandocument::writePlanDocx(*r.plan, spanish, QDateTime::currentDateTime(), output, &error)) {
         err << "orvella-cli: " << error << '\n';
         return UsageOrIoError;
     }

@@ -2,12 +2,13 @@
 #include "DocumentText.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
-#include "document/PlanDocumentBuilder.h"
+#include "plandocument/PlanDocumentBuilder.h"
 #include "model/HazardTypes.h"
 #include <gtest/gtest.h>
 
 using namespace orvella;
-using namespace orvella::document;
+using namespace orvella::docx;
+using namespace orvella::plandocument;
 
 namespace {
 
@@ -45,7 +46,7 @@ bool allRuns(const Cell& cell, const std::function<bool(const Run&)>& test) {
 
 bool isSymbol(const Cell& cell, char16_t code) {
     const auto& runs = cell.paragraphs().front().runs;
-    return runs.size() == 1 && runs[0].kind == orvella::document::Run::Kind::Symbol &&
+    return runs.size() == 1 && runs[0].kind == orvella::docx::Run::Kind::Symbol &&
            runs[0].symbol == code && runs[0].symbolFont == QLatin1String("Wingdings");
 }
 
@@ -115,7 +116,7 @@ TEST(DocumentLayout, SectionsBookmarksHeaderAndFooter) {
     EXPECT_EQ(b.doc.footer[0].alignment, Alignment::Right);
     EXPECT_EQ(b.doc.footer[0].runs[0].font.halfPoints, 16);
     EXPECT_EQ(b.doc.footer[1].alignment, Alignment::Center);
-    EXPECT_EQ(b.doc.footer[1].runs[0].kind, orvella::document::Run::Kind::PageField);
+    EXPECT_EQ(b.doc.footer[1].runs[0].kind, orvella::docx::Run::Kind::PageField);
 
     // Every title cell: 5-point top margin; olive green on Forms 1 to 5, none on the checklist.
     for (int k = 1; k <= 6; ++k) {

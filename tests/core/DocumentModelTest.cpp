@@ -1,11 +1,11 @@
 // The Word-like operations of the document model: the word rule, merges, added rows, splits.
 #include "DocumentText.h"
 #include "QtPrinters.h"
-#include "document/Table.h"
-#include "document/WordOperations.h"
+#include "docx/Table.h"
+#include "docx/WordOperations.h"
 #include <gtest/gtest.h>
 
-using namespace orvella::document;
+using namespace orvella::docx;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The .docx package: its parts, reproducible bytes, atomic writing, and the file name.
 #include "QtPrinters.h"
 #include "SamplePlans.h"
-#include "document/DocxWriter.h"
-#include "document/PlanDocumentBuilder.h"
-#include "document/PlanDocx.h"
+#include "docx/DocxWriter.h"
+#include "plandocument/PlanDocumentBuilder.h"
+#include "plandocument/PlanDocx.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,8 @@
 #include <zip.h>
 
 using namespace orvella;
-using namespace orvella::document;
+using namespace orvella::docx;
+using namespace orvella::plandocument;
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Exact XML of the serializer's elements: the shapes that Word, LibreOffice and python-docx
 // rely on (schema order, merges, borders, sections, fields, symbols, escaping).
-#include "document/DocxXml.h"
+#include "docx/DocxXml.h"
 #include "QtPrinters.h"
 #include <QBuffer>
 #include <gtest/gtest.h>
 
-using namespace orvella::document;
+using namespace orvella::docx;
 
 namespace {
 
@@ -32,8 +32,8 @@ Font arial(double points, bool bold = false) {
 TEST(DocxXml, RunEscapesSplitsBreaksAndKeepsOuterBlanks) {
     Font f = arial(12, true);
     f.color = Font::colorFromWord(255);
-    const orvella::document::Run run =
-        orvella::document::Run::plain(QStringLiteral(" a&b<c>\"d\te\r\nf\x01\x1F\fg\vh "), f);
+    const orvella::docx::Run run =
+        orvella::docx::Run::plain(QStringLiteral(" a&b<c>\"d\te\r\nf\x01\x1F\fg\vh "), f);
     EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, run); }),
               QStringLiteral("<w:r><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
                              "w:cs=\"Arial\"/><w:b/><w:bCs/><w:color w:val=\"FF0000\"/>"
@@ -50,22 +50,22 @@ TEST(DocxXml, TextDropsWhatXmlCannotCarryButKeepsSurrogatePairs) {
     EXPECT_EQ(DocxXml::cleanText(text), QStringLiteral("ab😀"));
     EXPECT_EQ(DocxXml::cleanText(QStringLiteral("a\tb\nc")), QStringLiteral("a\tb\nc"));
     EXPECT_EQ(xml([&](auto& w) {
-                  DocxXml::writeRun(w, orvella::document::Run::plain(QStringLiteral("\x02")));
+                  DocxXml::writeRun(w, orvella::docx::Run::plain(QStringLiteral("\x02")));
               }),
               QStringLiteral("<w:r/>"));
 }
 
 TEST(DocxXml, SymbolCarriesItsFontInTheSymNotInRFonts) {
     Font f = arial(24);
-    const orvella::document::Run hand =
-        orvella::document::Run::symbolChar(QStringLiteral("Wingdings"), 0xF048, f);
+    const orvella::docx::Run hand =
+        orvella::docx::Run::symbolChar(QStringLiteral("Wingdings"), 0xF048, f);
     EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, hand); }),
               QStringLiteral("<w:r><w:rPr><w:sz w:val=\"48\"/><w:szCs w:val=\"48\"/></w:rPr>"
                              "<w:sym w:font=\"Wingdings\" w:char=\"F048\"/></w:r>"));
 }
 
 TEST(DocxXml, PageFieldIsAComplexFieldWithAResult) {
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, orvella::document::Run::pageNumber()); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, orvella::docx::Run::pageNumber()); }),
               QStringLiteral("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>"
                              "<w:r><w:instrText xml:space=\"preserve\"> PAGE </w:instrText></w:r>"
                              "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
@@ -249,7 +249,7 @@ TEST(DocxXml, RunsMatchingTheDocumentDefaultsCarryNoProperties) {
     Font other = arial(14, true);
     other.name = QStringLiteral("Wingdings");
     Paragraph p = Paragraph::of(QStringLiteral("a"), same);
-    p.runs.push_back(orvella::document::Run::plain(QStringLiteral("b"), other));
+    p.runs.push_back(orvella::docx::Run::plain(QStringLiteral("b"), other));
     d.sections.front().addParagraph(p);
     const QString doc = QString::fromUtf8(DocxXml::documentPart(d));
     EXPECT_TRUE(doc.contains(QStringLiteral(

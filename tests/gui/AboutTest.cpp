@@ -1,17 +1,17 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "gui/ModalAnswerer.h"
-#include "shell/StringTable.h"
-#include "shell/SystemInfo.h"
-#include "shell/frmAbout.h"
+#include "mainwindow/StringTable.h"
+#include "platform/SystemInfo.h"
+#include "mainwindow/frmAbout.h"
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::shell::frmAbout;
-using orvella::shell::SystemInfo;
+using orvella::mainwindow::frmAbout;
+using orvella::platform::SystemInfo;
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST(About, TextsComeFromTheStringTable) {
     for (const char* name : {"lblDescription", "lblDisclaimer", "lblContact", "lblCopyright"}) {
         const QString text = about.findChild<QLabel*>(QLatin1String(name))->text();
         EXPECT_EQ(
-            orvella::shell::lookupString(
+            orvella::mainwindow::lookupString(
                 about.findChild<QLabel*>(QLatin1String(name))->property("tag").toString().toInt()),
             text)
             << name;
@@ -98,7 +98,7 @@ TEST(About, SystemInfoStartsTheFirstToolFoundOrSaysItIsUnavailable) {
         EXPECT_EQ(prompts.asked[0].text,
                   QStringLiteral("System Information Is Unavailable At This Time"));
         EXPECT_TRUE(prompts.asked[0].title.isEmpty()); // the program's name
-        EXPECT_EQ(prompts.asked[0].buttons, orvella::model::Prompts::Buttons::Ok);
+        EXPECT_EQ(prompts.asked[0].buttons, orvella::analysis::Prompts::Buttons::Ok);
     }
 }
 

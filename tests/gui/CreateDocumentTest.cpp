@@ -2,8 +2,8 @@
 #include "MainWindowFixture.h"
 #include "SamplePlans.h"
 #include "planfile/PlanReader.h"
-#include "shell/DocumentCommand.h"
-#include "shell/WorkingDocument.h"
+#include "mainwindow/DocumentCommand.h"
+#include "mainwindow/WorkingDocument.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         MainWindowTest::SetUp();
-        document = std::make_shared<orvella::shell::WorkingDocument>();
+        document = std::make_shared<orvella::mainwindow::WorkingDocument>();
         document->wordProcessor = &wordProcessor;
         window->setWorkingDocument(document);
         state.CurrentPlan = samples::makeTypicalPlan();
@@ -35,7 +35,7 @@ protected:
 
     QTemporaryDir dir;
     FakeWordProcessor wordProcessor;
-    std::shared_ptr<orvella::shell::WorkingDocument> document;
+    std::shared_ptr<orvella::mainwindow::WorkingDocument> document;
 };
 
 TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
@@ -111,7 +111,7 @@ TEST_F(CreateDocumentTest, FailuresAreExplainedAndTheProgramKeepsRunning) {
     prompts.fileNames.enqueue(dir.filePath(QStringLiteral("plan.xml")));
     createDocument();
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].icon, orvella::model::Prompts::Icon::Critical);
+    EXPECT_EQ(prompts.asked[0].icon, orvella::analysis::Prompts::Icon::Critical);
     ASSERT_EQ(wordProcessor.opened.size(), 1);
     EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
     EXPECT_TRUE(window->statusMessage().contains(QDir::toNativeSeparators(wordProcessor.opened[0])));

@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "analysis/HazardAnalysis.h"
-#include "dialogs/QtAnalysisDialogs.h"
+#include "analysisdialogs/QtAnalysisDialogs.h"
 #include "gui/ModalAnswerer.h"
 #include "model/HazardTypes.h"
 #include <QCheckBox>
@@ -56,7 +56,7 @@ TEST(DialogAnalysisRun, RealDialogsCarryAWholeRun) {
 
     ScriptedPrompts prompts;
     QString taskList;
-    dialogs::QtAnalysisDialogs dialogs(nullptr, false, prompts, [&] { return taskList; });
+    analysisdialogs::QtAnalysisDialogs dialogs(nullptr, false, prompts, [&] { return taskList; });
     analysis::HazardAnalysis run({state, prompts, dialogs});
     run.onTaskList = [&](const QString& text) { taskList = text; };
 

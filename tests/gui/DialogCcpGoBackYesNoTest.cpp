@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
-#include "dialogs/YesNoBox.h"
-#include "dialogs/frmCCP.h"
-#include "dialogs/frmGoBack.h"
+#include "analysisdialogs/YesNoBox.h"
+#include "analysisdialogs/frmCCP.h"
+#include "analysisdialogs/frmGoBack.h"
 #include "gui/ModalAnswerer.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using namespace orvella::dialogs;
+using namespace orvella::analysisdialogs;
 
 TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
     frmCCP en(false);

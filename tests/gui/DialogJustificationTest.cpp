@@ -1,6 +1,6 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "dialogs/frmJustification.h"
+#include "analysisdialogs/frmJustification.h"
 #include "gui/ModalAnswerer.h"
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::dialogs::frmJustification;
+using orvella::analysisdialogs::frmJustification;
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST(DialogJustification, ShowListOfTasksKeepsTheDialogOpen) {
     ASSERT_EQ(rig.prompts.asked.size(), 1);
     EXPECT_EQ(rig.prompts.asked[0].text, "Task # 1: Launch boat\r\nTask # 2: Haul out");
     EXPECT_EQ(rig.prompts.asked[0].title, "");
-    EXPECT_EQ(rig.prompts.asked[0].buttons, orvella::model::Prompts::Buttons::Ok);
+    EXPECT_EQ(rig.prompts.asked[0].buttons, orvella::analysis::Prompts::Buttons::Ok);
 }
 
 TEST(DialogJustification, FrameCloseIsBackAndControlBoxHides) {

@@ -2,10 +2,10 @@
 // the window on to step 5.
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "dialogs/YesNoBox.h"
+#include "analysisdialogs/YesNoBox.h"
 #include "gui/ModalAnswerer.h"
 #include "model/HazardTypes.h"
-#include "steps/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -19,12 +19,12 @@ namespace {
 struct WindowRig {
     model::ProgramState state;
     ScriptedPrompts prompts;
-    std::unique_ptr<steps::frmMain> window;
+    std::unique_ptr<mainwindow::frmMain> window;
 
     WindowRig() {
         state.plan().AnalysisStatus = model::Incomplete;
         state.clock = [] { return QDateTime(QDate(2026, 3, 14), QTime(9, 26)); };
-        window = std::make_unique<steps::frmMain>(state, prompts);
+        window = std::make_unique<mainwindow::frmMain>(state, prompts);
         window->show();
         window->selectStep(4);
     }
@@ -98,7 +98,7 @@ TEST(DialogMainWindowAnalysis, EarlyEndsStayOnStepFour) {
 TEST(DialogMainWindowAnalysis, YesNoUsesTheQuestionBox) {
     WindowRig rig;
     QWidget* parent = nullptr;
-    testsupport::answerNextModal<dialogs::YesNoBox>([&](dialogs::YesNoBox* box) {
+    testsupport::answerNextModal<analysisdialogs::YesNoBox>([&](analysisdialogs::YesNoBox* box) {
         parent = box->parentWidget();
         press(box, "NoButton");
     });

@@ -1,13 +1,13 @@
 // Renders every analysis dialog, filled as the analysis fills it, into PNG files for a
 // person to look at. Runs only when ORVELLA_SHOTS names an output folder.
 #include "ScriptedPrompts.h"
-#include "dialogs/Dialog.h"
-#include "dialogs/YesNoBox.h"
-#include "dialogs/frmCCP.h"
-#include "dialogs/frmGoBack.h"
-#include "dialogs/frmJustification.h"
+#include "analysisdialogs/Dialog.h"
+#include "analysisdialogs/YesNoBox.h"
+#include "analysisdialogs/frmCCP.h"
+#include "analysisdialogs/frmGoBack.h"
+#include "analysisdialogs/frmJustification.h"
 #include "gui/ModalAnswerer.h"
-#include "steps/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using namespace orvella::dialogs;
+using namespace orvella::analysisdialogs;
 
 namespace {
 
@@ -145,7 +145,7 @@ TEST(DialogScreenshots, SelectionOverTheMainWindow) {
     task->Number = 1;
     task->Description = "Launch the airboat at the north ramp";
     state.plan().Tasks.append(task);
-    orvella::steps::frmMain window(state, prompts);
+    orvella::mainwindow::frmMain window(state, prompts);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.selectStep(4);

@@ -1,5 +1,5 @@
 #include "QtPrinters.h"
-#include "dialogs/Dialog.h"
+#include "analysisdialogs/Dialog.h"
 #include "gui/ModalAnswerer.h"
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::dialogs::Dialog;
+using orvella::analysisdialogs::Dialog;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "shell/EditCommands.h"
+#include "mainwindow/EditCommands.h"
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "steps/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::steps::frmMain;
+using orvella::mainwindow::frmMain;
 
 namespace {
 
@@ -74,12 +74,12 @@ TEST_F(EditCommandsTest, NothingHappensWithTheFocusOnAListOrOutsideTheWindow) {
     hazards->addItem(QStringLiteral("Feral pig"));
     hazards->setCurrentRow(0);
     focus(hazards);
-    auto* edit = window->findChild<orvella::shell::EditCommands*>();
+    auto* edit = window->findChild<orvella::mainwindow::EditCommands*>();
     ASSERT_NE(edit, nullptr);
     for (auto command :
-         {orvella::shell::EditCommands::Command::Cut, orvella::shell::EditCommands::Command::Copy,
-          orvella::shell::EditCommands::Command::Paste,
-          orvella::shell::EditCommands::Command::Undo})
+         {orvella::mainwindow::EditCommands::Command::Cut, orvella::mainwindow::EditCommands::Command::Copy,
+          orvella::mainwindow::EditCommands::Command::Paste,
+          orvella::mainwindow::EditCommands::Command::Undo})
         EXPECT_FALSE(edit->run(command));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("clip"));
     EXPECT_EQ(hazards->count(), 1);
@@ -91,6 +91,6 @@ TEST_F(EditCommandsTest, NothingHappensWithTheFocusOnAListOrOutsideTheWindow) {
     QApplication::setActiveWindow(&other);
     focus(&other);
     other.selectAll();
-    EXPECT_FALSE(edit->run(orvella::shell::EditCommands::Command::Cut));
+    EXPECT_FALSE(edit->run(orvella::mainwindow::EditCommands::Command::Cut));
     EXPECT_EQ(other.text(), QStringLiteral("elsewhere"));
 }

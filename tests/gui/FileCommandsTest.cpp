@@ -1,13 +1,13 @@
-#include "shell/FileCommands.h"
+#include "mainwindow/FileCommands.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanWriter.h"
-#include "shell/HelpCommands.h"
-#include "shell/HelpWindow.h"
-#include "shell/WorkingDocument.h"
-#include "steps/frmMain.h"
+#include "mainwindow/HelpCommands.h"
+#include "help/HelpWindow.h"
+#include "mainwindow/WorkingDocument.h"
+#include "mainwindow/frmMain.h"
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -22,9 +22,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::model::Prompts;
-using orvella::shell::FileCommands;
-using orvella::steps::frmMain;
+using orvella::analysis::Prompts;
+using orvella::mainwindow::FileCommands;
+using orvella::mainwindow::frmMain;
 
 namespace {
 
@@ -322,7 +322,7 @@ TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
 }
 
 TEST_F(FileCommandsTest, BlankFillerTouchesOnlyEmptyTxtBoxesOfTheMainWindow) {
-    orvella::shell::HelpCommands* help = window->findChild<orvella::shell::HelpCommands*>();
+    orvella::mainwindow::HelpCommands* help = window->findChild<orvella::mainwindow::HelpCommands*>();
     ASSERT_NE(help, nullptr);
     help->showSearch();
     type(QStringLiteral("txtFacility"), QStringLiteral("Corvane"));
@@ -339,12 +339,12 @@ TEST_F(FileCommandsTest, BlankFillerTouchesOnlyEmptyTxtBoxesOfTheMainWindow) {
 
 TEST_F(FileCommandsTest, ClosingDiscardsTheWorkingDocumentUnlessThePlanDocumentWasMade) {
     for (bool created : {false, true}) {
-        auto document = std::make_shared<orvella::shell::WorkingDocument>();
+        auto document = std::make_shared<orvella::mainwindow::WorkingDocument>();
         window->setWorkingDocument(document);
         state.DocumentCreated = created;
         window->show();
-        window->findChild<orvella::shell::HelpCommands*>()->showContents();
-        QWidget* help = window->findChild<orvella::shell::HelpCommands*>()->window();
+        window->findChild<orvella::mainwindow::HelpCommands*>()->showContents();
+        QWidget* help = window->findChild<orvella::mainwindow::HelpCommands*>()->window();
         ASSERT_TRUE(help->isVisible());
         EXPECT_TRUE(window->close());
         EXPECT_FALSE(help->isVisible()) << "another window would keep the program running";
@@ -354,7 +354,7 @@ TEST_F(FileCommandsTest, ClosingDiscardsTheWorkingDocumentUnlessThePlanDocumentW
 }
 
 TEST_F(FileCommandsTest, ExitLetsGoOfTheDocumentAndClosesTheWindow) {
-    auto document = std::make_shared<orvella::shell::WorkingDocument>();
+    auto document = std::make_shared<orvella::mainwindow::WorkingDocument>();
     window->setWorkingDocument(document);
     state.DocumentCreated = true;
     window->show();

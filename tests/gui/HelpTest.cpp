@@ -1,11 +1,11 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "model/ProgramState.h"
-#include "shell/HelpCommands.h"
-#include "shell/HelpGuide.h"
-#include "shell/HelpWindow.h"
-#include "steps/SpanishCaptions.h"
-#include "steps/frmMain.h"
+#include "mainwindow/HelpCommands.h"
+#include "help/HelpGuide.h"
+#include "help/HelpWindow.h"
+#include "mainwindow/SpanishCaptions.h"
+#include "mainwindow/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -24,9 +24,9 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-using orvella::shell::HelpCommands;
-using orvella::shell::HelpGuide;
-using orvella::shell::HelpWindow;
+using orvella::mainwindow::HelpCommands;
+using orvella::help::HelpGuide;
+using orvella::help::HelpWindow;
 
 // Lets failure messages name pages and files.
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
@@ -128,7 +128,7 @@ TEST(HelpCommands, MissingGuideGivesTheNoHelpMessagesAndOpensNothing) {
                                                     "no Help associated with this project."));
     for (const auto& a : prompts.asked) {
         EXPECT_EQ(a.title, QStringLiteral("Orvella main"));
-        EXPECT_EQ(a.icon, orvella::model::Prompts::Icon::Information);
+        EXPECT_EQ(a.icon, orvella::analysis::Prompts::Icon::Information);
     }
     EXPECT_EQ(help.window(), nullptr);
 }
@@ -260,9 +260,9 @@ TEST(HelpWindow, GuidePictures) {
         orvella::model::ProgramState state;
         state.UseSpanish = spanish;
         ScriptedPrompts prompts;
-        orvella::steps::frmMain window(state, prompts);
+        orvella::mainwindow::frmMain window(state, prompts);
         if (spanish)
-            orvella::steps::ApplySpanishCaptions(&window);
+            orvella::mainwindow::ApplySpanishCaptions(&window);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.selectStep(2);

@@ -1,7 +1,7 @@
 #pragma once
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "steps/frmMain.h"
+#include "mainwindow/frmMain.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,7 +23,7 @@ protected:
         state = orvella::model::ProgramState{};
         state.UseSpanish = spanish;
         state.clock = [this] { return now; };
-        window = std::make_unique<orvella::steps::frmMain>(state, prompts);
+        window = std::make_unique<orvella::mainwindow::frmMain>(state, prompts);
         window->show();
     }
 
@@ -64,5 +64,5 @@ protected:
     QDateTime now{QDate(2026, 3, 14), QTime(9, 26, 53)};
     ScriptedPrompts prompts;
     orvella::model::ProgramState state;
-    std::unique_ptr<orvella::steps::frmMain> window;
+    std::unique_ptr<orvella::mainwindow::frmMain> window;
 };

@@ -2,8 +2,8 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "model/HazardTypes.h"
-#include "steps/SpanishCaptions.h"
-#include "steps/frmMain.h"
+#include "mainwindow/SpanishCaptions.h"
+#include "mainwindow/frmMain.h"
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::steps::frmMain;
+using orvella::mainwindow::frmMain;
 
 namespace {
 
@@ -79,7 +79,7 @@ void checkAllPages(bool spanish) {
     ScriptedPrompts prompts;
     frmMain window(state, prompts);
     if (spanish)
-        orvella::steps::ApplySpanishCaptions(&window);
+        orvella::mainwindow::ApplySpanishCaptions(&window);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), QSize(827, 533)) << "opening size at 96 dpi";

@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, StateRightAfterLoad) {
 
 TEST_F(MainWindowTest, LoadResetsTheHazardKeyCounter) {
     state.HazardKeyCounter = 7;
-    orvella::steps::frmMain second(state, prompts);
+    orvella::mainwindow::frmMain second(state, prompts);
     EXPECT_EQ(state.HazardKeyCounter, 0);
 }
 
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, ToolbarButtonsCarryTheirKeysAndTooltips) {
     EXPECT_EQ(tips, QStringList({"Save", "Open", "Undo", "Cut", "Copy", "Past"}));
 
     QStringList pressed;
-    QObject::connect(window.get(), &orvella::steps::frmMain::toolbarButtonClicked,
+    QObject::connect(window.get(), &orvella::mainwindow::frmMain::toolbarButtonClicked,
                      [&pressed](const QString& key) { pressed << key; });
     window->findChild<QAction*>("OpenButton")->trigger();
     EXPECT_EQ(pressed, QStringList({"OpenButton"}));

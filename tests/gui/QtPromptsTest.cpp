@@ -1,5 +1,5 @@
 // The real message boxes behind the Prompts seam.
-#include "shell/QtPrompts.h"
+#include "analysisdialogs/QtPrompts.h"
 #include "QtPrinters.h"
 #include "gui/ModalAnswerer.h"
 #include <QMessageBox>
@@ -7,7 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using orvella::model::Prompts;
+using orvella::analysis::Prompts;
 
 namespace {
 struct Seen {
@@ -25,7 +25,7 @@ void answer(Seen& seen, QMessageBox::StandardButton press) {
 } // namespace
 
 TEST(QtPrompts, MessageBoxesShowTitleIconAndAnswerLikeTheClassicBox) {
-    orvella::shell::QtPrompts prompts;
+    orvella::analysisdialogs::QtPrompts prompts;
     Seen seen;
 
     answer(seen, QMessageBox::Ok);
@@ -51,7 +51,7 @@ TEST(QtPrompts, MessageBoxesShowTitleIconAndAnswerLikeTheClassicBox) {
 }
 
 TEST(QtPrompts, EscapeAnswersNoOrTheChosenEscapeButton) {
-    orvella::shell::QtPrompts prompts;
+    orvella::analysisdialogs::QtPrompts prompts;
     const auto escape = [] {
         testsupport::answerNextModal<QMessageBox>(
             [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });

@@ -1,5 +1,5 @@
 // The Spanish captions of the step pages, and what stays English.
-#include "steps/SpanishCaptions.h"
+#include "mainwindow/SpanishCaptions.h"
 #include "MainWindowFixture.h"
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -31,7 +31,7 @@ QMap<QString, QString> captions(QWidget* window) {
 
 TEST_F(MainWindowTest, SpanishCaptionsReplaceThePageTexts) {
     const auto english = captions(window.get());
-    orvella::steps::ApplySpanishCaptions(window.get());
+    orvella::mainwindow::ApplySpanishCaptions(window.get());
     const auto spanish = captions(window.get());
 
     for (int i = 0; i < 5; ++i)

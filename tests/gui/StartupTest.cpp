@@ -1,10 +1,10 @@
 // Start-up: the word-processor check, the splash and the language choice.
-#include "shell/Startup.h"
+#include "mainwindow/Startup.h"
 #include "FakeWordProcessor.h"
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "gui/ModalAnswerer.h"
-#include "shell/frmSplash.h"
+#include "mainwindow/frmSplash.h"
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-using orvella::model::Prompts;
-using orvella::shell::frmSplash;
+using orvella::analysis::Prompts;
+using orvella::mainwindow::frmSplash;
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(Startup, MissingWordProcessorGivesTwoMessagesAndNoWindow) {
     state.UseSpanish = true; // start-up always begins in English
     state.InputsChanged = true;
 
-    auto result = orvella::shell::startUp(none, prompts, state);
+    auto result = orvella::mainwindow::startUp(none, prompts, state);
 
     EXPECT_EQ(result.mainWindow, nullptr);
     EXPECT_EQ(visibleTopLevels(), 0);
@@ -84,7 +84,7 @@ TEST(Startup, EnglishButtonOpensTheMainWindowInEnglish) {
     SplashSeen seen;
     answerSplash(seen, "cmdContinue");
 
-    auto result = orvella::shell::startUp(writer, prompts, state);
+    auto result = orvella::mainwindow::startUp(writer, prompts, state);
 
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.version, "Version 2.0.4");
@@ -114,7 +114,7 @@ TEST(Startup, SpanishButtonAppliesSpanishCaptionsBeforeShowing) {
     SplashSeen seen;
     answerSplash(seen, "Command1");
 
-    auto result = orvella::shell::startUp(writer, prompts, state);
+    auto result = orvella::mainwindow::startUp(writer, prompts, state);
 
     ASSERT_NE(result.mainWindow, nullptr);
     EXPECT_TRUE(state.UseSpanish);
@@ -130,7 +130,7 @@ TEST(Startup, ClosingTheSplashWithoutAButtonContinuesInEnglish) {
     SplashSeen seen;
     answerSplash(seen, nullptr);
 
-    auto result = orvella::shell::startUp(writer, prompts, state);
+    auto result = orvella::mainwindow::startUp(writer, prompts, state);
 
     ASSERT_TRUE(seen.shown);
     ASSERT_NE(result.mainWindow, nullptr);

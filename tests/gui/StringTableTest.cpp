@@ -1,5 +1,5 @@
 // The string table and the numbered captions it fills in.
-#include "shell/StringTable.h"
+#include "mainwindow/StringTable.h"
 #include "QtPrinters.h"
 #include <QAction>
 #include <QDialog>
@@ -11,9 +11,9 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-using orvella::shell::ApplyStringTable;
-using orvella::shell::lookupString;
-using orvella::shell::TagProperty;
+using orvella::mainwindow::ApplyStringTable;
+using orvella::mainwindow::lookupString;
+using orvella::mainwindow::TagProperty;
 
 TEST(StringTable, HoldsExactlyTheNumberedTexts) {
     EXPECT_EQ(lookupString(1000), "&File");

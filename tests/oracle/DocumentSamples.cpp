@@ -1,7 +1,7 @@
 // Writes the documents that the oracle scripts read back: sample plans of several shapes in
 // both languages, and hostile plans.
 #include "SamplePlans.h"
-#include "document/PlanDocx.h"
+#include "plandocument/PlanDocx.h"
 #include "model/HazardTypes.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
                 dir.filePath(s.name + (spanish ? QStringLiteral("-es") : QStringLiteral("-en")) +
                              QStringLiteral(".docx"));
             QString error;
-            if (!document::writePlanDocx(*s.plan, spanish, fixedNow, path, &error)) {
+            if (!plandocument::writePlanDocx(*s.plan, spanish, fixedNow, path, &error)) {
                 QTextStream(stderr) << path << ": " << error << "\n";
                 ++failures;
             }

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Prompts.h"
+#include "analysis/Prompts.h"
 #include <QList>
 #include <QQueue>
 #include <QString>
@@ -7,7 +7,7 @@
 // A Prompts that answers from queues and records every question, so a test can run a
 // command that asks things and check what it asked. An empty queue answers OK / Yes for
 // message boxes and "cancel" for file dialogs.
-class ScriptedPrompts : public orvella::model::Prompts {
+class ScriptedPrompts : public orvella::analysis::Prompts {
 public:
     struct Asked {
         QString text;

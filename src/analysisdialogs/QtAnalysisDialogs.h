@@ -1,0 +1,40 @@
+#pragma once
+#include "analysis/AnalysisDialogs.h"
+#include "analysisdialogs/Dialog.h"
+#include "analysisdialogs/frmCCP.h"
+#include "analysisdialogs/frmGoBack.h"
+#include "analysisdialogs/frmJustification.h"
+#include "analysis/Prompts.h"
+#include <QPointer>
+#include <functional>
+
+class QWidget;
+
+namespace orvella::analysisdialogs {
+
+// The real dialogs of one analysis run, each made on first use and kept until this object
+// goes, so what the combo boxes learned stays offered for the whole run.
+class QtAnalysisDialogs : public analysis::AnalysisDialogs {
+public:
+    QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts,
+                      std::function<QString()> taskList);
+    ~QtAnalysisDialogs() override;
+
+    analysis::SelectionDialog& selection() override;
+    analysis::JustificationDialog& justification() override;
+    analysis::CcpDialog& ccp() override;
+    analysis::GoBackDialog& goBack() override;
+    int YesNo(const QString& prompt, const QString& caption) override;
+
+private:
+    QWidget* m_parent;
+    bool m_spanish;
+    analysis::Prompts& m_prompts;
+    std::function<QString()> m_taskList;
+    QPointer<Dialog> m_selection;
+    QPointer<frmJustification> m_justification;
+    QPointer<frmCCP> m_ccp;
+    QPointer<frmGoBack> m_goBack;
+};
+
+} // namespace orvella::analysisdialogs

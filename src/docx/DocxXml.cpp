@@ -1,0 +1,731 @@
+#include "docx/DocxXml.h"
+#include <QIODevice>
+#include <QTimeZone>
+#include <array>
+#include <string>
+
+namespace orvella::docx {
+
+namespace {
+
+const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+const QString R =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString PackageRels =
+    QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
+
+bool isForbidden(char16_t c) {
+    return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF;
+}
+
+bool hasOuterSpace(const QString& s) {
+    return !s.isEmpty() && (s.front().isSpace() || s.back().isSpace());
+}
+
+// Names are UTF-16 literals wrapped without a copy: the writer is called a million times for
+// a large plan, and a temporary QString per call dominated its cost.
+QString raw(const char16_t* s) {
+    return QString::fromRawData(reinterpret_cast<const QChar*>(s),
+                                qsizetype(std::char_traits<char16_t>::length(s)));
+}
+void attr(QXmlStreamWriter& w, const char16_t* name, const QString& value) {
+    w.writeAttribute(raw(name), value);
+}
+// Small numbers recur on every run and cell (sizes, widths): format each once.
+const QString& number(int value) {
+    thread_local std::array<QString, 16384> cache;
+    thread_local QString scratch;
+    if (value < 0 || value >= int(cache.size())) {
+        scratch = QString::number(value);
+        return scratch;
+    }
+    QString& s = cache[std::size_t(value)];
+    if (s.isNull())
+        s = QString::number(value);
+    return s;
+}
+void attr(QXmlStreamWriter& w, const char16_t* name, int value) {
+    w.writeAttribute(raw(name), number(value));
+}
+void empty(QXmlStreamWriter& w, const char16_t* name) {
+    w.writeEmptyElement(raw(name));
+}
+void start(QXmlStreamWriter& w, const char16_t* name) {
+    w.writeStartElement(raw(name));
+}
+void valElement(QXmlStreamWriter& w, const char16_t* name, const QString& val) {
+    empty(w, name);
+    attr(w, u"w:val", val);
+}
+
+// An append-only sink: cheaper per write than QBuffer, which the writer calls for every token.
+class AppendDevice : public QIODevice {
+public:
+    explicit AppendDevice(QByteArray& bytes) : m_bytes(bytes) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+        m_bytes.append(data, qsizetype(len));
+        return len;
+    }
+
+private:
+    QByteArray& m_bytes;
+};
+
+// Writes a part: the XML declaration, then whatever `body` writes.
+template <typename F> QByteArray part(F body, qsizetype expectedSize = 4096) {
+    QByteArray bytes;
+    bytes.reserve(expectedSize);
+    AppendDevice device(bytes);
+    QXmlStreamWriter w(&device);
+    w.writeStartDocument(QStringLiteral("1.0"), true);
+    body(w);
+    w.writeEndDocument();
+    return bytes;
+}
+
+void flushText(QXmlStreamWriter& w, QString& pending) {
+    if (pending.isEmpty())
+        return;
+    start(w, u"w:t");
+    if (hasOuterSpace(pending))
+        attr(w, u"xml:space", QStringLiteral("preserve"));
+    w.writeCharacters(pending);
+    w.writeEndElement();
+    pending.clear();
+}
+
+QString alignmentValue(Alignment a) {
+    switch (a) {
+    case Alignment::Center:
+        return QStringLiteral("center");
+    case Alignment::Right:
+        return QStringLiteral("right");
+    case Alignment::Left:
+        break;
+    }
+    return QStringLiteral("left");
+}
+
+// The document's default font and size while one of its parts is written: runs that match
+// them say nothing, as styles.xml already does.
+thread_local Font documentDefaults;
+
+struct DefaultsScope {
+    explicit DefaultsScope(const Document& d) {
+        documentDefaults.name = d.defaultFont;
+        documentDefaults.halfPoints = d.defaultHalfPoints;
+    }
+    ~DefaultsScope() { documentDefaults = Font{}; }
+};
+
+bool isDefaultName(const Font& f) {
+    return f.name.isEmpty() || f.name == documentDefaults.name;
+}
+bool isDefaultSize(const Font& f) {
+    return f.halfPoints <= 0 || f.halfPoints == documentDefaults.halfPoints;
+}
+bool isDefaultFont(const Font& f) {
+    return isDefaultName(f) && isDefaultSize(f) && !f.bold && f.color.isEmpty();
+}
+
+} // namespace
+
+QString DocxXml::cleanText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += text.at(++i);
+        } else if (!c.isSurrogate() && !isForbidden(c.unicode())) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void DocxXml::writeText(QXmlStreamWriter& w, const QString& text) {
+    // Ordinary text goes out in one piece; only breaks, tabs and characters XML cannot carry
+    // split it.
+    QString pending;
+    qsizetype plainFrom = 0;
+    const qsizetype n = text.size();
+    const auto takePlain = [&](qsizetype upTo) {
+        if (upTo > plainFrom) {
+            if (plainFrom == 0 && upTo == n && pending.isEmpty())
+                pending = text;
+            else
+                pending += QStringView(text).sliced(plainFrom, upTo - plainFrom);
+        }
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool ordinary = c >= 0x20 && (c < 0xD800 || (c > 0xDFFF && c < 0xFFFE));
+        if (ordinary)
+            continue;
+        takePlain(i);
+        plainFrom = i + 1;
+        switch (c) {
+        case u'\t':
+            flushText(w, pending);
+            empty(w, u"w:tab");
+            continue;
+        case u'\r':
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                plainFrom = ++i + 1;
+            [[fallthrough]];
+        case u'\n':
+        case u'\v':
+            flushText(w, pending);
+            empty(w, u"w:br");
+            continue;
+        case u'\f':
+            flushText(w, pending);
+            empty(w, u"w:br");
+            attr(w, u"w:type", QStringLiteral("page"));
+            continue;
+        default:
+            break;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            pending += QChar(c);
+            pending += text.at(++i);
+            plainFrom = i + 1;
+        }
+        // anything else cannot appear in XML 1.0 and is dropped
+    }
+    takePlain(n);
+    flushText(w, pending);
+}
+
+void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const char16_t* element) {
+    if (isDefaultFont(font))
+        return;
+    start(w, element);
+    if (!isDefaultName(font)) {
+        const QString name = cleanText(font.name);
+        empty(w, u"w:rFonts");
+        attr(w, u"w:ascii", name);
+        attr(w, u"w:hAnsi", name);
+        attr(w, u"w:cs", name);
+    }
+    if (font.bold) {
+        empty(w, u"w:b");
+        empty(w, u"w:bCs");
+    }
+    if (!font.color.isEmpty())
+        valElement(w, u"w:color", font.color);
+    if (!isDefaultSize(font)) {
+        valElement(w, u"w:sz", number(font.halfPoints));
+        valElement(w, u"w:szCs", number(font.halfPoints));
+    }
+    w.writeEndElement();
+}
+
+void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
+    switch (run.kind) {
+    case Run::Kind::Text:
+        start(w, u"w:r");
+        writeRunProperties(w, run.font);
+        writeText(w, run.text);
+        w.writeEndElement();
+        break;
+    case Run::Kind::Symbol: {
+        // The font the symbol comes from travels with the character, not in rFonts.
+        Font f = run.font;
+        f.name.clear();
+        start(w, u"w:r");
+        writeRunProperties(w, f);
+        empty(w, u"w:sym");
+        attr(w, u"w:font", cleanText(run.symbolFont));
+        attr(w, u"w:char",
+             QStringLiteral("%1").arg(unsigned(run.symbol), 4, 16, QLatin1Char('0')).toUpper());
+        w.writeEndElement();
+        break;
+    }
+    case Run::Kind::PageField: {
+        const auto fieldChar = [&](const char16_t* type) {
+            start(w, u"w:r");
+            writeRunProperties(w, run.font);
+            empty(w, u"w:fldChar");
+            attr(w, u"w:fldCharType", raw(type));
+            w.writeEndElement();
+        };
+        fieldChar(u"begin");
+        start(w, u"w:r");
+        writeRunProperties(w, run.font);
+        start(w, u"w:instrText");
+        attr(w, u"xml:space", QStringLiteral("preserve"));
+        w.writeCharacters(QStringLiteral(" PAGE "));
+        w.writeEndElement();
+        w.writeEndElement();
+        fieldChar(u"separate");
+        start(w, u"w:r");
+        writeRunProperties(w, run.font);
+        start(w, u"w:t");
+        w.writeCharacters(QStringLiteral("1"));
+        w.writeEndElement();
+        w.writeEndElement();
+        fieldChar(u"end");
+        break;
+    }
+    }
+}
+
+void DocxXml::writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
+                             const SectionEnd* sectionEnd) {
+    start(w, u"w:p");
+    const bool hasJc = p.alignment != Alignment::Left;
+    // The mark's format only shows in a paragraph without text: it sets the line's height.
+    const bool hasMark = p.runs.empty() && !isDefaultFont(p.markFont);
+    if (hasJc || hasMark || sectionEnd) {
+        start(w, u"w:pPr");
+        if (hasJc)
+            valElement(w, u"w:jc", alignmentValue(p.alignment));
+        if (hasMark)
+            writeRunProperties(w, p.markFont);
+        if (sectionEnd)
+            writeSectionProperties(w, *sectionEnd);
+        w.writeEndElement();
+    }
+    for (const Run& r : p.runs)
+        writeRun(w, r);
+    for (int id : p.bookmarkEnds)
+        writeBookmarkEnd(w, id);
+    w.writeEndElement();
+}
+
+void DocxXml::writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s) {
+    const PageSetup& pg = *s.page;
+    start(w, u"w:sectPr");
+    if (s.headerFooterRefs) {
+        empty(w, u"w:headerReference");
+        attr(w, u"w:type", QStringLiteral("default"));
+        attr(w, u"r:id", QStringLiteral("rIdHeader1"));
+        empty(w, u"w:footerReference");
+        attr(w, u"w:type", QStringLiteral("default"));
+        attr(w, u"r:id", QStringLiteral("rIdFooter1"));
+    }
+    if (s.newPage)
+        valElement(w, u"w:type", QStringLiteral("nextPage"));
+    empty(w, u"w:pgSz");
+    attr(w, u"w:w", pg.width);
+    attr(w, u"w:h", pg.height);
+    if (pg.orientation == Orientation::Landscape)
+        attr(w, u"w:orient", QStringLiteral("landscape"));
+    empty(w, u"w:pgMar");
+    attr(w, u"w:top", pg.top);
+    attr(w, u"w:right", pg.right);
+    attr(w, u"w:bottom", pg.bottom);
+    attr(w, u"w:left", pg.left);
+    attr(w, u"w:header", pg.header);
+    attr(w, u"w:footer", pg.footer);
+    attr(w, u"w:gutter", 0);
+    empty(w, u"w:cols");
+    attr(w, u"w:space", 720);
+    w.writeEndElement();
+}
+
+void DocxXml::writeBookmarkStart(QXmlStreamWriter& w, const BookmarkStart& b) {
+    empty(w, u"w:bookmarkStart");
+    attr(w, u"w:id", b.id);
+    // Word takes one word of at most 40 characters.
+    attr(w, u"w:name", cleanText(b.name).left(40));
+}
+
+void DocxXml::writeBookmarkEnd(QXmlStreamWriter& w, int id) {
+    empty(w, u"w:bookmarkEnd");
+    attr(w, u"w:id", id);
+}
+
+void DocxXml::writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line) {
+    if (line == BorderLine::Inherit)
+        return;
+    empty(w, element);
+    if (line == BorderLine::Hidden) {
+        attr(w, u"w:val", QStringLiteral("nil"));
+        return;
+    }
+    // Spacing 0 and colour auto are the defaults; a large plan has thousands of these.
+    attr(w, u"w:val", QStringLiteral("single"));
+    attr(w, u"w:sz", 4);
+}
+
+void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
+    start(w, u"w:tblPr");
+    empty(w, u"w:tblW");
+    attr(w, u"w:w", t.width());
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    start(w, u"w:tblBorders");
+    for (const char16_t* e :
+         {u"w:top", u"w:left", u"w:bottom", u"w:right", u"w:insideH", u"w:insideV"})
+        writeBorder(w, e, BorderLine::Single);
+    w.writeEndElement();
+    empty(w, u"w:tblLayout");
+    attr(w, u"w:type", QStringLiteral("fixed"));
+    start(w, u"w:tblCellMar");
+    empty(w, u"w:left");
+    attr(w, u"w:w", 108);
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    empty(w, u"w:right");
+    attr(w, u"w:w", 108);
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    w.writeEndElement();
+    w.writeEndElement();
+}
+
+void DocxXml::writeGrid(QXmlStreamWriter& w, const Table& t) {
+    start(w, u"w:tblGrid");
+    for (int width : t.grid()) {
+        empty(w, u"w:gridCol");
+        attr(w, u"w:w", width);
+    }
+    w.writeEndElement();
+}
+
+void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width) {
+    start(w, u"w:tcPr");
+    empty(w, u"w:tcW");
+    attr(w, u"w:w", width);
+    attr(w, u"w:type", QStringLiteral("dxa"));
+    if (c.gridSpan > 1)
+        valElement(w, u"w:gridSpan", number(c.gridSpan));
+    if (c.vMerge == VerticalMerge::Restart)
+        valElement(w, u"w:vMerge", QStringLiteral("restart"));
+    else if (c.vMerge == VerticalMerge::Continue)
+        empty(w, u"w:vMerge");
+    if (!c.borders.isEmpty()) {
+        start(w, u"w:tcBorders");
+        writeBorder(w, u"w:top", c.borders.top);
+        writeBorder(w, u"w:left", c.borders.left);
+        writeBorder(w, u"w:bottom", c.borders.bottom);
+        writeBorder(w, u"w:right", c.borders.right);
+        w.writeEndElement();
+    }
+    if (!c.shading.isEmpty()) {
+        empty(w, u"w:shd");
+        attr(w, u"w:val", QStringLiteral("clear"));
+        attr(w, u"w:color", QStringLiteral("auto"));
+        attr(w, u"w:fill", c.shading);
+    }
+    if (c.topMargin >= 0) {
+        start(w, u"w:tcMar");
+        empty(w, u"w:top");
+        attr(w, u"w:w", c.topMargin);
+        attr(w, u"w:type", QStringLiteral("dxa"));
+        w.writeEndElement();
+    }
+    if (c.vAlign != VerticalAlignment::Top)
+        valElement(w, u"w:vAlign",
+                   c.vAlign == VerticalAlignment::Center ? QStringLiteral("center")
+                                                         : QStringLiteral("bottom"));
+    w.writeEndElement();
+}
+
+void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
+    start(w, u"w:tc");
+    writeCellProperties(w, c, width);
+    // A cell must end with a paragraph; a continued merge shows none of its own content.
+    if (c.vMerge == VerticalMerge::Continue || c.paragraphs().empty()) {
+        Paragraph blank;
+        blank.alignment = c.alignment();
+        blank.markFont = c.markFont();
+        writeParagraph(w, blank);
+    } else {
+        for (const Paragraph& p : c.paragraphs())
+            writeParagraph(w, p);
+    }
+    w.writeEndElement();
+}
+
+void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
+    const Row& row = t.row(r);
+    start(w, u"w:tr");
+    if (row.minHeight > 0) {
+        start(w, u"w:trPr");
+        empty(w, u"w:trHeight");
+        attr(w, u"w:val", row.minHeight);
+        attr(w, u"w:hRule", QStringLiteral("atLeast"));
+        w.writeEndElement();
+    }
+    int g = 0;
+    for (const Cell& c : row.cells) {
+        int width = 0;
+        for (int i = g; i < g + c.gridSpan && i < t.columnCount(); ++i)
+            width += t.grid()[std::size_t(i)];
+        g += c.gridSpan;
+        writeCell(w, c, width);
+    }
+    w.writeEndElement();
+}
+
+void DocxXml::writeTable(QXmlStreamWriter& w, const Table& t) {
+    start(w, u"w:tbl");
+    writeTableProperties(w, t);
+    writeGrid(w, t);
+    for (int r = 1; r <= t.rowCount(); ++r)
+        writeRow(w, t, r);
+    w.writeEndElement();
+}
+
+void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
+    start(w, u"w:body");
+    const std::size_t count = d.sections.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const Section& s = d.sections[i];
+        const SectionEnd end{&s.page, i > 0, i == 0};
+        const bool last = i + 1 == count;
+        // A section other than the last ends in the properties of its last paragraph.
+        std::size_t carrier = s.blocks.size();
+        if (!last && !s.blocks.empty() && std::holds_alternative<Paragraph>(s.blocks.back()))
+            carrier = s.blocks.size() - 1;
+        for (std::size_t b = 0; b < s.blocks.size(); ++b) {
+            const Block& block = s.blocks[b];
+            if (const auto* p = std::get_if<Paragraph>(&block))
+                writeParagraph(w, *p, b == carrier ? &end : nullptr);
+            else if (const auto* t = std::get_if<Table>(&block))
+                writeTable(w, *t);
+            else
+                writeBookmarkStart(w, std::get<BookmarkStart>(block));
+        }
+        if (!last && carrier == s.blocks.size())
+            writeParagraph(w, Paragraph{}, &end);
+        if (last)
+            writeSectionProperties(w, end);
+    }
+    w.writeEndElement();
+}
+
+QByteArray DocxXml::documentPart(const Document& d) {
+    const DefaultsScope defaults(d);
+    // About 500 bytes a cell: reserve once instead of growing through a few megabytes.
+    qsizetype cells = 0;
+    for (const Section& s : d.sections)
+        for (const Block& b : s.blocks)
+            if (const auto* t = std::get_if<Table>(&b))
+                cells += qsizetype(t->rowCount()) * t->columnCount();
+    return part(
+        [&](QXmlStreamWriter& w) {
+            start(w, u"w:document");
+            attr(w, u"xmlns:w", W);
+            attr(w, u"xmlns:r", R);
+            writeBody(w, d);
+            w.writeEndElement();
+        },
+        4096 + cells * 512);
+}
+
+QByteArray DocxXml::stylesPart(const Document& d) {
+    return part([&](QXmlStreamWriter& w) {
+        start(w, u"w:styles");
+        attr(w, u"xmlns:w", W);
+        start(w, u"w:docDefaults");
+        start(w, u"w:rPrDefault");
+        start(w, u"w:rPr");
+        empty(w, u"w:rFonts");
+        const QString font = cleanText(d.defaultFont);
+        attr(w, u"w:ascii", font);
+        attr(w, u"w:eastAsia", font);
+        attr(w, u"w:hAnsi", font);
+        attr(w, u"w:cs", font);
+        valElement(w, u"w:sz", QString::number(d.defaultHalfPoints));
+        valElement(w, u"w:szCs", QString::number(d.defaultHalfPoints));
+        empty(w, u"w:lang");
+        attr(w, u"w:val", QStringLiteral("en-US"));
+        attr(w, u"w:eastAsia", QStringLiteral("en-US"));
+        attr(w, u"w:bidi", QStringLiteral("ar-SA"));
+        w.writeEndElement();
+        w.writeEndElement();
+        start(w, u"w:pPrDefault");
+        start(w, u"w:pPr");
+        empty(w, u"w:spacing");
+        attr(w, u"w:after", 0);
+        attr(w, u"w:line", 240);
+        attr(w, u"w:lineRule", QStringLiteral("auto"));
+        w.writeEndElement();
+        w.writeEndElement();
+        w.writeEndElement();
+
+        start(w, u"w:style");
+        attr(w, u"w:type", QStringLiteral("paragraph"));
+        attr(w, u"w:default", 1);
+        attr(w, u"w:styleId", QStringLiteral("Normal"));
+        valElement(w, u"w:name", QStringLiteral("Normal"));
+        empty(w, u"w:qFormat");
+        w.writeEndElement();
+
+        start(w, u"w:style");
+        attr(w, u"w:type", QStringLiteral("table"));
+        attr(w, u"w:default", 1);
+        attr(w, u"w:styleId", QStringLiteral("TableNormal"));
+        valElement(w, u"w:name", QStringLiteral("Normal Table"));
+        empty(w, u"w:uiPriority");
+        attr(w, u"w:val", 99);
+        empty(w, u"w:semiHidden");
+        start(w, u"w:tblPr");
+        empty(w, u"w:tblInd");
+        attr(w, u"w:w", 0);
+        attr(w, u"w:type", QStringLiteral("dxa"));
+        start(w, u"w:tblCellMar");
+        for (const char16_t* side : {u"w:top", u"w:left", u"w:bottom", u"w:right"}) {
+            empty(w, side);
+            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? 108 : 0);
+            attr(w, u"w:type", QStringLiteral("dxa"));
+        }
+        w.writeEndElement();
+        w.writeEndElement();
+        w.writeEndElement();
+        w.writeEndElement();
+    });
+}
+
+QByteArray DocxXml::settingsPart() {
+    return part([](QXmlStreamWriter& w) {
+        start(w, u"w:settings");
+        attr(w, u"xmlns:w", W);
+        valElement(w, u"w:view", QStringLiteral("print"));
+        empty(w, u"w:zoom");
+        attr(w, u"w:val", QStringLiteral("fullPage"));
+        attr(w, u"w:percent", 100);
+        valElement(w, u"w:defaultTabStop", QStringLiteral("720"));
+        valElement(w, u"w:characterSpacingControl", QStringLiteral("doNotCompress"));
+        start(w, u"w:compat");
+        empty(w, u"w:compatSetting");
+        attr(w, u"w:name", QStringLiteral("compatibilityMode"));
+        attr(w, u"w:uri", QStringLiteral("http://schemas.microsoft.com/office/word"));
+        attr(w, u"w:val", 15);
+        w.writeEndElement();
+        w.writeEndElement();
+    });
+}
+
+static QByteArray headerFooterPart(const char16_t* root, const std::vector<Paragraph>& paragraphs) {
+    return part([&](QXmlStreamWriter& w) {
+        start(w, root);
+        attr(w, u"xmlns:w", W);
+        attr(w, u"xmlns:r", R);
+        for (const Paragraph& p : paragraphs)
+            DocxXml::writeParagraph(w, p);
+        if (paragraphs.empty())
+            DocxXml::writeParagraph(w, Paragraph{});
+        w.writeEndElement();
+    });
+}
+
+QByteArray DocxXml::headerPart(const Document& d) {
+    const DefaultsScope defaults(d);
+    return headerFooterPart(u"w:hdr", d.header);
+}
+
+QByteArray DocxXml::footerPart(const Document& d) {
+    const DefaultsScope defaults(d);
+    return headerFooterPart(u"w:ftr", d.footer);
+}
+
+QByteArray DocxXml::corePropertiesPart(const Document& d) {
+    return part([&](QXmlStreamWriter& w) {
+        start(w, u"cp:coreProperties");
+        attr(w, u"xmlns:cp",
+             QStringLiteral(
+                 "http://schemas.openxmlformats.org/package/2006/metadata/core-properties"));
+        attr(w, u"xmlns:dc", QStringLiteral("http://purl.org/dc/elements/1.1/"));
+        attr(w, u"xmlns:dcterms", QStringLiteral("http://purl.org/dc/terms/"));
+        attr(w, u"xmlns:xsi", QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
+        w.writeTextElement(QStringLiteral("dc:title"), cleanText(d.title));
+        w.writeTextElement(QStringLiteral("dc:creator"), cleanText(d.creator));
+        const QString when = d.created.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+        for (const char16_t* e : {u"dcterms:created", u"dcterms:modified"}) {
+            start(w, e);
+            attr(w, u"xsi:type", QStringLiteral("dcterms:W3CDTF"));
+            w.writeCharacters(when);
+            w.writeEndElement();
+        }
+        w.writeEndElement();
+    });
+}
+
+QByteArray DocxXml::appPropertiesPart() {
+    return part([](QXmlStreamWriter& w) {
+        start(w, u"Properties");
+        attr(w, u"xmlns",
+             QStringLiteral(
+                 "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"));
+        w.writeTextElement(QStringLiteral("Application"), QStringLiteral("Orvella 2.0"));
+        w.writeEndElement();
+    });
+}
+
+QByteArray DocxXml::contentTypesPart() {
+    return part([](QXmlStreamWriter& w) {
+        start(w, u"Types");
+        attr(w, u"xmlns",
+             QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
+        const auto def = [&](const char* ext, const char* type) {
+            empty(w, u"Default");
+            attr(w, u"Extension", QLatin1String(ext));
+            attr(w, u"ContentType", QLatin1String(type));
+        };
+        const auto over = [&](const char* name, const char* type) {
+            empty(w, u"Override");
+            attr(w, u"PartName", QLatin1String(name));
+            attr(w, u"ContentType", QLatin1String(type));
+        };
+        def("rels", "application/vnd.openxmlformats-package.relationships+xml");
+        def("xml", "application/xml");
+        const char* wml = "application/vnd.openxmlformats-officedocument.wordprocessingml.";
+        const QByteArray prefix(wml);
+        over("/word/document.xml", (prefix + "document.main+xml").constData());
+        over("/word/styles.xml", (prefix + "styles+xml").constData());
+        over("/word/settings.xml", (prefix + "settings+xml").constData());
+        over("/word/header1.xml", (prefix + "header+xml").constData());
+        over("/word/footer1.xml", (prefix + "footer+xml").constData());
+        over("/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
+        over("/docProps/app.xml",
+             "application/vnd.openxmlformats-officedocument.extended-properties+xml");
+        w.writeEndElement();
+    });
+}
+
+static void relationship(QXmlStreamWriter& w, const char* id, const QString& type,
+                         const char* target) {
+    empty(w, u"Relationship");
+    attr(w, u"Id", QLatin1String(id));
+    attr(w, u"Type", type);
+    attr(w, u"Target", QLatin1String(target));
+}
+
+QByteArray DocxXml::packageRelationshipsPart() {
+    return part([](QXmlStreamWriter& w) {
+        start(w, u"Relationships");
+        attr(w, u"xmlns", PackageRels);
+        relationship(w, "rId1", R + QStringLiteral("/officeDocument"), "word/document.xml");
+        relationship(w, "rId2",
+                     QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
+                                    "metadata/core-properties"),
+                     "docProps/core.xml");
+        relationship(w, "rId3", R + QStringLiteral("/extended-properties"), "docProps/app.xml");
+        w.writeEndElement();
+    });
+}
+
+QByteArray DocxXml::documentRelationshipsPart() {
+    return part([](QXmlStreamWriter& w) {
+        start(w, u"Relationships");
+        attr(w, u"xmlns", PackageRels);
+        relationship(w, "rIdStyles", R + QStringLiteral("/styles"), "styles.xml");
+        relationship(w, "rIdSettings", R + QStringLiteral("/settings"), "settings.xml");
+        relationship(w, "rIdHeader1", R + QStringLiteral("/header"), "header1.xml");
+        relationship(w, "rIdFooter1", R + QStringLiteral("/footer"), "footer1.xml");
+        w.writeEndElement();
+    });
+}
+
+} // namespace orvella::docx

@@ -1,0 +1,55 @@
+#pragma once
+#include "docx/Document.h"
+#include <QByteArray>
+#include <QString>
+#include <QXmlStreamWriter>
+
+namespace orvella::docx {
+
+// WordprocessingML serialization: one small function per element, children in schema order.
+// Element names carry the "w:" prefix literally; the part roots declare the namespaces.
+class DocxXml {
+public:
+    // Page set-up of a section as written in its sectPr.
+    struct SectionEnd {
+        const PageSetup* page = nullptr;
+        bool newPage = false;          // every section but the first starts on a new page
+        bool headerFooterRefs = false; // the first section names the header and footer
+    };
+
+    // Drops what XML 1.0 cannot carry (C0 controls other than tab, LF and CR, U+FFFE, U+FFFF,
+    // unpaired surrogates); for attributes and document properties.
+    static QString cleanText(const QString& text);
+
+    static void writeText(QXmlStreamWriter& w, const QString& text);
+    static void writeRunProperties(QXmlStreamWriter& w, const Font& font,
+                                   const char16_t* element = u"w:rPr");
+    static void writeRun(QXmlStreamWriter& w, const Run& run);
+    static void writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
+                               const SectionEnd* sectionEnd = nullptr);
+    static void writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s);
+    static void writeBookmarkStart(QXmlStreamWriter& w, const BookmarkStart& b);
+    static void writeBookmarkEnd(QXmlStreamWriter& w, int id);
+    static void writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line);
+    static void writeTableProperties(QXmlStreamWriter& w, const Table& t);
+    static void writeGrid(QXmlStreamWriter& w, const Table& t);
+    static void writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width);
+    static void writeCell(QXmlStreamWriter& w, const Cell& c, int width);
+    static void writeRow(QXmlStreamWriter& w, const Table& t, int r);
+    static void writeTable(QXmlStreamWriter& w, const Table& t);
+    static void writeBody(QXmlStreamWriter& w, const Document& d);
+
+    // Whole parts.
+    static QByteArray documentPart(const Document& d);
+    static QByteArray stylesPart(const Document& d);
+    static QByteArray settingsPart();
+    static QByteArray headerPart(const Document& d);
+    static QByteArray footerPart(const Document& d);
+    static QByteArray corePropertiesPart(const Document& d);
+    static QByteArray appPropertiesPart();
+    static QByteArray contentTypesPart();
+    static QByteArray packageRelationshipsPart();
+    static QByteArray documentRelationshipsPart();
+};
+
+} // namespace orvella::docx

@@ -1,0 +1,13 @@
+#pragma once
+#include "docx/Cell.h"
+#include <vector>
+
+namespace orvella::docx {
+
+// A table row: its cells, left to right, and a minimum height (0 for none).
+struct Row {
+    std::vector<Cell> cells;
+    int minHeight = 0; // twips, height rule "at least"
+};
+
+} // namespace orvella::docx

@@ -1,0 +1,74 @@
+#include "mainwindow/AnalysisPage.h"
+#include "mainwindow/DecorativePicture.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvella::mainwindow {
+
+AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
+    : StepPage(3, QStringLiteral("Step 4 - Hazard Analysis"), state, parent) {
+    auto* save = makeLabel(
+        "Label25", QStringLiteral("Now is a good time to save what you have done so far. "));
+    QFont bold = save->font();
+    bold.setBold(true);
+    save->setFont(bold);
+    auto* explanation = makeLabel(
+        "Label22",
+        QStringLiteral(
+            "You are now ready to evaluate the tasks that you listed in the previous step.  "
+            "After you click the button below, you will be asked a series of questions that "
+            "will determine if your tasks contain any critical control points.  If you quit the "
+            "application before completing all of the questions, you will have to start again "
+            "from the beginning, unless you have saved your progress.  If you have saved your "
+            "progress, you will be able to start over later from this point.  Be sure to save "
+            "now and then click the button below to continue."));
+    auto* skip = makeButton("cmdSkip", QStringLiteral("Skip to Next Step"));
+    skip->setEnabled(false);
+    auto* evaluate = makeButton("cmdEvalTasks", QStringLiteral("Start Hazard Analysis"));
+    auto* note = makeLabel(
+        "lblStatus",
+        QStringLiteral("Note: A Hazard Analysis has already been completed for this data.  If "
+                       "you start a new Hazard Analysis, the previous Analysis will be "
+                       "overwritten.  If you choose not to start a new Analysis, you may skip "
+                       "this step and continue to the next step by clicking \"Skip to Next "
+                       "Step.\""));
+    QPalette red = note->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    note->setPalette(red);
+    // Showing or hiding the note must not make the page jump.
+    QSizePolicy keep = note->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    note->setSizePolicy(keep);
+    note->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(skip);
+    buttons->addSpacing(12);
+    buttons->addWidget(evaluate);
+    buttons->addStretch(1);
+
+    auto* picture = new DecorativePicture(1200, this);
+    picture->setObjectName(QStringLiteral("Image4"));
+    auto* pictureRow = new QHBoxLayout;
+    pictureRow->addStretch(1);
+    pictureRow->addWidget(picture);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(save);
+    layout->addSpacing(6);
+    layout->addWidget(explanation);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->addSpacing(8);
+    layout->addWidget(note);
+    layout->addStretch(1);
+    layout->addLayout(pictureRow);
+
+    setTabOrder(skip, evaluate);
+    connect(skip, &QPushButton::clicked, this, &AnalysisPage::skipRequested);
+}
+
+} // namespace orvella::mainwindow

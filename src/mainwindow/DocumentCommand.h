@@ -1,0 +1,41 @@
+#pragma once
+#include "model/ProgramState.h"
+#include "analysis/Prompts.h"
+#include <QObject>
+
+namespace orvella::mainwindow {
+class frmMain;
+}
+
+namespace orvella::mainwindow {
+
+// "Create HACCP Plan as an MS Word Document" on step 5: takes the title, saves the plan,
+// writes the plan document beside the plan file and hands it to the word processor, then
+// ends the program. When the plan is not saved, or the document cannot be written or
+// opened, the command stops, says so, and the program keeps running with the plan as it was.
+class DocumentCommand : public QObject {
+    Q_OBJECT
+public:
+    DocumentCommand(mainwindow::frmMain& mainWindow, model::ProgramState& state,
+                    analysis::Prompts& prompts);
+
+    // Connects cmdDone.
+    void attach();
+
+    // Answers true when the document was opened and the main window closed.
+    bool run();
+
+private:
+    void status(const QString& text);
+    // Stops the command: shows `message` unless it is empty; the status says the document
+    // was not created unless `statusText` says otherwise.
+    bool fail(const QString& message, const QString& statusText = {});
+    // Beside the saved plan; asks before an existing document is replaced.
+    QString documentPath();
+
+    mainwindow::frmMain& m_window;
+    model::ProgramState& m_state;
+    analysis::Prompts& m_prompts;
+};
+
+} // namespace orvella::mainwindow

@@ -1,0 +1,38 @@
+#pragma once
+#include "analysis/Prompts.h"
+#include "mainwindow/StepPage.h"
+
+class QButtonGroup;
+class QListWidget;
+
+namespace orvella::mainwindow {
+
+// Step 2: the potential hazards, each with its type, in two parallel lists.
+class HazardsPage : public StepPage {
+    Q_OBJECT
+public:
+    HazardsPage(model::ProgramState& state, analysis::Prompts& prompts, QWidget* parent = nullptr);
+
+    // Adds the trimmed text of txt with kind as a new last row of both lists and empties txt;
+    // false (nothing added) when the text is empty or blank.
+    bool addHazard(QLineEdit* txt, const QString& kind);
+
+    // The type key of the selected type button ("Other" when none is).
+    QString selectedKind() const;
+
+    void addClicked();
+    void removeClicked();
+    // Rebuilds the plan's potential hazards from the lists and asks for the next step.
+    void submit();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    analysis::Prompts& m_prompts;
+    QButtonGroup* m_types = nullptr;
+    QListWidget* m_hazards = nullptr;
+    QListWidget* m_kinds = nullptr;
+};
+
+} // namespace orvella::mainwindow

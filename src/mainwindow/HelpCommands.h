@@ -1,0 +1,50 @@
+#pragma once
+#include "model/ProgramState.h"
+#include "analysis/Prompts.h"
+#include "help/HelpGuide.h"
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace orvella::help {
+class HelpWindow;
+}
+namespace orvella::platform {
+class SystemInfo;
+}
+
+namespace orvella::mainwindow {
+
+// The Help menu: the user guide (contents and search) and the about box.
+class HelpCommands : public QObject {
+    Q_OBJECT
+public:
+    HelpCommands(QWidget* mainWindow, model::ProgramState& state, analysis::Prompts& prompts,
+                 QString guideRoot = help::HelpGuide::defaultRoot());
+    ~HelpCommands() override;
+
+    // Connects the main window's actions mnuHelpContents, mnuHelpSearchForHelpOn and
+    // mnuHelpAbout to the commands below.
+    void attach();
+
+    void showContents();
+    void showSearch();
+    void showAbout();
+
+    // The guide's window once it has been opened; it lives as long as the main window.
+    help::HelpWindow* window() const;
+    platform::SystemInfo& systemInfo() { return *m_systemInfo; }
+
+private:
+    bool ensureWindow(const QString& noHelpText);
+
+    QWidget* m_mainWindow;
+    model::ProgramState& m_state;
+    analysis::Prompts& m_prompts;
+    help::HelpGuide m_guide;
+    QPointer<help::HelpWindow> m_window;
+    std::unique_ptr<platform::SystemInfo> m_systemInfo;
+};
+
+} // namespace orvella::mainwindow

@@ -1,0 +1,85 @@
+#include "mainwindow/Startup.h"
+#include "model/HazardTypes.h"
+#include "mainwindow/frmSplash.h"
+#include "mainwindow/SpanishCaptions.h"
+#include <QApplication>
+#include <QLabel>
+
+namespace orvella::mainwindow {
+
+namespace {
+// The hourglass for the duration of the checks; put back on every way out.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { release(); }
+    void release() {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool m_active = true;
+};
+
+const QString ReadyText = QStringLiteral(
+    "Click \"Begin\" to start planning! (¡Haga clic en \"Comenzar\" para comenzar a planear!)");
+} // namespace
+
+StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts& prompts,
+                      model::ProgramState& state) {
+    state.InputsChanged = false;
+    state.UseSpanish = false;
+    state.DocumentCreated = false;
+
+    BusyCursor busy;
+    auto splash = std::make_unique<frmSplash>(state);
+    splash->statusLine()->setText(QStringLiteral("Initializing Orvella"));
+
+    const QString application = wordProcessor.defaultApplication();
+    if (application.isEmpty()) {
+        state.LastAnswer =
+            prompts.message(state.tr(QStringLiteral("This program requires Microsoft Word."),
+                                     QStringLiteral("Este programa reuiere Microsoft Word.")),
+                            state.tr(QStringLiteral("MS Word Not Found"),
+                                     QStringLiteral("MS Word no se encontró.")),
+                            analysis::Prompts::Icon::Critical);
+        splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Not Present."));
+        prompts.message(
+            state.tr(QStringLiteral("Microsoft Word is required but was not Found.\r\n"
+                                    "The program cannot continue and will now terminate."),
+                     QStringLiteral("Se requiere Microsoft Word pero no se encontró.\r\n"
+                                    "El programa no puede continuar y se terminará ahora.")),
+            state.tr(QStringLiteral("Word Undetected"), QStringLiteral("MS Word no se encontró.")),
+            analysis::Prompts::Icon::Critical);
+        return {};
+    }
+    splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Installed."));
+
+    // Nothing is attached to here: the word processor only opens the finished document, so
+    // resolving it is all there is to do before the splash.
+    splash->statusLine()->setText(QStringLiteral("Loading Microsoft Word..."));
+    StartupResult result;
+    result.workingDocument = std::make_shared<WorkingDocument>();
+    result.workingDocument->application = application;
+    result.workingDocument->wordProcessor = &wordProcessor;
+    splash->statusLine()->setText(ReadyText);
+    busy.release();
+
+    splash->exec(); // either button, or the close box (English)
+    state.SelectedHazardIndex = -1;
+    splash.reset();
+
+    result.mainWindow = std::make_unique<mainwindow::frmMain>(state, prompts);
+    result.mainWindow->setWorkingDocument(result.workingDocument);
+    if (state.UseSpanish)
+        mainwindow::ApplySpanishCaptions(result.mainWindow.get());
+    result.mainWindow->show();
+    state.plan().AnalysisStatus = model::Incomplete;
+    return result;
+}
+
+} // namespace orvella::mainwindow

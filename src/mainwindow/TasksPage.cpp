@@ -1,0 +1,89 @@
+#include "mainwindow/TasksPage.h"
+#include "mainwindow/FieldText.h"
+#include "mainwindow/FlowArrow.h"
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvella::mainwindow {
+
+TasksPage::TasksPage(model::ProgramState& state, QWidget* parent)
+    : StepPage(2, QStringLiteral("Step 3 - Flow Diagram"), state, parent) {
+    auto* intro = makeLabel(
+        "lblStep3",
+        QStringLiteral("The third step is to provide a chronologically ordered list of tasks "
+                       "required to accomplish the activity you described in Step 1. This step "
+                       "provides essential information required to complete the remaining "
+                       "steps of the plan. Only a simple description of each task is needed. "));
+
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(0);
+    grid->setHorizontalSpacing(8);
+    QWidget* previous = nullptr;
+    for (int i = 1; i <= MaxTasks; ++i) {
+        const QByteArray labelName =
+            i == 1 ? QByteArray("lblTask1") : QByteArray("Label") + QByteArray::number(9 + i);
+        auto* label = makeLabel(labelName.constData(), QStringLiteral("Task %1").arg(i), false);
+        auto* box = makeLineEdit(QStringLiteral("txtTask(%1)").arg(i).toLatin1().constData());
+        label->setBuddy(box);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 2 * (i - 1), 0);
+        grid->addWidget(box, 2 * (i - 1), 1);
+        if (i < MaxTasks) {
+            auto* arrow = new FlowArrow(this);
+            arrow->setObjectName(QStringLiteral("Image3(%1)").arg(i - 1));
+            grid->addWidget(arrow, 2 * (i - 1) + 1, 0);
+        }
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto* note = makeLabel(
+        "Label20",
+        QStringLiteral("Note: If you have more than ten tasks, then you should re-evaluate your "
+                       "activity.  It is likely too complex for a single HACCP plan.  Try "
+                       "breaking your activity up into sub-activities.  Each sub-activity will "
+                       "require its own HACCP plan."));
+    auto* next = makeButton("btnNext3", QStringLiteral("Submit && Continue"));
+    setTabOrder(previous, next);
+    connect(next, &QPushButton::clicked, this, &TasksPage::submit);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(note, 1);
+    bottom->addWidget(next, 0, Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(bottom);
+}
+
+void TasksPage::submit() {
+    auto& tasks = m_state.plan().Tasks;
+    tasks.clear();
+    qint16 count = 0;
+    for (int row = 1; row <= MaxTasks; ++row) {
+        auto* box = findChild<QLineEdit*>(QStringLiteral("txtTask(%1)").arg(row));
+        const QString text = box ? trimSpaces(box->text()) : QString();
+        if (text.isEmpty())
+            continue;
+        ++count;
+        auto task = std::make_shared<model::HACCP_Task>();
+        task->Description = text;
+        task->Number = count;
+        // The name carries the row number, blank-led: "Task # 3", "Trabajo  3".
+        task->Name = m_state.tr(QStringLiteral("Task #"), QStringLiteral("Trabajo ")) +
+                     QLatin1Char(' ') + QString::number(row);
+        task->CCP_Count = 0;
+        tasks.add(task, QString::number(count));
+    }
+    m_state.InputsChanged = true;
+    emit submitted();
+}
+
+} // namespace orvella::mainwindow

@@ -1,0 +1,286 @@
+#include "mainwindow/frmMain.h"
+#include "analysis/HazardAnalysis.h"
+#include "analysisdialogs/QtAnalysisDialogs.h"
+#include "analysisdialogs/YesNoBox.h"
+#include "mainwindow/Artwork.h"
+#include "mainwindow/DocumentCommand.h"
+#include "mainwindow/EditCommands.h"
+#include "mainwindow/FileCommands.h"
+#include "mainwindow/HelpCommands.h"
+#include "mainwindow/StringTable.h"
+#include "mainwindow/WorkingDocument.h"
+#include "mainwindow/ActivityPage.h"
+#include "mainwindow/AnalysisPage.h"
+#include "mainwindow/HazardsPage.h"
+#include "mainwindow/PlanFormPage.h"
+#include "mainwindow/TasksPage.h"
+#include "mainwindow/Twips.h"
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace orvella::mainwindow {
+
+namespace {
+const char* const TabToolTips[frmMain::StepCount] = {"Activity Descritpion",
+                                                     "Identify Potential Hazards", "Flow Diagram",
+                                                     "Hazard Analysis", "HACCP Plan Form"};
+constexpr int FirstStepMessage = 1045;
+} // namespace
+
+frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Orvella"));
+    setWindowIcon(QIcon(mainwindow::Artwork::emblem(64)));
+
+    m_state.HazardKeyCounter = 0;
+    buildMenus();
+    buildToolbar();
+    buildPages();
+    buildStatusBar();
+
+    mainwindow::ApplyStringTable(this);
+    (new mainwindow::FileCommands(*this, m_state, m_prompts))->attach();
+    (new mainwindow::EditCommands(*this))->attach();
+    (new mainwindow::HelpCommands(this, m_state, m_prompts))->attach();
+    (new mainwindow::DocumentCommand(*this, m_state, m_prompts))->attach();
+    setStatusMessage(mainwindow::lookupString(FirstStepMessage).value_or(QString()));
+    // The designed size is also the smallest: word-wrapped texts need it to show whole.
+    const QSize designed(twips(this, 12400), twips(this, 8000));
+    setMinimumSize(designed.expandedTo(minimumSizeHint()));
+    resize(designed);
+    m_tabs->setCurrentIndex(0);
+    // Connected last: building the tabs must not count as a tab change.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &frmMain::ShowSelectedStep);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus() {
+    // Captions are string-table ids until ApplyStringTable fills them in.
+    auto menu = [this](const char* name, const char* id) {
+        QMenu* m = menuBar()->addMenu(QLatin1String(id));
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QMenu* m, const char* name, const char* id, const QKeySequence& keys = {}) {
+        auto* action = new QAction(QLatin1String(id), this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        m->addAction(action);
+        return action;
+    };
+    auto separator = [](QMenu* m, const char* name) {
+        QAction* bar = m->addSeparator();
+        bar->setObjectName(QLatin1String(name));
+        return bar;
+    };
+
+    QMenu* file = menu("mnuFile", "1000");
+    item(file, "mnuFileNew", "1001", QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(file, "mnuFileOpen", "1002");
+    item(file, "mnuFileClose", "1003");
+    separator(file, "mnuFileBar0");
+    item(file, "mnuFileSave", "1004");
+    item(file, "mnuFileSaveAs", "1005");
+    separator(file, "mnuFileBar1");
+    for (int i = 1; i <= 3; ++i) {
+        auto* recent =
+            item(file, QStringLiteral("mnuFileMRU(%1)").arg(i).toLatin1().constData(), "");
+        recent->setVisible(false);
+    }
+    separator(file, "mnuFileBar2")->setVisible(false);
+    item(file, "mnuFileExit", "1007");
+
+    QMenu* edit = menu("mnuEdit", "1008");
+    item(edit, "mnuEditUndo", "1009");
+    separator(edit, "mnuEditBar0");
+    item(edit, "mnuEditCut", "1010", QKeySequence(Qt::CTRL | Qt::Key_X));
+    item(edit, "mnuEditCopy", "1011", QKeySequence(Qt::CTRL | Qt::Key_C));
+    item(edit, "mnuEditPaste", "1012", QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    QMenu* help = menu("mnuHelp", "1013");
+    item(help, "mnuHelpContents", "1014");
+    item(help, "mnuHelpSearchForHelpOn", "1015");
+    separator(help, "mnuHelpBar0");
+    item(help, "mnuHelpAbout", "1016");
+}
+
+void frmMain::buildToolbar() {
+    auto* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->toggleViewAction()->setEnabled(false);
+    const struct {
+        const char* key;
+        const char* icon;
+        const char* name;
+        const char* tip;
+    } buttons[] = {
+        {"SaveButton", "save", "Save", "Save"}, {"OpenButton", "open", "Open", "Open"},
+        {"UndoButton", "undo", "Undo", "Undo"}, {"CutButton", "cut", "Cut", "Cut"},
+        {"CopyButton", "copy", "Copy", "Copy"}, {"PasteButton", "paste", "Paste", "Past"}};
+    for (const auto& b : buttons) {
+        auto* action = new QAction(mainwindow::Artwork::toolIcon(QLatin1String(b.icon)),
+                                   QLatin1String(b.name), this);
+        action->setObjectName(QLatin1String(b.key));
+        action->setProperty("key", QLatin1String(b.key));
+        action->setToolTip(QLatin1String(b.tip));
+        toolbar->addAction(action);
+    }
+    connect(toolbar, &QToolBar::actionTriggered, this, [this](QAction* action) {
+        emit toolbarButtonClicked(action->property("key").toString());
+    });
+}
+
+void frmMain::buildPages() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    QFont pageFont = font();
+    pageFont.setFamily(QStringLiteral("Arial"));
+    central->setFont(pageFont);
+
+    auto* banner = new QLabel(QStringLiteral("  Orvella"), central);
+    banner->setObjectName(QStringLiteral("Label23"));
+    QFont bannerFont = pageFont;
+    bannerFont.setBold(true);
+    bannerFont.setPointSizeF(pageFont.pointSizeF() * 1.35);
+    banner->setFont(bannerFont);
+    banner->setAutoFillBackground(true);
+    QPalette bannerPalette = banner->palette();
+    bannerPalette.setColor(QPalette::Window, QColor(0x2e, 0x5e, 0x3e));
+    bannerPalette.setColor(QPalette::WindowText, Qt::white);
+    banner->setPalette(bannerPalette);
+    banner->setContentsMargins(4, 2, 4, 2);
+
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("TabStrip"));
+    m_tabs->setDocumentMode(false);
+    m_tabs->setUsesScrollButtons(false);
+
+    auto* step1 = new ActivityPage(m_state, m_tabs);
+    m_hazards = new HazardsPage(m_state, m_prompts, m_tabs);
+    auto* step3 = new TasksPage(m_state, m_tabs);
+    auto* step4 = new AnalysisPage(m_state, m_tabs);
+    auto* step5 = new PlanFormPage(m_state, m_tabs);
+    const QList<StepPage*> pages = {step1, m_hazards, step3, step4, step5};
+    for (int i = 0; i < pages.size(); ++i) {
+        m_tabs->addTab(pages[i], QStringLiteral("Step %1").arg(i + 1));
+        m_tabs->setTabToolTip(i, QLatin1String(TabToolTips[i]));
+        connect(pages[i], &StepPage::submitted, this, &frmMain::NextStep);
+    }
+    connect(step4, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
+    connect(step4->findChild<QPushButton*>(QStringLiteral("cmdEvalTasks")), &QPushButton::clicked,
+            this, &frmMain::cmdEvalTasks_Click);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(banner);
+    layout->addWidget(m_tabs, 1);
+    setCentralWidget(central);
+}
+
+void frmMain::buildStatusBar() {
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    setStatusBar(bar);
+    m_status = new QLabel(QStringLiteral("Status"), bar);
+    m_status->setObjectName(QStringLiteral("Status"));
+    m_date = new QLabel(bar);
+    m_date->setObjectName(QStringLiteral("Date"));
+    m_time = new QLabel(bar);
+    m_time->setObjectName(QStringLiteral("Time"));
+    for (QLabel* panel : {m_date, m_time}) {
+        panel->setMinimumWidth(twips(this, 2540));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+    }
+    m_status->setFrameShape(QFrame::StyledPanel);
+    m_status->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(m_status, 1);
+    bar->addPermanentWidget(m_date);
+    bar->addPermanentWidget(m_time);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &frmMain::refreshClock);
+    m_clockTimer->start();
+    refreshClock();
+}
+
+void frmMain::refreshClock() {
+    const QDateTime now = m_state.clock ? m_state.clock() : QDateTime::currentDateTime();
+    const QLocale locale;
+    m_date->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_time->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+bool frmMain::AddHazard(QLineEdit* txt, const QString& kind) {
+    return m_hazards->addHazard(txt, kind);
+}
+
+int frmMain::YesNo(const QString& prompt, const QString& caption) {
+    return analysisdialogs::YesNo(prompt, caption, this);
+}
+
+void frmMain::cmdEvalTasks_Click() {
+    // The dialogs live for this run only: a new run starts with empty drop-down lists.
+    analysisdialogs::QtAnalysisDialogs dialogs(this, m_state.UseSpanish, m_prompts,
+                                       [this] { return GetTaskList(); });
+    analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
+    analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
+    if (analysis.run() != analysis::AnalysisOutcome::Completed)
+        return;
+    selectStep(5);
+    setStatusMessage(mainwindow::lookupString(FirstStepMessage + 4).value_or(QString()));
+    findChild<QLabel*>(QStringLiteral("lblStatus"))->show();
+    findChild<QPushButton*>(QStringLiteral("cmdSkip"))->setEnabled(true);
+}
+
+int frmMain::currentStep() const {
+    return m_tabs->currentIndex() + 1;
+}
+
+void frmMain::selectStep(int step) {
+    if (step >= 1 && step <= StepCount)
+        m_tabs->setCurrentIndex(step - 1);
+}
+
+void frmMain::NextStep() {
+    selectStep(currentStep() + 1);
+}
+
+QString frmMain::statusMessage() const {
+    return m_status->text();
+}
+
+void frmMain::setStatusMessage(const QString& text) {
+    m_status->setText(text);
+}
+
+void frmMain::ShowSelectedStep(int index) {
+    const int step = index + 1;
+    const QString message = mainwindow::lookupString(FirstStepMessage - 1 + step).value_or(QString());
+    if (m_state.InputsChanged) {
+        // Changed hazards or tasks make an earlier analysis stale.
+        if (auto* note = findChild<QLabel*>(QStringLiteral("lblStatus")))
+            note->hide();
+        if (auto* skip = findChild<QPushButton*>(QStringLiteral("cmdSkip")))
+            skip->setEnabled(false);
+    }
+    setStatusMessage(message);
+}
+
+} // namespace orvella::mainwindow

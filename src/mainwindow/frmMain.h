@@ -1,0 +1,92 @@
+#pragma once
+#include "model/ProgramState.h"
+#include "analysis/Prompts.h"
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTimer;
+
+namespace orvella::mainwindow {
+struct WorkingDocument;
+}
+
+namespace orvella::mainwindow {
+
+class HazardsPage;
+
+// The window in which the user works through the five steps of a plan. Every control
+// carries its design name as objectName (arrays as "txtTask(3)"), so other commands find
+// them with findChild.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int StepCount = 5;
+
+    frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    model::ProgramState& state() { return m_state; }
+    analysis::Prompts& prompts() { return m_prompts; }
+
+    // Adds a hazard named by txt's trimmed text with the given type key to the step-2 lists
+    // and empties txt; false when the name was empty.
+    bool AddHazard(QLineEdit* txt, const QString& kind);
+
+    // Selects the tab after the current one (called by the step submits).
+    void NextStep();
+
+    // The listing of all tasks ("Name: Description" lines) that the analysis keeps here.
+    QString GetTaskList() const { return m_taskList; }
+    void SetTaskList(const QString& text) { m_taskList = text; }
+
+    // Asks a yes/no question in a box of its own: 6 Yes, 7 No, 0 closed without either.
+    int YesNo(const QString& prompt, const QString& caption);
+
+    // "Start Hazard Analysis": runs the analysis and, when it completes, moves on to step 5.
+    void cmdEvalTasks_Click();
+
+    // The selected step, 1 to 5; selecting one runs the same page switch as a tab click.
+    int currentStep() const;
+    void selectStep(int step);
+
+    // Panel 1 of the status bar; the next tab change puts the step message back.
+    QString statusMessage() const;
+    void setStatusMessage(const QString& text);
+
+    // The document the plan will be written into (made at start-up; may be none).
+    std::shared_ptr<mainwindow::WorkingDocument> workingDocument() const { return m_document; }
+    void setWorkingDocument(std::shared_ptr<mainwindow::WorkingDocument> document) {
+        m_document = std::move(document);
+    }
+
+    // Rewrites the date and time panels from the state's clock.
+    void refreshClock();
+
+signals:
+    // A toolbar button was pressed; key is "SaveButton", "OpenButton", "UndoButton",
+    // "CutButton", "CopyButton" or "PasteButton".
+    void toolbarButtonClicked(const QString& key);
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildPages();
+    void buildStatusBar();
+    void ShowSelectedStep(int index);
+
+    model::ProgramState& m_state;
+    analysis::Prompts& m_prompts;
+    QString m_taskList;
+    QTabWidget* m_tabs = nullptr;
+    HazardsPage* m_hazards = nullptr;
+    QLabel* m_status = nullptr;
+    QLabel* m_date = nullptr;
+    QLabel* m_time = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    std::shared_ptr<mainwindow::WorkingDocument> m_document;
+};
+
+} // namespace orvella::mainwindow

@@ -1,0 +1,502 @@
+#include "plandocument/PlanDocumentBuilder.h"
+#include "docx/WordOperations.h"
+#include "model/HazardTypes.h"
+
+namespace orvella::plandocument {
+
+using namespace docx;
+
+using model::HACCP_Plan;
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QString Wingdings = QStringLiteral("Wingdings");
+const QString nbsp = QString(QChar(0x00A0));
+const int titleTopMargin = pt(5);
+
+void format(Cell& cell, double points, bool bold, Alignment alignment) {
+    cell.setFont(Arial, points, bold);
+    cell.setAlignment(alignment);
+}
+
+void write(Cell& cell, const QString& text, double points, bool bold, Alignment alignment) {
+    cell.setText(text);
+    format(cell, points, bold, alignment);
+}
+
+void writeTitle(Cell& cell, const QString& title) {
+    write(cell, title, 14, true, Alignment::Center);
+}
+
+// A cell holding one Wingdings character.
+void writeSymbol(Cell& cell, char16_t code, double points, Alignment alignment) {
+    cell.clear();
+    cell.setFont(Wingdings, points, false);
+    cell.setAlignment(alignment);
+    Font f = cell.markFont();
+    cell.appendRun(Run::symbolChar(Wingdings, code, f));
+}
+
+void setLabelWords(Cell& cell, int n, double points) {
+    formatWords(cell, 1, n, [points](Font& f) {
+        f.bold = true;
+        f.setPoints(points);
+    });
+}
+
+// Bold for the first n words, stopping where the label ends: the value the user typed after it
+// keeps its own weight even where a label counts fewer words than n.
+void boldLabel(Cell& cell, int n, qsizetype labelLength) {
+    const QList<int> ends = wordEnds(cell.text());
+    if (ends.isEmpty() || n < 1)
+        return;
+    const int to =
+        std::min<int>(ends.at(std::min<qsizetype>(n, ends.size()) - 1), int(labelLength));
+    formatCharacters(cell, 0, to, [](Font& f) { f.bold = true; });
+}
+
+void hideSides(Cell& cell) {
+    cell.borders.left = BorderLine::Hidden;
+    cell.borders.right = BorderLine::Hidden;
+}
+
+} // namespace
+
+PlanDocumentBuilder::PlanDocumentBuilder(const HACCP_Plan& plan, bool useSpanish,
+                                         const QDateTime& now, const QLocale& locale)
+    : m_plan(plan), m_spanish(useSpanish), m_now(now), m_locale(locale) {}
+
+void PlanDocumentBuilder::addArea(Section& section, const QString& bookmark, Table table,
+                                  bool pageBreak) {
+    const int id = m_doc.nextBookmarkId();
+    section.blocks.emplace_back(BookmarkStart{id, bookmark});
+    table.row(1).cells.front().topMargin = titleTopMargin;
+    section.addTable(std::move(table));
+    // The paragraph after a table holds the section's end; at one point high it no longer
+    // spills onto a page of its own when the table fills its last page.
+    Font tiny;
+    tiny.setPoints(1);
+    Paragraph after = Paragraph::of(pageBreak ? nbsp + QLatin1Char('\f') : nbsp, tiny);
+    after.bookmarkEnds.push_back(id);
+    section.addParagraph(std::move(after));
+}
+
+Document PlanDocumentBuilder::build() {
+    m_doc = Document{};
+    m_doc.defaultFont = Arial;
+    m_doc.title = m_plan.Title;
+    m_doc.creator = QStringLiteral("Orvella");
+    m_doc.created = m_now;
+
+    // Forms 1 to 3 share the first section (US Letter, 1-inch margins); Form 4 is landscape
+    // with half-inch sides; Form 5 and the checklist are portrait again.
+    PageSetup portrait;
+    const int width = portrait.textWidth();
+    addArea(m_doc.sections.front(), QStringLiteral("Form1"), Table(9, 2, width), true);
+    addArea(m_doc.sections.front(), QStringLiteral("Form2"), Table(6, 1, width), true);
+    addArea(m_doc.sections.front(), QStringLiteral("Form3"), Table(1, 2, width), false);
+    PageSetup landscape = portrait;
+    landscape.setOrientation(Orientation::Landscape);
+    landscape.left = landscape.right = inches(0.5);
+    addArea(m_doc.addSection(landscape), QStringLiteral("Form4"), Table(1, 6, width), false);
+    addArea(m_doc.addSection(portrait), QStringLiteral("Form5"), Table(1, 1, width), false);
+    addArea(m_doc.addSection(portrait), QStringLiteral("Checklist"), Table(1, 3, width), false);
+
+    writeHeaderAndFooter();
+    const std::vector<Table*> tables = m_doc.tables();
+    form1(*tables[0]);
+    form2(*tables[1]);
+    form3(*tables[2]);
+    form4(*tables[3]);
+    form5(*tables[4]);
+    checklist(*tables[5]);
+    for (int k = 0; k < 5; ++k)
+        tables[std::size_t(k)]->cell(1, 1).shading = Font::colorFromWord(WordColor::oliveGreen);
+    return std::move(m_doc);
+}
+
+void PlanDocumentBuilder::writeHeaderAndFooter() {
+    Font title;
+    title.name = Arial;
+    title.setPoints(18);
+    title.bold = true;
+    m_doc.header = {Paragraph::of(m_plan.Title, title, Alignment::Center)};
+
+    Font small;
+    small.name = Arial;
+    small.setPoints(8);
+    const QString stamp =
+        QStringLiteral("Orvella 2.0 ") + m_locale.toString(m_now.date(), QLocale::ShortFormat);
+    Paragraph page;
+    page.alignment = Alignment::Center;
+    page.runs.push_back(Run::pageNumber());
+    m_doc.footer = {Paragraph::of(stamp, small, Alignment::Right), page};
+}
+
+void PlanDocumentBuilder::form1(Table& t) {
+    const HACCP_Plan& p = m_plan;
+    t.setRowMinHeight(9, pt(72));
+
+    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 1 - Activity Description"),
+                                QStringLiteral("HACCP Paso 1 - Descripción de la Actividad")));
+    t.merge(1, 1, 1, 2);
+    t.cell(1, 1).setAlignment(Alignment::Center);
+
+    struct Field {
+        int row, column;
+        QString english, spanish, value;
+        int nEnglish, nSpanish;
+    };
+    const Field fields[] = {
+        {2, 1, QStringLiteral("Facility: "), QStringLiteral("Instalación: "), p.Facility, 1, 1},
+        {2, 2, QStringLiteral("Site: "), QStringLiteral("Lugar: "), p.Site, 1, 1},
+        {3, 1, QStringLiteral("Project Coordinator: "),
+         QStringLiteral("Coordinador del Proyecto: "), p.Coordinator, 2, 3},
+        {4, 1, QStringLiteral("Site Manager: "), QStringLiteral("Administrador del Lugar: "),
+         p.Manager, 2, 3},
+        {5, 1, QStringLiteral("Address: "), QStringLiteral("Dirección: "),
+         p.Address1 + QLatin1Char('\n') + p.Address2, 1, 1},
+        {6, 1, QStringLiteral("Phone: "), QStringLiteral("Teléfono: "), p.Phone, 1, 1},
+        {3, 2, QStringLiteral("Project Description: "),
+         QStringLiteral("Descripción del Proyecto: "), p.Activity, 2, 3},
+    };
+    for (const Field& f : fields) {
+        Cell& cell = t.cell(f.row, f.column);
+        write(cell, tr(f.english, f.spanish) + QLatin1Char('\n') + f.value, 12, false,
+              Alignment::Left);
+        setLabelWords(cell, m_spanish ? f.nSpanish : f.nEnglish, 10);
+    }
+    for (int r = 4; r <= 6; ++r)
+        t.merge(3, 2, r, 2);
+
+    t.merge(7, 1, 7, 2);
+    hideSides(t.cell(7, 1));
+
+    Cell& heading = t.cell(8, 1);
+    write(heading,
+          tr(QStringLiteral("Project Description\n(Who, What, Where, When, How & Why)"),
+             QStringLiteral("Descripción del Proyecto: \n(Quién, Qué, Dónde, Cuándo, Cómo & Por "
+                            "Qué)")),
+          10, true, Alignment::Center);
+    formatWords(heading, 1, m_spanish ? 3 : 2, [](Font& f) { f.setPoints(12); });
+    t.merge(8, 1, 8, 2);
+    t.cell(8, 1).setAlignment(Alignment::Center);
+
+    t.merge(9, 1, 9, 2);
+    write(t.cell(9, 1), p.Description, 12, false, Alignment::Left);
+    // The description area is at least 350 points high.
+    t.setRowMinHeight(9, std::max(t.row(9).minHeight, pt(350)));
+}
+
+void PlanDocumentBuilder::form2(Table& t) {
+    for (int r = 2; r <= 6; ++r)
+        t.setRowMinHeight(r, pt(100));
+    writeTitle(t.cell(1, 1),
+               tr(QStringLiteral("HACCP Step 2 - Potential Hazard Identification"),
+                  QStringLiteral("HACCP Paso 2 - Identificación de Riesgos Potenciales")));
+
+    const QString labels[5][2] = {
+        {QStringLiteral("Vertebrates:"), QStringLiteral("Vertebrados:")},
+        {QStringLiteral("Invertebrates:"), QStringLiteral("Invertebrados:")},
+        {QStringLiteral("Plants:"), QStringLiteral("Plantas:")},
+        {QStringLiteral("Other Biologics:"), QStringLiteral("Otros Organismos Biológicos:")},
+        {QStringLiteral("Others:"),
+         QStringLiteral("Otros (ej. materiales de construcción, etc.):")},
+    };
+    QString text[5];
+    bool filled[5] = {};
+    for (int i = 0; i < 5; ++i)
+        text[i] = tr(labels[i][0], labels[i][1]);
+
+    using namespace model::HazardTypes;
+    for (const auto& hazard : m_plan.PotentialHazards) {
+        int group = 4;
+        if (hazard->HazType == Vertebrate)
+            group = 0;
+        else if (hazard->HazType == Invertebrate)
+            group = 1;
+        else if (hazard->HazType == Plant)
+            group = 2;
+        else if (hazard->HazType == OtherBiologic)
+            group = 3;
+        text[group] += QStringLiteral("\n\t") + hazard->Entity;
+        filled[group] = true;
+    }
+    for (int i = 0; i < 5; ++i) {
+        // A group without hazards keeps its whole label bold.
+        write(t.cell(i + 2, 1), text[i], 12, !filled[i], Alignment::Left);
+        BoldLeadingWords(t.cell(i + 2, 1), 1);
+    }
+    formatWords(t.cell(5, 1), 2, 2, [](Font& f) { f.bold = true; });
+}
+
+void PlanDocumentBuilder::form3(Table& t) {
+    const int n = m_plan.Tasks.count();
+    t.setColumnWidth(1, pt(70));
+    t.setColumnWidth(2, pt(370));
+    for (int i = 0; i < n; ++i) {
+        t.addRow();
+        t.addRow();
+    }
+    t.merge(1, 1, 1, 2);
+    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 3 - Flow Diagram"),
+                                QStringLiteral("HACCP Paso 3 - Diagrama de Flujo")));
+    for (int i = 1; i <= n; ++i) {
+        const auto& task = m_plan.Tasks.item(i);
+        write(t.cell(2 * i, 1), task->Name, 12, true, Alignment::Center);
+        write(t.cell(2 * i, 2), task->Description, 12, false, Alignment::Left);
+    }
+    if (t.rowCount() > 2)
+        t.deleteRow(t.rowCount());
+    if (t.rowCount() > 1)
+        t.insertRowBefore(2);
+    for (int r = 2; r <= t.rowCount(); r += 2) {
+        t.merge(r, 1, r, 2);
+        Cell& c = t.cell(r, 1);
+        hideSides(c);
+        c.borders.top = BorderLine::Single;
+        c.borders.bottom = BorderLine::Single;
+        if (r > 2)
+            writeSymbol(c, handPointingDown, 24, Alignment::Center);
+    }
+}
+
+void PlanDocumentBuilder::form4(Table& t) {
+    for (int c = 1; c <= 6; ++c)
+        t.setColumnWidth(c, pt(120));
+    t.setColumnWidth(2, pt(160));
+    t.setColumnWidth(3, pt(80));
+
+    t.addRow();
+    for (const auto& task : m_plan.Tasks)
+        for (int h = 0; h < task->TSHazards.count(); ++h)
+            t.addRow();
+
+    const QString headings[6][2] = {
+        {QStringLiteral("Task"), QStringLiteral("Trabajo")},
+        {QStringLiteral("Hazard"), QStringLiteral("Riesgo")},
+        {QStringLiteral("Probable?"), QStringLiteral("¿Probable?")},
+        {QStringLiteral("Justification"), QStringLiteral("Justificación")},
+        {QStringLiteral("Control Measures"), QStringLiteral("Medidas de Control")},
+        {QStringLiteral("CCP?"), QStringLiteral("¿Punto de Control Crítico?")},
+    };
+    for (int c = 1; c <= 6; ++c) {
+        Cell& cell = t.cell(2, c);
+        write(cell, tr(headings[c - 1][0], headings[c - 1][1]), 12, true, Alignment::Center);
+        cell.vAlign = VerticalAlignment::Center;
+    }
+
+    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 4 - Hazard Analysis"),
+                                QStringLiteral("HACCP Paso 4 - Hoja para Análisis de Riesgos")));
+    for (int c = 6; c >= 2; --c)
+        t.merge(1, c - 1, 1, c);
+    t.cell(1, 1).setAlignment(Alignment::Center);
+
+    const QString yes = tr(model::Yes, QStringLiteral("Sí"));
+    int r = 3;
+    for (const auto& task : m_plan.Tasks) {
+        for (const auto& hz : task->TSHazards) {
+            write(t.cell(r, 1), task->Name + QLatin1Char('\n') + task->Description, 12, false,
+                  Alignment::Left);
+            write(t.cell(r, 2), hz->HazType + QStringLiteral(": ") + hz->Entity, 12, false,
+                  Alignment::Left);
+            write(t.cell(r, 4), hz->Justification, 12, false, Alignment::Left);
+            write(t.cell(r, 5), hz->ControlMeasures, 12, false, Alignment::Left);
+            write(t.cell(r, 3), hz->Probable == model::Yes ? yes : hz->Probable, 12, false,
+                  Alignment::Center);
+            write(t.cell(r, 6), hz->IsCCP ? yes : model::No, 12, hz->IsCCP, Alignment::Center);
+            t.cell(r, 1).setAlignment(Alignment::Center);
+            t.cell(r, 1).vAlign = VerticalAlignment::Top;
+            t.cell(r, 6).vAlign = VerticalAlignment::Center;
+            ++r;
+        }
+    }
+    for (int row = 1; row <= t.rowCount(); ++row) {
+        t.setRowBorder(row, Edge::Top, BorderLine::Single);
+        t.setRowBorder(row, Edge::Bottom, BorderLine::Single);
+    }
+    // One task, one cell: equal task cells merge upwards into a single block.
+    for (int row = t.rowCount(); row >= 4; --row) {
+        if (t.cell(row, 1).text() == t.cell(row - 1, 1).text()) {
+            t.cell(row - 1, 1).clear();
+            t.merge(row - 1, 1, row, 1);
+        }
+    }
+}
+
+void PlanDocumentBuilder::form5(Table& t) {
+    const int ccps = m_plan.CCPs.count();
+    t.setColumnWidth(1, pt(450));
+    t.addRow();
+    for (int i = 0; i < 11 * ccps; ++i)
+        t.addRow();
+    t.addRow();
+    t.splitCell(t.rowCount(), 1);
+    t.addRow();
+    t.addRow();
+
+    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 5 - HACCP Plan"),
+                                QStringLiteral("HACCP Paso 5 - Formulario del Plan HACCP")));
+    for (int r = 2; r <= t.rowCount() - 3; ++r) {
+        Cell& c = t.cell(r, 1);
+        c.vAlign = VerticalAlignment::Center;
+        format(c, 12, false, Alignment::Left);
+    }
+
+    const QString nl = QStringLiteral("\n");
+    for (int i = 1; i <= ccps; ++i) {
+        const auto& ccp = m_plan.CCPs.item(i);
+        const int r0 = 11 * (i - 1);
+        const QString number = QString::number(i);
+        struct Line {
+            QString label, value;
+            int n;
+        };
+        const Line lines[] = {
+            m_spanish
+                ? Line{QStringLiteral("Punto Crítico de Control #") + number + QStringLiteral(": "),
+                       ccp->TaskName + nl, 5}
+                : Line{QStringLiteral("Critical Control Point #") + number + QStringLiteral(": ") +
+                           nl,
+                       ccp->TaskName, 4},
+            m_spanish ? Line{QStringLiteral("Riesgo(s) Significativo(s): "), ccp->SigHaz, 8}
+                      : Line{QStringLiteral("Significant Hazards: ") + nl, ccp->SigHaz, 4},
+            Line{tr(QStringLiteral("Control Measures: "), QStringLiteral("Medida de Control: ")) +
+                     nl,
+                 ccp->Control, m_spanish ? 6 : 4},
+            Line{tr(QStringLiteral("Limits for Control Measures: "),
+                    QStringLiteral("Límites para cada Medida de Control: ")) +
+                     nl,
+                 ccp->Limits, m_spanish ? 6 : 4},
+            Line{tr(QStringLiteral("Monitoring: What? "), QStringLiteral("Control - Qué: ")) + nl,
+                 ccp->What, m_spanish ? 3 : 4},
+            Line{tr(QStringLiteral("Monitoring: How? "), QStringLiteral("Control - Cómo: ")) + nl,
+                 ccp->How, m_spanish ? 3 : 4},
+            Line{tr(QStringLiteral("Monitoring: Frequency? "),
+                    QStringLiteral("Control - Frecuencia: ")) +
+                     nl,
+                 ccp->When, m_spanish ? 3 : 4},
+            Line{tr(QStringLiteral("Monitoring: Who? "), QStringLiteral("Control - Quién: ")) + nl,
+                 ccp->Who, m_spanish ? 3 : 4},
+            Line{tr(QStringLiteral("Evaluation & Corrective Actions: "),
+                    QStringLiteral("Evaluación & Acción(es) Correctiva(s): ")) +
+                     nl,
+                 ccp->Correction, m_spanish ? 10 : 4},
+            Line{tr(QStringLiteral("Supporting Documentation: "),
+                    QStringLiteral("Documentación de Apoyo (si la hay): ")),
+                 ccp->SupportDocs, m_spanish ? 8 : 2},
+        };
+        for (int k = 0; k < 10; ++k) {
+            Cell& c = t.cell(r0 + 2 + k, 1);
+            c.setText(lines[k].label + lines[k].value);
+            if (k == 0) {
+                c.setSize(16);
+                c.setColor(Font::colorFromWord(WordColor::red));
+            }
+            boldLabel(c, lines[k].n, lines[k].label.size());
+        }
+        Cell& separator = t.cell(r0 + 12, 1);
+        separator.clear();
+        separator.shading = Font::colorFromWord(WordColor::oliveGreen);
+    }
+
+    const int last = t.rowCount(); // 11 C + 5
+    const auto closing = [&](int r, int c, const QString& text) {
+        Cell& cell = t.cell(r, c);
+        write(cell, text, 14, false, Alignment::Left);
+        BoldLeadingWords(cell, 1);
+    };
+    closing(last - 2, 1,
+            tr(QStringLiteral("Facility: "), QStringLiteral("Instalación: ")) + nl +
+                m_plan.Facility);
+    closing(last - 2, 2,
+            tr(QStringLiteral("Activity: "), QStringLiteral("Actividad: ")) + nl + m_plan.Activity);
+    closing(last - 1, 1,
+            tr(QStringLiteral("Address: "), QStringLiteral("Dirección: ")) + nl + m_plan.Address1 +
+                nl + m_plan.Address2);
+    closing(last, 1, tr(QStringLiteral("Signature: "), QStringLiteral("Firma: ")));
+    closing(last, 2, tr(QStringLiteral("Date: "), QStringLiteral("Fecha: ")));
+    t.merge(last - 2, 2, last - 1, 2);
+}
+
+void PlanDocumentBuilder::checklist(Table& t) {
+    for (Cell& c : t.row(1).cells)
+        c.borders = CellBorders{BorderLine::Hidden, BorderLine::Hidden, BorderLine::Hidden,
+                                BorderLine::Hidden};
+    // Count the CCPs that name a task: a plan file naming no task, or two tasks of one number,
+    // must not run past the table.
+    int items = 0;
+    for (const auto& task : m_plan.Tasks)
+        for (const auto& ccp : m_plan.CCPs)
+            if (ccp->TaskNumber == task->Number)
+                ++items;
+    const int tasks = m_plan.Tasks.count();
+    for (int i = 0; i < 7 + tasks + 5 * items; ++i)
+        t.addRow();
+    t.setColumnWidth(1, pt(50));
+    t.setColumnWidth(2, pt(50));
+    t.setColumnWidth(3, pt(350));
+
+    MergeRowCells(t, 1, 3, 1);
+    for (int r = 2; r <= 6; ++r)
+        MergeRowCells(t, 1, 2, r);
+    for (int r = 8; r <= 7 + tasks + 5 * items; ++r)
+        MergeRowCells(t, 2, 3, r);
+
+    write(t.cell(1, 1),
+          tr(QStringLiteral("HACCP Checklist: "), QStringLiteral("Lista de verificación: ")) +
+              QLatin1Char('\n') + m_plan.Activity,
+          16, true, Alignment::Left);
+
+    const QString labels[5][2] = {
+        {QStringLiteral("Facility"), m_plan.Facility},
+        {QStringLiteral("Site"), m_plan.Site},
+        {QStringLiteral("Coordinator"), m_plan.Coordinator},
+        {QStringLiteral("Manager"), m_plan.Manager},
+        {QStringLiteral("Address"), m_plan.Address1 + QStringLiteral(", ") + m_plan.Address2},
+    };
+    for (int i = 0; i < 5; ++i) {
+        write(t.cell(i + 2, 1), labels[i][0], 14, true, Alignment::Left);
+        write(t.cell(i + 2, 2), labels[i][1], 14, false, Alignment::Left);
+    }
+
+    struct Item {
+        QString line, label;
+        QString model::HACCP_CCP::*value;
+    };
+    const Item itemRows[4] = {
+        {QStringLiteral("Hazards were contained"), QStringLiteral("Hazards: "),
+         &model::HACCP_CCP::SigHaz},
+        {QStringLiteral("Control measures were implemented"), QStringLiteral("Control Measures: "),
+         &model::HACCP_CCP::Control},
+        {QStringLiteral("Control limits were maintained"), QStringLiteral("Control Limits: "),
+         &model::HACCP_CCP::Limits},
+        {QStringLiteral("Corrective actions were (performed if necessary)"),
+         QStringLiteral("Corrective Actions: "), &model::HACCP_CCP::Correction},
+    };
+    int r = 8;
+    for (const auto& task : m_plan.Tasks) {
+        writeSymbol(t.cell(r, 1), emptyBox, 14, Alignment::Left);
+        t.setRowMinHeight(r, pt(30));
+        QString text = task->Name + QStringLiteral(": ") + task->Description;
+        if (task->CCP_Count > 0)
+            text += QStringLiteral("\nCRITICAL CONTROL POINT");
+        write(t.cell(r, 2), text, 14, true, Alignment::Left);
+        ++r;
+        for (const auto& ccp : m_plan.CCPs) {
+            if (ccp->TaskNumber != task->Number)
+                continue;
+            for (int k = 0; k < 4; ++k) {
+                writeSymbol(t.cell(r + k, 1), emptyBox, 14, Alignment::Right);
+                write(t.cell(r + k, 2),
+                      itemRows[k].line + QLatin1Char('\n') + itemRows[k].label +
+                          (*ccp).*(itemRows[k].value),
+                      14, false, Alignment::Left);
+            }
+            r += 5;
+        }
+    }
+}
+
+} // namespace orvella::plandocument

@@ -1,0 +1,43 @@
+#pragma once
+#include "docx/Document.h"
+#include "model/HACCP_Plan.h"
+#include <QDateTime>
+#include <QLocale>
+
+namespace orvella::plandocument {
+
+// Lays out a plan as the five HACCP planning forms and the checklist: Form 1 activity
+// description, Form 2 potential hazards, Form 3 flow diagram, Form 4 hazard analysis
+// worksheet (landscape), Form 5 one plan block per critical control point, the checklist.
+// Headings are Spanish when asked; plan values are written as stored.
+class PlanDocumentBuilder {
+public:
+    PlanDocumentBuilder(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
+                        const QLocale& locale = QLocale::system());
+
+    docx::Document build();
+
+    static constexpr char16_t handPointingDown = 0xF048; // "H" in Wingdings
+    static constexpr char16_t emptyBox = 0xF06F;         // "o" in Wingdings
+
+private:
+    QString tr(const QString& english, const QString& spanish) const {
+        return m_spanish ? spanish : english;
+    }
+    void addArea(docx::Section& section, const QString& bookmark, docx::Table table, bool pageBreak);
+    void writeHeaderAndFooter();
+    void form1(docx::Table& t);
+    void form2(docx::Table& t);
+    void form3(docx::Table& t);
+    void form4(docx::Table& t);
+    void form5(docx::Table& t);
+    void checklist(docx::Table& t);
+
+    const model::HACCP_Plan& m_plan;
+    const bool m_spanish;
+    const QDateTime m_now;
+    const QLocale m_locale;
+    docx::Document m_doc;
+};
+
+} // namespace orvella::plandocument
