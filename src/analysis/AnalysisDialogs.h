@@ -50,6 +50,8 @@ public:
     virtual void setControlVisible(bool visible) = 0;         // lblControl and cboControl
     virtual void setJustification(const QString& text) = 0;   // cboJust text
     virtual void setControlMeasures(const QString& text) = 0; // cboControl text
+    // The listing of all tasks that "Show List of Tasks" shows.
+    virtual void setTaskList(const QString& text) = 0;
     virtual void showModal() = 0;
     virtual QString justification() const = 0;
     virtual QString controlMeasures() const = 0;

@@ -30,8 +30,9 @@ AnalysisOutcome HazardAnalysis::run() {
         m_ccpNumber = 0;
         clearCcps(plan);
         m_hazardsFound = false;
+        m_taskList = taskListText(plan);
         if (onTaskList)
-            onTaskList(taskListText(plan));
+            onTaskList(m_taskList);
         if (plan.Tasks.isEmpty()) {
             m_ctx.prompts.message(
                 QStringLiteral(
@@ -122,6 +123,7 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
 
 void HazardAnalysis::justifyHazard(HACCP_Task& task, int h) {
     JustificationDialog& dialog = m_ctx.dialogs.justification();
+    dialog.setTaskList(m_taskList);
     const HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(h);
     const QString& e = hazard.Entity;
     const QString& name = task.Name;

@@ -38,6 +38,7 @@ private:
     AnalysisContext m_ctx;
     int m_ccpNumber = 0;
     bool m_hazardsFound = false;
+    QString m_taskList; // of this run, for the justification dialog
 };
 
 } // namespace orvella::analysis

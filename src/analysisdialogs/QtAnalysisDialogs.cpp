@@ -7,9 +7,8 @@
 
 namespace orvella::analysisdialogs {
 
-QtAnalysisDialogs::QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts,
-                                     std::function<QString()> taskList)
-    : m_parent(parent), m_spanish(spanish), m_prompts(prompts), m_taskList(std::move(taskList)) {}
+QtAnalysisDialogs::QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts)
+    : m_parent(parent), m_spanish(spanish), m_prompts(prompts) {}
 
 // The parent may already have taken a dialog with it; QPointer knows.
 QtAnalysisDialogs::~QtAnalysisDialogs() {
@@ -27,7 +26,7 @@ analysis::SelectionDialog& QtAnalysisDialogs::selection() {
 
 analysis::JustificationDialog& QtAnalysisDialogs::justification() {
     if (!m_justification)
-        m_justification = new frmJustification(m_prompts, m_taskList, m_parent);
+        m_justification = new frmJustification(m_prompts, m_parent);
     return *m_justification;
 }
 

@@ -16,8 +16,7 @@ namespace orvella::analysisdialogs {
 // goes, so what the combo boxes learned stays offered for the whole run.
 class QtAnalysisDialogs : public analysis::AnalysisDialogs {
 public:
-    QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts,
-                      std::function<QString()> taskList);
+    QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts);
     ~QtAnalysisDialogs() override;
 
     analysis::SelectionDialog& selection() override;
@@ -30,7 +29,6 @@ private:
     QWidget* m_parent;
     bool m_spanish;
     analysis::Prompts& m_prompts;
-    std::function<QString()> m_taskList;
     QPointer<Dialog> m_selection;
     QPointer<frmJustification> m_justification;
     QPointer<frmCCP> m_ccp;

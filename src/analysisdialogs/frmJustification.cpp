@@ -51,9 +51,9 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-frmJustification::frmJustification(analysis::Prompts& prompts, std::function<QString()> taskList,
+frmJustification::frmJustification(analysis::Prompts& prompts,
                                    QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_taskList(std::move(taskList)) {
+    : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmJustification"));
     setWindowTitle(QStringLiteral("Justification"));
     setModal(true);
@@ -90,7 +90,7 @@ frmJustification::frmJustification(analysis::Prompts& prompts, std::function<QSt
     connect(m_ok, &QPushButton::clicked, this, &frmJustification::confirm);
     connect(m_back, &QPushButton::clicked, this, &frmJustification::reject);
     connect(m_showTasks, &QPushButton::clicked, this,
-            [this] { m_prompts.message(m_taskList ? m_taskList() : QString()); });
+            [this] { m_prompts.message(m_taskList); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_showTasks);

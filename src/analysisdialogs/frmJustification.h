@@ -16,13 +16,12 @@ namespace orvella::analysisdialogs {
 class frmJustification : public QDialog, public analysis::JustificationDialog {
     Q_OBJECT
 public:
-    // taskList answers the main window's task list when "Show List of Tasks" is pressed.
-    frmJustification(analysis::Prompts& prompts, std::function<QString()> taskList,
-                     QWidget* parent = nullptr);
+    explicit frmJustification(analysis::Prompts& prompts, QWidget* parent = nullptr);
 
     void setButtonCaptions(const QString& ok, const QString& back,
                            const QString& showTasks) override;
     void setTaskLabel(const QString& text) override;
+    void setTaskList(const QString& text) override { m_taskList = text; }
     void setTaskDescription(const QString& text) override;
     void setPrompt(const QString& text) override;
     void setControlQuestion(const QString& text) override;
@@ -44,7 +43,7 @@ private:
     void confirm();
 
     analysis::Prompts& m_prompts;
-    std::function<QString()> m_taskList;
+    QString m_taskList;
     QLabel* m_lblTask;
     QLabel* m_lblTaskDesc;
     QLabel* m_lblPrompt;

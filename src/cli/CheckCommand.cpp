@@ -25,7 +25,7 @@ void printSummary(const PlanReadResult& r, QTextStream& out) {
     row("Tasks:", QString::number(plan.Tasks.count()));
     row("Task hazards:", QString::number(taskHazards));
     row("CCPs:", QString::number(plan.CCPs.count()));
-    if (r.analysisComplete)
+    if (orvella::model::isAnalysisComplete(plan))
         row("Analysis:", QStringLiteral("completed ") + plan.AnalysisStatus);
     else
         row("Analysis:", QStringLiteral("incomplete"));

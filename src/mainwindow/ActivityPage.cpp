@@ -17,21 +17,26 @@ ActivityPage::ActivityPage(model::ProgramState& state, QWidget* parent)
                                            "Please provide contact information and identify the "
                                            "activity that the HACCP plan will cover."));
 
-    struct Field {
+    using model::HACCP_Plan;
+    const struct {
         const char* box;
         const char* label;
         const char* text;
-    };
-    // Reading order: left to right, then down, as the boxes stand in two columns.
-    const Field fields[] = {
-        {"txtFacility", "Label2", "Facility (example: Corvane Nature Reserve)"},
-        {"txtSite", "Label5", "Site (example: Refuge Wide, All Habitats)"},
-        {"txtCoordinator", "Label3", "Project Coordinator (example: Morgan Tessel)"},
-        {"txtManager", "Label4", "Site Manager "},
-        {"txtPhone", "Label7", "Phone (example: 555 010-2000)"},
-        {"txtActivity", "Label8", "Activity (example: Fire Management Operations)"},
-        {"txtAddress1", "Label6", "Address (example: 4120 Reserve Road)"},
-        {"txtAddress2", "Label21", "City, State and Zip Code (example: Ashvale, TX 79999)"},
+        QString HACCP_Plan::*member;
+    } fields[] = {
+        // Reading order: left to right, then down, as the boxes stand in two columns.
+        {"txtFacility", "Label2", "Facility (example: Corvane Nature Reserve)",
+         &HACCP_Plan::Facility},
+        {"txtSite", "Label5", "Site (example: Refuge Wide, All Habitats)", &HACCP_Plan::Site},
+        {"txtCoordinator", "Label3", "Project Coordinator (example: Morgan Tessel)",
+         &HACCP_Plan::Coordinator},
+        {"txtManager", "Label4", "Site Manager ", &HACCP_Plan::Manager},
+        {"txtPhone", "Label7", "Phone (example: 555 010-2000)", &HACCP_Plan::Phone},
+        {"txtActivity", "Label8", "Activity (example: Fire Management Operations)",
+         &HACCP_Plan::Activity},
+        {"txtAddress1", "Label6", "Address (example: 4120 Reserve Road)", &HACCP_Plan::Address1},
+        {"txtAddress2", "Label21", "City, State and Zip Code (example: Ashvale, TX 79999)",
+         &HACCP_Plan::Address2},
     };
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
@@ -40,6 +45,7 @@ ActivityPage::ActivityPage(model::ProgramState& state, QWidget* parent)
     for (int i = 0; i < 8; ++i) {
         auto* label = makeLabel(fields[i].label, QString::fromUtf8(fields[i].text), false);
         auto* box = makeLineEdit(fields[i].box);
+        m_fields.append({box, fields[i].member});
         label->setBuddy(box);
         const int row = (i / 2) * 2;
         const int column = i % 2;
@@ -65,6 +71,7 @@ ActivityPage::ActivityPage(model::ProgramState& state, QWidget* parent)
             "personnel. (Please describe the project concisely and completely)"));
     auto* description = new QPlainTextEdit(this);
     description->setObjectName(QStringLiteral("txtDescription"));
+    m_description = description;
     description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     description->setTabChangesFocus(true);
     description->setMinimumHeight(fontMetrics().lineSpacing() * 3 + 8);
@@ -92,20 +99,20 @@ ActivityPage::ActivityPage(model::ProgramState& state, QWidget* parent)
     layout->addLayout(bottom);
 }
 
+void ActivityPage::load(const model::HACCP_Plan& plan) {
+    for (const Field& field : m_fields)
+        setFieldText(field.box, plan.*field.member);
+    setFieldText(m_description, plan.Description);
+}
+
+void ActivityPage::store(model::HACCP_Plan& plan) {
+    for (const Field& field : m_fields)
+        plan.*field.member = trimSpaces(fieldText(field.box));
+    plan.Description = trimSpaces(fieldText(m_description));
+}
+
 void ActivityPage::submit() {
-    auto& plan = m_state.plan();
-    auto text = [this](const char* name) {
-        return trimSpaces(fieldText(findChild<QWidget*>(QLatin1String(name))));
-    };
-    plan.Facility = text("txtFacility");
-    plan.Site = text("txtSite");
-    plan.Coordinator = text("txtCoordinator");
-    plan.Manager = text("txtManager");
-    plan.Activity = text("txtActivity");
-    plan.Address1 = text("txtAddress1");
-    plan.Address2 = text("txtAddress2");
-    plan.Phone = text("txtPhone");
-    plan.Description = text("txtDescription");
+    store(m_state.plan());
     emit submitted();
 }
 

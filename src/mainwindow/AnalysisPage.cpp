@@ -26,6 +26,7 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
             "now and then click the button below to continue."));
     auto* skip = makeButton("cmdSkip", QStringLiteral("Skip to Next Step"));
     skip->setEnabled(false);
+    m_skip = skip;
     auto* evaluate = makeButton("cmdEvalTasks", QStringLiteral("Start Hazard Analysis"));
     auto* note = makeLabel(
         "lblStatus",
@@ -42,6 +43,7 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
     keep.setRetainSizeWhenHidden(true);
     note->setSizePolicy(keep);
     note->hide();
+    m_note = note;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -69,6 +71,21 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
 
     setTabOrder(skip, evaluate);
     connect(skip, &QPushButton::clicked, this, &AnalysisPage::skipRequested);
+    connect(evaluate, &QPushButton::clicked, this, &AnalysisPage::analysisRequested);
+}
+
+void AnalysisPage::load(const model::HACCP_Plan& plan) {
+    const bool complete = model::isAnalysisComplete(plan);
+    showCompletedNote(complete && !m_state.UseSpanish);
+    enableSkip(complete);
+}
+
+void AnalysisPage::showCompletedNote(bool visible) {
+    m_note->setVisible(visible);
+}
+
+void AnalysisPage::enableSkip(bool enabled) {
+    m_skip->setEnabled(enabled);
 }
 
 } // namespace orvella::mainwindow

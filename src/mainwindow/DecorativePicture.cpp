@@ -1,6 +1,6 @@
 #include "mainwindow/DecorativePicture.h"
 #include "mainwindow/Artwork.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/ScreenTwips.h"
 #include <QPainter>
 
 namespace orvella::mainwindow {
@@ -12,7 +12,7 @@ DecorativePicture::DecorativePicture(int sizeInTwips, QWidget* parent)
 }
 
 QSize DecorativePicture::sizeHint() const {
-    const int side = twips(this, m_twips);
+    const int side = pixelsFromTwips(this, m_twips);
     return {side, side};
 }
 
@@ -20,7 +20,7 @@ void DecorativePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int side = qMin(width(), height());
     p.drawPixmap((width() - side) / 2, (height() - side) / 2,
-                 mainwindow::Artwork::emblem(side, devicePixelRatioF()));
+                 Artwork::emblem(side, devicePixelRatioF()));
 }
 
 } // namespace orvella::mainwindow

@@ -7,20 +7,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
+#include "mainwindow/PlanFormPage.h"
 
 namespace orvella::mainwindow {
 
-DocumentCommand::DocumentCommand(mainwindow::frmMain& mainWindow, model::ProgramState& state,
-                                 analysis::Prompts& prompts)
-    : QObject(&mainWindow), m_window(mainWindow), m_state(state), m_prompts(prompts) {
+DocumentCommand::DocumentCommand(frmMain& mainWindow, FileCommands& files,
+                                 model::ProgramState& state, analysis::Prompts& prompts)
+    : QObject(&mainWindow), m_window(mainWindow), m_files(files), m_state(state),
+      m_prompts(prompts) {
     setObjectName(QStringLiteral("DocumentCommand"));
-}
-
-void DocumentCommand::attach() {
-    if (auto* done = m_window.findChild<QPushButton*>(QStringLiteral("cmdDone")))
-        connect(done, &QPushButton::clicked, this, [this] { run(); });
 }
 
 void DocumentCommand::status(const QString& text) {
@@ -53,9 +48,7 @@ QString DocumentCommand::documentPath() {
 
 bool DocumentCommand::run() {
     model::HACCP_Plan& plan = m_state.plan();
-    // The title is taken exactly as typed.
-    if (auto* title = m_window.findChild<QLineEdit*>(QStringLiteral("txtTitle")))
-        plan.Title = title->text();
+    m_window.planFormPage().store(plan);
 
     status(QStringLiteral("Creating Microsoft Word Document..."));
     status(QStringLiteral("Testing file name"));
@@ -66,8 +59,7 @@ bool DocumentCommand::run() {
 
     // The document goes beside the plan file, so the plan must be saved first: cancelling
     // the save (or a save that failed and said why) stops here with the plan as it was.
-    auto* files = m_window.findChild<FileCommands*>(QStringLiteral("FileCommands"));
-    if (!files || !files->saveAs())
+    if (!m_files.saveAs())
         return fail({});
 
     auto working = m_window.workingDocument();
@@ -79,7 +71,6 @@ bool DocumentCommand::run() {
     const QString path = documentPath();
     status(QStringLiteral("Writing %1").arg(QDir::toNativeSeparators(path)));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    FileCommands::fillBlanks(m_window);
     QString error;
     if (!plandocument::writePlanDocx(plan, m_state.UseSpanish, m_state.clock(), path, &error))
         return fail(QStringLiteral("The plan document could not be written.\r\n%1").arg(error));

@@ -4,10 +4,9 @@
 #include <QObject>
 
 namespace orvella::mainwindow {
-class frmMain;
-}
 
-namespace orvella::mainwindow {
+class FileCommands;
+class frmMain;
 
 // "Create HACCP Plan as an MS Word Document" on step 5: takes the title, saves the plan,
 // writes the plan document beside the plan file and hands it to the word processor, then
@@ -16,11 +15,8 @@ namespace orvella::mainwindow {
 class DocumentCommand : public QObject {
     Q_OBJECT
 public:
-    DocumentCommand(mainwindow::frmMain& mainWindow, model::ProgramState& state,
+    DocumentCommand(frmMain& mainWindow, FileCommands& files, model::ProgramState& state,
                     analysis::Prompts& prompts);
-
-    // Connects cmdDone.
-    void attach();
 
     // Answers true when the document was opened and the main window closed.
     bool run();
@@ -33,7 +29,8 @@ private:
     // Beside the saved plan; asks before an existing document is replaced.
     QString documentPath();
 
-    mainwindow::frmMain& m_window;
+    frmMain& m_window;
+    FileCommands& m_files;
     model::ProgramState& m_state;
     analysis::Prompts& m_prompts;
 };

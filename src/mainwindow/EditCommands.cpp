@@ -36,18 +36,18 @@ EditCommands::EditCommands(QWidget& mainWindow) : QObject(&mainWindow), m_window
     setObjectName(QStringLiteral("EditCommands"));
 }
 
-void EditCommands::attach() {
+void EditCommands::attach(const MainWindowActions& actions) {
     const struct {
-        const char* menu;
-        const char* button;
+        QAction* menu;
+        QAction* button;
         Command command;
-    } items[] = {{"mnuEditUndo", "UndoButton", Command::Undo},
-                 {"mnuEditCut", "CutButton", Command::Cut},
-                 {"mnuEditCopy", "CopyButton", Command::Copy},
-                 {"mnuEditPaste", "PasteButton", Command::Paste}};
+    } items[] = {{actions.editUndo, actions.undoButton, Command::Undo},
+                 {actions.editCut, actions.cutButton, Command::Cut},
+                 {actions.editCopy, actions.copyButton, Command::Copy},
+                 {actions.editPaste, actions.pasteButton, Command::Paste}};
     for (const auto& item : items) {
-        for (const char* name : {item.menu, item.button}) {
-            if (auto* action = m_window.findChild<QAction*>(QLatin1String(name))) {
+        for (QAction* action : {item.menu, item.button}) {
+            if (action) {
                 const Command command = item.command;
                 connect(action, &QAction::triggered, this, [this, command] { run(command); });
             }

@@ -1,4 +1,5 @@
 #pragma once
+#include "mainwindow/MainWindowActions.h"
 #include <QObject>
 
 class QWidget;
@@ -16,9 +17,8 @@ public:
 
     explicit EditCommands(QWidget& mainWindow);
 
-    // Connects mnuEditUndo, mnuEditCut, mnuEditCopy, mnuEditPaste and the toolbar's
-    // UndoButton, CutButton, CopyButton and PasteButton.
-    void attach();
+    // Connects the Edit menu and the toolbar's Undo, Cut, Copy and Paste buttons.
+    void attach(const MainWindowActions& actions);
 
     // Runs the command on the focused entry box of the main window; false when there is none.
     bool run(Command command);

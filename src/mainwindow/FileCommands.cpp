@@ -3,7 +3,6 @@
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "mainwindow/WorkingDocument.h"
-#include "mainwindow/FieldText.h"
 #include "mainwindow/frmMain.h"
 #include <QAction>
 #include <QApplication>
@@ -11,13 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTextEdit>
 
 namespace orvella::mainwindow {
 
@@ -27,58 +20,28 @@ const QString kCloseTitle = QStringLiteral("Close Current File");
 const QString kCloseQuestion = QStringLiteral("You are about to reset all the fields.  \r\n"
                                               "Are you sure you want to start from scratch?");
 
-// The entry boxes of the window itself; windows it owns (help, dialogs) have their own.
-QList<QWidget*> entryBoxes(QWidget& window) {
-    QList<QWidget*> boxes;
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (w->window() != &window)
-            continue;
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-            (qobject_cast<QTextEdit*>(w) && !static_cast<QTextEdit*>(w)->isReadOnly()))
-            boxes << w;
-    }
-    return boxes;
-}
-
-bool isEmptyBox(const QWidget* box) {
-    if (auto* line = qobject_cast<const QLineEdit*>(box))
-        return line->text().isEmpty();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(box))
-        return plain->document()->isEmpty();
-    if (auto* rich = qobject_cast<const QTextEdit*>(box))
-        return rich->document()->isEmpty();
-    return false;
-}
-
-void setBoxText(QWidget* box, const QString& text) {
-    if (mainwindow::setFieldText(box, text))
-        return;
-    if (auto* rich = qobject_cast<QTextEdit*>(box))
-        rich->setPlainText(text);
-}
-
 } // namespace
 
-FileCommands::FileCommands(mainwindow::frmMain& mainWindow, model::ProgramState& state,
+FileCommands::FileCommands(frmMain& mainWindow, model::ProgramState& state,
                            analysis::Prompts& prompts)
     : QObject(&mainWindow), m_window(mainWindow), m_state(state), m_prompts(prompts),
       m_programFolder(QCoreApplication::applicationDirPath()) {
     setObjectName(QStringLiteral("FileCommands"));
 }
 
-void FileCommands::attach() {
-    auto hook = [this](const char* name, auto command) {
-        if (auto* action = m_window.findChild<QAction*>(QLatin1String(name)))
+void FileCommands::attach(const MainWindowActions& actions) {
+    auto hook = [this](QAction* action, auto command) {
+        if (action)
             connect(action, &QAction::triggered, this, command);
     };
-    hook("mnuFileNew", [this] { newPlan(); });
-    hook("mnuFileOpen", [this] { open(); });
-    hook("mnuFileClose", [this] { closePlan(); });
-    hook("mnuFileSave", [this] { saveAs(); });
-    hook("mnuFileSaveAs", [this] { saveAs(); });
-    hook("mnuFileExit", [this] { exit(); });
-    hook("SaveButton", [this] { saveAs(); });
-    hook("OpenButton", [this] { open(); });
+    hook(actions.fileNew, [this] { newPlan(); });
+    hook(actions.fileOpen, [this] { open(); });
+    hook(actions.fileClose, [this] { closePlan(); });
+    hook(actions.fileSave, [this] { saveAs(); });
+    hook(actions.fileSaveAs, [this] { saveAs(); });
+    hook(actions.fileExit, [this] { exit(); });
+    hook(actions.saveButton, [this] { saveAs(); });
+    hook(actions.openButton, [this] { open(); });
     m_window.installEventFilter(this);
 }
 
@@ -102,31 +65,10 @@ void FileCommands::closePlan() {
 }
 
 void FileCommands::startFromScratch() {
-    resetFields(m_window);
     // Nothing of the old plan may live on in a member the pages no longer show.
     m_state.CurrentPlan = std::make_shared<model::HACCP_Plan>();
     m_state.CurrentPlan->AnalysisStatus = model::Incomplete;
-    if (auto* note = m_window.findChild<QLabel*>(QStringLiteral("lblStatus")))
-        note->hide();
-    if (auto* skip = m_window.findChild<QPushButton*>(QStringLiteral("cmdSkip")))
-        skip->setEnabled(false);
-}
-
-void FileCommands::resetFields(QWidget& window) {
-    for (QWidget* box : entryBoxes(window))
-        setBoxText(box, QString());
-    // The two lists are parallel: always emptied together.
-    for (const char* name : {"lstHazards", "lstHazardKinds"}) {
-        if (auto* list = window.findChild<QListWidget*>(QLatin1String(name)))
-            list->clear();
-    }
-}
-
-void FileCommands::fillBlanks(QWidget& window) {
-    for (QWidget* box : entryBoxes(window)) {
-        if (box->objectName().startsWith(QLatin1String("txt")) && isEmptyBox(box))
-            setBoxText(box, QStringLiteral(" "));
-    }
+    m_window.loadPlan();
 }
 
 // ---- saving ----
@@ -203,47 +145,11 @@ void FileCommands::open() {
         return;
     }
 
-    startFromScratch();
     m_state.CurrentPlan = read.plan ? read.plan : std::make_shared<model::HACCP_Plan>();
     m_state.HazardKeyCounter = read.hazardKeyCounter;
     m_state.CurrentFileName = path;
     m_dialogFileName = path;
-
-    const planfile::PlanPageTexts& pages = read.pages;
-    const struct {
-        const char* box;
-        const QString& text;
-    } fields[] = {{"txtTitle", pages.title},
-                  {"txtFacility", pages.facility},
-                  {"txtCoordinator", pages.coordinator},
-                  {"txtManager", pages.manager},
-                  {"txtAddress1", pages.address1},
-                  {"txtAddress2", pages.address2},
-                  {"txtPhone", pages.phone},
-                  {"txtSite", pages.site},
-                  {"txtActivity", pages.activity},
-                  {"txtDescription", pages.description}};
-    for (const auto& field : fields)
-        setBoxText(m_window.findChild<QWidget*>(QLatin1String(field.box)), field.text);
-    for (int i = 0; i < pages.taskBoxes.size() && i < 10; ++i)
-        setBoxText(m_window.findChild<QWidget*>(QStringLiteral("txtTask(%1)").arg(i + 1)),
-                   pages.taskBoxes.at(i));
-    auto* hazards = m_window.findChild<QListWidget*>(QStringLiteral("lstHazards"));
-    auto* kinds = m_window.findChild<QListWidget*>(QStringLiteral("lstHazardKinds"));
-    if (hazards && kinds) {
-        for (const auto& row : pages.hazardRows) {
-            hazards->addItem(row.first);
-            kinds->addItem(row.second);
-        }
-    }
-
-    if (read.analysisComplete) {
-        // The note has no Spanish text, so a Spanish run keeps it hidden.
-        if (auto* note = m_window.findChild<QLabel*>(QStringLiteral("lblStatus")))
-            note->setVisible(!m_state.UseSpanish);
-        if (auto* skip = m_window.findChild<QPushButton*>(QStringLiteral("cmdSkip")))
-            skip->setEnabled(true);
-    }
+    m_window.loadPlan();
 
     for (const QString& warning : read.warnings)
         m_prompts.message(warning);
@@ -253,10 +159,7 @@ void FileCommands::open() {
 // ---- leaving ----
 
 void FileCommands::discardWorkingDocument() {
-    if (auto document = m_window.workingDocument()) {
-        document->open = false;
-        m_window.setWorkingDocument(nullptr);
-    }
+    m_window.setWorkingDocument(nullptr);
 }
 
 void FileCommands::exit() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "mainwindow/MainWindowActions.h"
 #include "model/ProgramState.h"
 #include "analysis/Prompts.h"
 #include <QObject>
@@ -7,22 +8,18 @@
 class QWidget;
 
 namespace orvella::mainwindow {
-class frmMain;
-}
 
-namespace orvella::mainwindow {
+class frmMain;
 
 // The File menu, the toolbar's Save and Open buttons and the closing of the main window:
-// start from scratch, save, open, leave. Also the two sweeps over the main window's entry
-// boxes that other commands use: the reset and the blank filler.
+// start from scratch, save, open, leave.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(mainwindow::frmMain& mainWindow, model::ProgramState& state, analysis::Prompts& prompts);
+    FileCommands(frmMain& mainWindow, model::ProgramState& state, analysis::Prompts& prompts);
 
-    // Connects mnuFileNew, mnuFileOpen, mnuFileClose, mnuFileSave, mnuFileSaveAs, mnuFileExit,
-    // the toolbar's SaveButton and OpenButton, and the main window's close.
-    void attach();
+    // Connects the File menu, the toolbar's Save and Open buttons and the main window's close.
+    void attach(const MainWindowActions& actions);
 
     // New and Close: ask, then start from scratch on Yes.
     void newPlan();
@@ -43,12 +40,6 @@ public:
     // the plan document was made, discards the working document. Never refuses the close.
     void closingSequence();
 
-    // Empties every entry box of the window and both hazard lists.
-    static void resetFields(QWidget& window);
-
-    // Gives every empty entry box of the window whose name begins with "txt" one blank.
-    static void fillBlanks(QWidget& window);
-
     // The folder a first save proposes: the program's own when the user may write there,
     // otherwise the user's documents folder.
     static QString defaultFolder(const QString& programFolder);
@@ -65,7 +56,7 @@ private:
     void startFromScratch();
     void discardWorkingDocument();
 
-    mainwindow::frmMain& m_window;
+    frmMain& m_window;
     model::ProgramState& m_state;
     analysis::Prompts& m_prompts;
     QString m_programFolder;

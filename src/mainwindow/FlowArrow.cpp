@@ -1,5 +1,5 @@
 #include "mainwindow/FlowArrow.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/ScreenTwips.h"
 #include <QPainter>
 #include <QPolygonF>
 
@@ -12,7 +12,7 @@ FlowArrow::FlowArrow(QWidget* parent) : QWidget(parent) {
 
 QSize FlowArrow::sizeHint() const {
     // 300 twips wide; a little flatter than 180 twips so ten rows fit the opening height.
-    return {qMax(12, twips(this, 300)), qMax(10, twips(this, 150))};
+    return {qMax(12, pixelsFromTwips(this, 300)), qMax(10, pixelsFromTwips(this, 150))};
 }
 
 void FlowArrow::paintEvent(QPaintEvent*) {

@@ -1,7 +1,7 @@
 #include "mainwindow/HazardsPage.h"
 #include "model/HazardTypes.h"
 #include "mainwindow/FieldText.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/ScreenTwips.h"
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,6 +36,7 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
     auto* first =
         makeLabel("Label26", QStringLiteral("First, name a hazard (e.g. Giant Salvinia)..."));
     auto* name = makeLineEdit("txtAddHaz");
+    m_name = name;
     first->setBuddy(name);
     auto* second =
         makeLabel("Label27", QStringLiteral("Second, indicate what kind of hazard it is..."));
@@ -107,7 +108,8 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
     int widest = 0;
     for (const QString& key : All)
         widest = qMax(widest, m_kinds->fontMetrics().horizontalAdvance(key));
-    m_kinds->setFixedWidth(qMax(twips(this, 975), widest + 2 * m_kinds->frameWidth() + 12));
+    m_kinds->setFixedWidth(
+        qMax(pixelsFromTwips(this, 975), widest + 2 * m_kinds->frameWidth() + 12));
     m_kinds->setUniformItemSizes(true);
     m_hazards->setUniformItemSizes(true);
     m_kinds->setAccessibleName(QStringLiteral("Hazard kinds"));
@@ -130,7 +132,7 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
     right->addLayout(removeRow);
 
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(twips(this, 360));
+    columns->setSpacing(pixelsFromTwips(this, 360));
     columns->addLayout(left, 4);
     columns->addLayout(right, 6);
 
@@ -200,8 +202,7 @@ bool HazardsPage::addHazard(QLineEdit* txt, const QString& kind) {
 }
 
 void HazardsPage::addClicked() {
-    auto* box = findChild<QLineEdit*>(QStringLiteral("txtAddHaz"));
-    if (!addHazard(box, selectedKind()))
+    if (!addHazard(m_name, selectedKind()))
         m_prompts.message(QStringLiteral("Hazard was not added."));
 }
 
@@ -218,8 +219,18 @@ void HazardsPage::removeClicked() {
     m_hazards->clearSelection();
 }
 
-void HazardsPage::submit() {
-    auto& hazards = m_state.plan().PotentialHazards;
+void HazardsPage::load(const model::HACCP_Plan& plan) {
+    m_name->clear();
+    m_hazards->clear();
+    m_kinds->clear();
+    for (const auto& hazard : plan.PotentialHazards) {
+        m_hazards->addItem(hazard->Entity);
+        m_kinds->addItem(hazard->HazType);
+    }
+}
+
+void HazardsPage::store(model::HACCP_Plan& plan) {
+    auto& hazards = plan.PotentialHazards;
     hazards.clear();
     for (int i = 0; i < m_hazards->count(); ++i) {
         auto hazard = std::make_shared<model::HACCP_PotentialHazard>();
@@ -227,6 +238,10 @@ void HazardsPage::submit() {
         hazard->HazType = i < m_kinds->count() ? m_kinds->item(i)->text() : QString();
         hazards.add(hazard, m_state.nextHazardKey());
     }
+}
+
+void HazardsPage::submit() {
+    store(m_state.plan());
     m_state.InputsChanged = true;
     emit submitted();
 }

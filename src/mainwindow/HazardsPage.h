@@ -22,7 +22,12 @@ public:
 
     void addClicked();
     void removeClicked();
-    // Rebuilds the plan's potential hazards from the lists and asks for the next step.
+    // Both lists from the plan's potential hazards; the name box is emptied.
+    void load(const model::HACCP_Plan& plan) override;
+    // Rebuilds the plan's potential hazards from the lists, each under a fresh key.
+    void store(model::HACCP_Plan& plan) override;
+
+    // Stores the hazards and asks for the next step.
     void submit();
 
 protected:
@@ -31,6 +36,7 @@ protected:
 private:
     analysis::Prompts& m_prompts;
     QButtonGroup* m_types = nullptr;
+    QLineEdit* m_name = nullptr;
     QListWidget* m_hazards = nullptr;
     QListWidget* m_kinds = nullptr;
 };

@@ -19,20 +19,18 @@ help::HelpWindow* HelpCommands::window() const {
     return m_window;
 }
 
-void HelpCommands::attach() {
-    auto hook = [this](const char* name, void (HelpCommands::*command)()) {
-        auto* action = m_mainWindow->findChild<QAction*>(QLatin1String(name));
+void HelpCommands::attach(QAction* contents, QAction* search, QAction* about) {
+    auto hook = [this](QAction* action, void (HelpCommands::*command)()) {
         if (action)
             connect(action, &QAction::triggered, this, command);
-        return action;
     };
-    hook("mnuHelpContents", &HelpCommands::showContents);
+    hook(contents, &HelpCommands::showContents);
     // F1 is where every desktop program keeps its help; the menu keeps its own captions.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, m_mainWindow);
     f1->setObjectName(QStringLiteral("HelpShortcut"));
     connect(f1, &QShortcut::activated, this, &HelpCommands::showContents);
-    hook("mnuHelpSearchForHelpOn", &HelpCommands::showSearch);
-    hook("mnuHelpAbout", &HelpCommands::showAbout);
+    hook(search, &HelpCommands::showSearch);
+    hook(about, &HelpCommands::showAbout);
 }
 
 bool HelpCommands::ensureWindow(const QString& noHelpText) {

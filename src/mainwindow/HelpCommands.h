@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
 class QWidget;
 
 namespace orvella::help {
@@ -24,9 +25,8 @@ public:
                  QString guideRoot = help::HelpGuide::defaultRoot());
     ~HelpCommands() override;
 
-    // Connects the main window's actions mnuHelpContents, mnuHelpSearchForHelpOn and
-    // mnuHelpAbout to the commands below.
-    void attach();
+    // Connects the Help menu's Contents, Search and About (any may be none) and F1.
+    void attach(QAction* contents, QAction* search, QAction* about);
 
     void showContents();
     void showSearch();

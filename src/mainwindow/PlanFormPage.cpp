@@ -15,10 +15,12 @@ PlanFormPage::PlanFormPage(model::ProgramState& state, QWidget* parent)
                                                         "Operations HACCP Plan)"));
     auto* title = makeLineEdit("txtTitle");
     title->setText(QStringLiteral("HACCP Plan"));
+    m_title = title;
     prompt->setBuddy(title);
     auto* done = makeButton("cmdDone", QStringLiteral("Create HACCP Plan as an MS Word Document"));
     done->setMinimumHeight(done->sizeHint().height() + 8);
     setTabOrder(title, done);
+    connect(done, &QPushButton::clicked, this, &PlanFormPage::documentRequested);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
@@ -39,6 +41,14 @@ PlanFormPage::PlanFormPage(model::ProgramState& state, QWidget* parent)
     layout->addLayout(buttonRow);
     layout->addStretch(1);
     layout->addLayout(pictureRow);
+}
+
+void PlanFormPage::load(const model::HACCP_Plan& plan) {
+    m_title->setText(plan.Title);
+}
+
+void PlanFormPage::store(model::HACCP_Plan& plan) {
+    plan.Title = m_title->text();
 }
 
 } // namespace orvella::mainwindow

@@ -64,7 +64,6 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
     splash->statusLine()->setText(QStringLiteral("Loading Microsoft Word..."));
     StartupResult result;
     result.workingDocument = std::make_shared<WorkingDocument>();
-    result.workingDocument->application = application;
     result.workingDocument->wordProcessor = &wordProcessor;
     splash->statusLine()->setText(ReadyText);
     busy.release();
@@ -73,10 +72,10 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
     state.SelectedHazardIndex = -1;
     splash.reset();
 
-    result.mainWindow = std::make_unique<mainwindow::frmMain>(state, prompts);
+    result.mainWindow = std::make_unique<frmMain>(state, prompts);
     result.mainWindow->setWorkingDocument(result.workingDocument);
     if (state.UseSpanish)
-        mainwindow::ApplySpanishCaptions(result.mainWindow.get());
+        ApplySpanishCaptions(result.mainWindow.get());
     result.mainWindow->show();
     state.plan().AnalysisStatus = model::Incomplete;
     return result;

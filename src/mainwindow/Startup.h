@@ -10,7 +10,7 @@ namespace orvella::mainwindow {
 
 struct StartupResult {
     // The main window, shown; none when the word processor is missing.
-    std::unique_ptr<mainwindow::frmMain> mainWindow;
+    std::unique_ptr<frmMain> mainWindow;
     std::shared_ptr<WorkingDocument> workingDocument;
 };
 

@@ -15,6 +15,11 @@ public:
     StepPage(int index, const QString& caption, model::ProgramState& state,
              QWidget* parent = nullptr);
 
+    // Shows what the plan holds: every entry of the page is rewritten from it.
+    virtual void load(const model::HACCP_Plan& plan) = 0;
+    // Puts what the page shows into the plan.
+    virtual void store(model::HACCP_Plan& plan) = 0;
+
 signals:
     // The page has stored its entries in the plan; the window moves on to the next step.
     void submitted();

@@ -28,6 +28,7 @@ TasksPage::TasksPage(model::ProgramState& state, QWidget* parent)
             i == 1 ? QByteArray("lblTask1") : QByteArray("Label") + QByteArray::number(9 + i);
         auto* label = makeLabel(labelName.constData(), QStringLiteral("Task %1").arg(i), false);
         auto* box = makeLineEdit(QStringLiteral("txtTask(%1)").arg(i).toLatin1().constData());
+        m_boxes[i - 1] = box;
         label->setBuddy(box);
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 2 * (i - 1), 0);
@@ -63,13 +64,23 @@ TasksPage::TasksPage(model::ProgramState& state, QWidget* parent)
     layout->addLayout(bottom);
 }
 
-void TasksPage::submit() {
-    auto& tasks = m_state.plan().Tasks;
+void TasksPage::load(const model::HACCP_Plan& plan) {
+    for (int row = 1; row <= MaxTasks; ++row) {
+        QString text;
+        if (row <= plan.Tasks.count()) {
+            const auto& task = *plan.Tasks.item(row);
+            text = task.Description.isEmpty() ? task.Name : task.Description;
+        }
+        m_boxes[row - 1]->setText(text);
+    }
+}
+
+void TasksPage::store(model::HACCP_Plan& plan) {
+    auto& tasks = plan.Tasks;
     tasks.clear();
     qint16 count = 0;
     for (int row = 1; row <= MaxTasks; ++row) {
-        auto* box = findChild<QLineEdit*>(QStringLiteral("txtTask(%1)").arg(row));
-        const QString text = box ? trimSpaces(box->text()) : QString();
+        const QString text = trimSpaces(m_boxes[row - 1]->text());
         if (text.isEmpty())
             continue;
         ++count;
@@ -82,6 +93,10 @@ void TasksPage::submit() {
         task->CCP_Count = 0;
         tasks.add(task, QString::number(count));
     }
+}
+
+void TasksPage::submit() {
+    store(m_state.plan());
     m_state.InputsChanged = true;
     emit submitted();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "mainwindow/StepPage.h"
 
+class QLineEdit;
+
 namespace orvella::mainwindow {
 
 // Step 3: up to ten tasks in the order they are done, drawn as a flow diagram.
@@ -11,8 +13,17 @@ public:
 
     TasksPage(model::ProgramState& state, QWidget* parent = nullptr);
 
-    // Rebuilds the plan's tasks from the filled boxes and asks for the next step.
+    // The first ten tasks, one to a box. A box shows the task's description, or its name
+    // when a file gave it none.
+    void load(const model::HACCP_Plan& plan) override;
+    // Rebuilds the plan's tasks from the filled boxes, numbered without gaps.
+    void store(model::HACCP_Plan& plan) override;
+
+    // Stores the tasks and asks for the next step.
     void submit();
+
+private:
+    QLineEdit* m_boxes[MaxTasks] = {};
 };
 
 } // namespace orvella::mainwindow

@@ -12,8 +12,6 @@ namespace orvella::mainwindow {
 // afresh by the document command.
 struct WorkingDocument {
     platform::WordProcessor* wordProcessor = nullptr; // lives as long as the program
-    QString application; // the word processor's id, empty when it could not be resolved
-    bool open = true;
 };
 
 } // namespace orvella::mainwindow

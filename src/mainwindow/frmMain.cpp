@@ -14,7 +14,7 @@
 #include "mainwindow/HazardsPage.h"
 #include "mainwindow/PlanFormPage.h"
 #include "mainwindow/TasksPage.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/ScreenTwips.h"
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
@@ -40,7 +40,7 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     : QMainWindow(parent), m_state(state), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvella"));
-    setWindowIcon(QIcon(mainwindow::Artwork::emblem(64)));
+    setWindowIcon(QIcon(Artwork::emblem(64)));
 
     m_state.HazardKeyCounter = 0;
     buildMenus();
@@ -48,14 +48,17 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     buildPages();
     buildStatusBar();
 
-    mainwindow::ApplyStringTable(this);
-    (new mainwindow::FileCommands(*this, m_state, m_prompts))->attach();
-    (new mainwindow::EditCommands(*this))->attach();
-    (new mainwindow::HelpCommands(this, m_state, m_prompts))->attach();
-    (new mainwindow::DocumentCommand(*this, m_state, m_prompts))->attach();
-    setStatusMessage(mainwindow::lookupString(FirstStepMessage).value_or(QString()));
+    ApplyStringTable(this);
+    auto* files = new FileCommands(*this, m_state, m_prompts);
+    files->attach(m_actions);
+    (new EditCommands(*this))->attach(m_actions);
+    (new HelpCommands(this, m_state, m_prompts))
+        ->attach(m_actions.helpContents, m_actions.helpSearch, m_actions.helpAbout);
+    auto* document = new DocumentCommand(*this, *files, m_state, m_prompts);
+    connect(m_planForm, &PlanFormPage::documentRequested, document, &DocumentCommand::run);
+    setStatusMessage(lookupString(FirstStepMessage).value_or(QString()));
     // The designed size is also the smallest: word-wrapped texts need it to show whole.
-    const QSize designed(twips(this, 12400), twips(this, 8000));
+    const QSize designed(pixelsFromTwips(this, 12400), pixelsFromTwips(this, 8000));
     setMinimumSize(designed.expandedTo(minimumSizeHint()));
     resize(designed);
     m_tabs->setCurrentIndex(0);
@@ -72,7 +75,8 @@ void frmMain::buildMenus() {
         m->setObjectName(QLatin1String(name));
         return m;
     };
-    auto item = [this](QMenu* m, const char* name, const char* id, const QKeySequence& keys = {}) {
+    auto item = [this](QMenu* m, const char* name, const char* id,
+                       const QKeySequence& keys = {}) {
         auto* action = new QAction(QLatin1String(id), this);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
@@ -86,12 +90,12 @@ void frmMain::buildMenus() {
     };
 
     QMenu* file = menu("mnuFile", "1000");
-    item(file, "mnuFileNew", "1001", QKeySequence(Qt::CTRL | Qt::Key_N));
-    item(file, "mnuFileOpen", "1002");
-    item(file, "mnuFileClose", "1003");
+    m_actions.fileNew = item(file, "mnuFileNew", "1001", QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actions.fileOpen = item(file, "mnuFileOpen", "1002");
+    m_actions.fileClose = item(file, "mnuFileClose", "1003");
     separator(file, "mnuFileBar0");
-    item(file, "mnuFileSave", "1004");
-    item(file, "mnuFileSaveAs", "1005");
+    m_actions.fileSave = item(file, "mnuFileSave", "1004");
+    m_actions.fileSaveAs = item(file, "mnuFileSaveAs", "1005");
     separator(file, "mnuFileBar1");
     for (int i = 1; i <= 3; ++i) {
         auto* recent =
@@ -99,20 +103,20 @@ void frmMain::buildMenus() {
         recent->setVisible(false);
     }
     separator(file, "mnuFileBar2")->setVisible(false);
-    item(file, "mnuFileExit", "1007");
+    m_actions.fileExit = item(file, "mnuFileExit", "1007");
 
     QMenu* edit = menu("mnuEdit", "1008");
-    item(edit, "mnuEditUndo", "1009");
+    m_actions.editUndo = item(edit, "mnuEditUndo", "1009");
     separator(edit, "mnuEditBar0");
-    item(edit, "mnuEditCut", "1010", QKeySequence(Qt::CTRL | Qt::Key_X));
-    item(edit, "mnuEditCopy", "1011", QKeySequence(Qt::CTRL | Qt::Key_C));
-    item(edit, "mnuEditPaste", "1012", QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_actions.editCut = item(edit, "mnuEditCut", "1010", QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_actions.editCopy = item(edit, "mnuEditCopy", "1011", QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_actions.editPaste = item(edit, "mnuEditPaste", "1012", QKeySequence(Qt::CTRL | Qt::Key_V));
 
     QMenu* help = menu("mnuHelp", "1013");
-    item(help, "mnuHelpContents", "1014");
-    item(help, "mnuHelpSearchForHelpOn", "1015");
+    m_actions.helpContents = item(help, "mnuHelpContents", "1014");
+    m_actions.helpSearch = item(help, "mnuHelpSearchForHelpOn", "1015");
     separator(help, "mnuHelpBar0");
-    item(help, "mnuHelpAbout", "1016");
+    m_actions.helpAbout = item(help, "mnuHelpAbout", "1016");
 }
 
 void frmMain::buildToolbar() {
@@ -127,16 +131,20 @@ void frmMain::buildToolbar() {
         const char* icon;
         const char* name;
         const char* tip;
-    } buttons[] = {
-        {"SaveButton", "save", "Save", "Save"}, {"OpenButton", "open", "Open", "Open"},
-        {"UndoButton", "undo", "Undo", "Undo"}, {"CutButton", "cut", "Cut", "Cut"},
-        {"CopyButton", "copy", "Copy", "Copy"}, {"PasteButton", "paste", "Paste", "Past"}};
+        QAction* MainWindowActions::*slot;
+    } buttons[] = {{"SaveButton", "save", "Save", "Save", &MainWindowActions::saveButton},
+                   {"OpenButton", "open", "Open", "Open", &MainWindowActions::openButton},
+                   {"UndoButton", "undo", "Undo", "Undo", &MainWindowActions::undoButton},
+                   {"CutButton", "cut", "Cut", "Cut", &MainWindowActions::cutButton},
+                   {"CopyButton", "copy", "Copy", "Copy", &MainWindowActions::copyButton},
+                   {"PasteButton", "paste", "Paste", "Past", &MainWindowActions::pasteButton}};
     for (const auto& b : buttons) {
-        auto* action = new QAction(mainwindow::Artwork::toolIcon(QLatin1String(b.icon)),
+        auto* action = new QAction(Artwork::toolIcon(QLatin1String(b.icon)),
                                    QLatin1String(b.name), this);
         action->setObjectName(QLatin1String(b.key));
         action->setProperty("key", QLatin1String(b.key));
         action->setToolTip(QLatin1String(b.tip));
+        m_actions.*b.slot = action;
         toolbar->addAction(action);
     }
     connect(toolbar, &QToolBar::actionTriggered, this, [this](QAction* action) {
@@ -169,20 +177,18 @@ void frmMain::buildPages() {
     m_tabs->setDocumentMode(false);
     m_tabs->setUsesScrollButtons(false);
 
-    auto* step1 = new ActivityPage(m_state, m_tabs);
     m_hazards = new HazardsPage(m_state, m_prompts, m_tabs);
-    auto* step3 = new TasksPage(m_state, m_tabs);
-    auto* step4 = new AnalysisPage(m_state, m_tabs);
-    auto* step5 = new PlanFormPage(m_state, m_tabs);
-    const QList<StepPage*> pages = {step1, m_hazards, step3, step4, step5};
-    for (int i = 0; i < pages.size(); ++i) {
-        m_tabs->addTab(pages[i], QStringLiteral("Step %1").arg(i + 1));
+    m_analysis = new AnalysisPage(m_state, m_tabs);
+    m_planForm = new PlanFormPage(m_state, m_tabs);
+    m_pages = {new ActivityPage(m_state, m_tabs), m_hazards, new TasksPage(m_state, m_tabs),
+               m_analysis, m_planForm};
+    for (int i = 0; i < m_pages.size(); ++i) {
+        m_tabs->addTab(m_pages[i], QStringLiteral("Step %1").arg(i + 1));
         m_tabs->setTabToolTip(i, QLatin1String(TabToolTips[i]));
-        connect(pages[i], &StepPage::submitted, this, &frmMain::NextStep);
+        connect(m_pages[i], &StepPage::submitted, this, &frmMain::NextStep);
     }
-    connect(step4, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
-    connect(step4->findChild<QPushButton*>(QStringLiteral("cmdEvalTasks")), &QPushButton::clicked,
-            this, &frmMain::cmdEvalTasks_Click);
+    connect(m_analysis, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
+    connect(m_analysis, &AnalysisPage::analysisRequested, this, &frmMain::cmdEvalTasks_Click);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -203,7 +209,7 @@ void frmMain::buildStatusBar() {
     m_time = new QLabel(bar);
     m_time->setObjectName(QStringLiteral("Time"));
     for (QLabel* panel : {m_date, m_time}) {
-        panel->setMinimumWidth(twips(this, 2540));
+        panel->setMinimumWidth(pixelsFromTwips(this, 2540));
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -237,16 +243,21 @@ int frmMain::YesNo(const QString& prompt, const QString& caption) {
 
 void frmMain::cmdEvalTasks_Click() {
     // The dialogs live for this run only: a new run starts with empty drop-down lists.
-    analysisdialogs::QtAnalysisDialogs dialogs(this, m_state.UseSpanish, m_prompts,
-                                       [this] { return GetTaskList(); });
+    analysisdialogs::QtAnalysisDialogs dialogs(this, m_state.UseSpanish, m_prompts);
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
     if (analysis.run() != analysis::AnalysisOutcome::Completed)
         return;
     selectStep(5);
-    setStatusMessage(mainwindow::lookupString(FirstStepMessage + 4).value_or(QString()));
-    findChild<QLabel*>(QStringLiteral("lblStatus"))->show();
-    findChild<QPushButton*>(QStringLiteral("cmdSkip"))->setEnabled(true);
+    setStatusMessage(lookupString(FirstStepMessage + 4).value_or(QString()));
+    m_analysis->showCompletedNote(true);
+    m_analysis->enableSkip(true);
+}
+
+void frmMain::loadPlan() {
+    const model::HACCP_Plan& plan = m_state.plan();
+    for (StepPage* page : m_pages)
+        page->load(plan);
 }
 
 int frmMain::currentStep() const {
@@ -272,13 +283,11 @@ void frmMain::setStatusMessage(const QString& text) {
 
 void frmMain::ShowSelectedStep(int index) {
     const int step = index + 1;
-    const QString message = mainwindow::lookupString(FirstStepMessage - 1 + step).value_or(QString());
+    const QString message = lookupString(FirstStepMessage - 1 + step).value_or(QString());
     if (m_state.InputsChanged) {
         // Changed hazards or tasks make an earlier analysis stale.
-        if (auto* note = findChild<QLabel*>(QStringLiteral("lblStatus")))
-            note->hide();
-        if (auto* skip = findChild<QPushButton*>(QStringLiteral("cmdSkip")))
-            skip->setEnabled(false);
+        m_analysis->showCompletedNote(false);
+        m_analysis->enableSkip(false);
     }
     setStatusMessage(message);
 }

@@ -1,6 +1,7 @@
 #pragma once
-#include "model/ProgramState.h"
 #include "analysis/Prompts.h"
+#include "mainwindow/MainWindowActions.h"
+#include "model/ProgramState.h"
 #include <QMainWindow>
 #include <memory>
 
@@ -15,11 +16,16 @@ struct WorkingDocument;
 
 namespace orvella::mainwindow {
 
+class ActivityPage;
+class AnalysisPage;
 class HazardsPage;
+class PlanFormPage;
+class StepPage;
+class TasksPage;
 
 // The window in which the user works through the five steps of a plan. Every control
-// carries its design name as objectName (arrays as "txtTask(3)"), so other commands find
-// them with findChild.
+// carries its design name as objectName (arrays as "txtTask(3)"), by which the captions of
+// both languages are put on it.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -30,6 +36,13 @@ public:
 
     model::ProgramState& state() { return m_state; }
     analysis::Prompts& prompts() { return m_prompts; }
+    const MainWindowActions& actions() const { return m_actions; }
+
+    // Every page shows the current plan afresh (after Open, New and Close).
+    void loadPlan();
+
+    AnalysisPage& analysisPage() const { return *m_analysis; }
+    PlanFormPage& planFormPage() const { return *m_planForm; }
 
     // Adds a hazard named by txt's trimmed text with the given type key to the step-2 lists
     // and empties txt; false when the name was empty.
@@ -57,8 +70,8 @@ public:
     void setStatusMessage(const QString& text);
 
     // The document the plan will be written into (made at start-up; may be none).
-    std::shared_ptr<mainwindow::WorkingDocument> workingDocument() const { return m_document; }
-    void setWorkingDocument(std::shared_ptr<mainwindow::WorkingDocument> document) {
+    std::shared_ptr<WorkingDocument> workingDocument() const { return m_document; }
+    void setWorkingDocument(std::shared_ptr<WorkingDocument> document) {
         m_document = std::move(document);
     }
 
@@ -80,13 +93,17 @@ private:
     model::ProgramState& m_state;
     analysis::Prompts& m_prompts;
     QString m_taskList;
+    MainWindowActions m_actions;
     QTabWidget* m_tabs = nullptr;
+    QList<StepPage*> m_pages;
     HazardsPage* m_hazards = nullptr;
+    AnalysisPage* m_analysis = nullptr;
+    PlanFormPage* m_planForm = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_time = nullptr;
     QTimer* m_clockTimer = nullptr;
-    std::shared_ptr<mainwindow::WorkingDocument> m_document;
+    std::shared_ptr<WorkingDocument> m_document;
 };
 
 } // namespace orvella::mainwindow

@@ -2,6 +2,7 @@
 #include "model/HACCP_CCP.h"
 #include "model/HACCP_PotentialHazard.h"
 #include "model/HACCP_Task.h"
+#include "model/HazardTypes.h"
 #include "model/KeyedCollection.h"
 #include <QString>
 
@@ -24,5 +25,11 @@ struct HACCP_Plan {
     KeyedCollection<HACCP_CCP> CCPs;
     QString AnalysisStatus; // "Incomplete", or the date and time the analysis ended
 };
+
+// Whether the plan holds a finished hazard analysis: its status is the date it ended.
+// An empty status (none in the file) is no analysis either.
+inline bool isAnalysisComplete(const HACCP_Plan& plan) {
+    return !plan.AnalysisStatus.isEmpty() && plan.AnalysisStatus != Incomplete;
+}
 
 } // namespace orvella::model

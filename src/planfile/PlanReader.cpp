@@ -99,36 +99,28 @@ private:
         return true;
     }
 
-    bool value(QString& member, QString& box) {
-        if (!value(member))
-            return false;
-        box = member;
-        return true;
-    }
-
     void dispatchTopLevel(Line l) {
         // Most lines of a damaged file are not tags; spare them the comparisons.
         if (l.size() < 5 || l.size() > 21 || l.front() != '<')
             return;
-        auto& pages = m_r.pages;
         if (is(l, "<Title>"))
-            value(m_plan.Title, pages.title);
+            value(m_plan.Title);
         else if (is(l, "<Facility>"))
-            value(m_plan.Facility, pages.facility);
+            value(m_plan.Facility);
         else if (is(l, "<ProjectCoordinator>"))
-            value(m_plan.Coordinator, pages.coordinator);
+            value(m_plan.Coordinator);
         else if (is(l, "<SiteManager>"))
-            value(m_plan.Manager, pages.manager);
+            value(m_plan.Manager);
         else if (is(l, "<AddressLine1>"))
-            value(m_plan.Address1, pages.address1);
+            value(m_plan.Address1);
         else if (is(l, "<AddressLine2>"))
-            value(m_plan.Address2, pages.address2);
+            value(m_plan.Address2);
         else if (is(l, "<Phone>"))
-            value(m_plan.Phone, pages.phone);
+            value(m_plan.Phone);
         else if (is(l, "<Site>"))
-            value(m_plan.Site, pages.site);
+            value(m_plan.Site);
         else if (is(l, "<Activity>"))
-            value(m_plan.Activity, pages.activity);
+            value(m_plan.Activity);
         else if (is(l, "<ProjectDescription>"))
             readDescription();
         else if (is(l, "<Hazard>"))
@@ -159,7 +151,6 @@ private:
             first = false;
         }
         m_plan.Description = text;
-        m_r.pages.description = text;
     }
 
     // A hazard record has a fixed shape. The first line that breaks it ends the record (the
@@ -172,10 +163,8 @@ private:
             return;
         if (m_r.hazardKeyCounter < 32767) {
             ++m_r.hazardKeyCounter;
-            if (m_plan.PotentialHazards.add(hz, QString::number(m_r.hazardKeyCounter))) {
-                m_r.pages.hazardRows.append({hz->Entity, hz->HazType});
+            if (m_plan.PotentialHazards.add(hz, QString::number(m_r.hazardKeyCounter)))
                 return;
-            }
         }
         m_hazardsWithoutKey = true;
     }
@@ -195,9 +184,6 @@ private:
     }
 
     void readTask() {
-        const int n = ++m_taskCount;
-        QString dummyBox;
-        QString& box = n <= 10 ? m_r.pages.taskBoxes[n - 1] : dummyBox;
         auto task = std::make_shared<HACCP_Task>();
         for (;;) {
             auto l = m_lines.next();
@@ -208,13 +194,12 @@ private:
             if (is(*l, "</Task>"))
                 break;
             if (is(*l, "<Name>")) {
-                value(task->Name, box);
+                value(task->Name);
             } else if (is(*l, "<Number>")) {
                 if (auto v = rawValue())
                     task->Number = toInt16(*v);
             } else if (is(*l, "<Description>")) {
-                // After <Name>, so the box ends up showing the description.
-                value(task->Description, box);
+                value(task->Description);
             } else if (is(*l, "<CCP_Count>")) {
                 if (auto v = rawValue())
                     task->CCP_Count = toInt16(*v);
@@ -295,8 +280,7 @@ private:
     }
 
     void readStatus() {
-        if (value(m_plan.AnalysisStatus))
-            m_r.analysisComplete = m_plan.AnalysisStatus != Incomplete;
+        value(m_plan.AnalysisStatus);
     }
 
 public:
@@ -307,7 +291,6 @@ private:
     FileEncoding m_encoding;
     PlanReadResult& m_r;
     HACCP_Plan& m_plan;
-    int m_taskCount = 0;
 };
 
 } // namespace
@@ -315,7 +298,6 @@ private:
 PlanReadResult readPlan(const QByteArray& bytes, qint16 hazardKeyCounter) {
     PlanReadResult r;
     r.plan = std::make_shared<HACCP_Plan>();
-    r.pages.taskBoxes = QStringList(10, QString());
     r.hazardKeyCounter = hazardKeyCounter;
 
     QByteArrayView body(bytes);

@@ -1,27 +1,15 @@
 #pragma once
 #include "model/HACCP_Plan.h"
 #include <QByteArray>
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 namespace orvella::planfile {
 
-// What the step pages' boxes receive from a plan file.
-struct PlanPageTexts {
-    QString title, facility, site, coordinator, manager, address1, address2, phone, activity,
-        description;
-    QStringList taskBoxes;                     // always 10 entries; [0] is txtTask(1)
-    QList<QPair<QString, QString>> hazardRows; // (entity for lstHazards, kind for lstHazardKinds)
-};
-
 struct PlanReadResult {
     bool isPlan = false;                     // false: the first line is not the xml line
     std::shared_ptr<model::HACCP_Plan> plan; // a fresh plan holding what the file said (never null)
-    PlanPageTexts pages;
-    bool analysisComplete = false; // AnalysisStatus read and not "Incomplete"
     bool hazardError = false;
     QStringList warnings;        // message texts to show, in order
     qint16 hazardKeyCounter = 0; // the counter after the hazards were keyed

@@ -106,6 +106,7 @@ TEST(AnalysisDriver, JustificationTextsAndTaskList) {
     analysis.onTaskList = [&](const QString& text) { taskList = text; };
     EXPECT_EQ(analysis.run(), AnalysisOutcome::Completed);
     EXPECT_EQ(taskList, "Task # 1: Do thing 1\r\nTask # 2: Do thing 2");
+    EXPECT_EQ(rig.dialogs.just.taskList, taskList); // the dialog has it from the analysis
     const auto& b = rig.dialogs.just.shown.at(1);
     EXPECT_EQ(b.taskLabel, "Task # 1 (Justify Potential Hazard 2 of 2)");
     EXPECT_EQ(b.taskDescription, "Do thing 1");

@@ -89,6 +89,7 @@ public:
     QQueue<Answer> answers;
     QList<Shown> shown;
     QStringList captions; // ok, back, show tasks
+    QString taskList;
     QStringList* log = nullptr;
     ShowBudget* budget = nullptr;
 
@@ -96,6 +97,7 @@ public:
         captions = {ok, back, tasks};
     }
     void setTaskLabel(const QString& t) override { m_label = t; }
+    void setTaskList(const QString& t) override { taskList = t; }
     void setTaskDescription(const QString& t) override { m_desc = t; }
     void setPrompt(const QString& t) override { m_prompt = t; }
     void setControlQuestion(const QString& t) override { m_question = t; }

@@ -60,7 +60,8 @@ TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
     EXPECT_TRUE(readAll(doc.filePath()).startsWith("PK"));
 
     EXPECT_TRUE(state.DocumentCreated);
-    EXPECT_TRUE(document->open) << "the handed-over document is left to the word processor";
+    EXPECT_EQ(window->workingDocument(), document)
+        << "the handed-over document is left to the word processor";
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->statusMessage(), "Done");
     EXPECT_TRUE(prompts.asked.isEmpty());

@@ -60,7 +60,7 @@ TEST(DialogScreenshots, AllDialogsInBothLanguages) {
         save(sel, "dialog-selection-long-" + lang);
 
         ScriptedPrompts prompts;
-        frmJustification just(prompts, [] { return QString(); });
+        frmJustification just(prompts);
         if (spanish)
             just.setButtonCaptions("Continuar", "Devolverse", "Muestre la Lista de Tareas");
         just.setTaskLabel(spanish ? task + " (Justificar Riesgo 1 de 4)"

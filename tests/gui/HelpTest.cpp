@@ -116,7 +116,7 @@ TEST(HelpCommands, MissingGuideGivesTheNoHelpMessagesAndOpensNothing) {
     orvella::model::ProgramState state;
     ScriptedPrompts prompts;
     HelpCommands help(&main.window, state, prompts, QStringLiteral(":/no-such-guide"));
-    help.attach();
+    help.attach(main.contents, main.search, nullptr);
 
     main.contents->trigger();
     main.search->trigger();
@@ -139,7 +139,7 @@ TEST(HelpCommands, ContentsFollowsTheRunsLanguageAndSearchFocusesTheSearchBox) {
     state.UseSpanish = true;
     ScriptedPrompts prompts;
     HelpCommands help(&main.window, state, prompts);
-    help.attach();
+    help.attach(main.contents, main.search, nullptr);
 
     auto* f1 = main.window.findChild<QShortcut*>(QStringLiteral("HelpShortcut"));
     ASSERT_NE(f1, nullptr);

@@ -102,7 +102,7 @@ TEST(Startup, EnglishButtonOpensTheMainWindowInEnglish) {
     EXPECT_EQ(state.plan().AnalysisStatus, "Incomplete");
     EXPECT_EQ(tabText(result.mainWindow.get(), 0), "Step 1");
     ASSERT_NE(result.workingDocument, nullptr);
-    EXPECT_EQ(result.workingDocument->application, "fake-writer.desktop");
+    EXPECT_NE(result.workingDocument->wordProcessor, nullptr);
     EXPECT_EQ(result.mainWindow->workingDocument(), result.workingDocument);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
