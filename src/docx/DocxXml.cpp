@@ -47,6 +47,10 @@ const QString& number(int value) {
 void attr(QXmlStreamWriter& w, const char16_t* name, int value) {
     w.writeAttribute(raw(name), number(value));
 }
+template <int perPoint>
+void attr(QXmlStreamWriter& w, const char16_t* name, Length<perPoint> value) {
+    attr(w, name, value.value());
+}
 void empty(QXmlStreamWriter& w, const char16_t* name) {
     w.writeEmptyElement(raw(name));
 }
@@ -119,7 +123,7 @@ thread_local Font documentDefaults;
 struct DefaultsScope {
     explicit DefaultsScope(const Document& d) {
         documentDefaults.name = d.defaultFont;
-        documentDefaults.halfPoints = d.defaultHalfPoints;
+        documentDefaults.size = d.defaultSize;
     }
     ~DefaultsScope() { documentDefaults = Font{}; }
 };
@@ -128,11 +132,16 @@ bool isDefaultName(const Font& f) {
     return f.name.isEmpty() || f.name == documentDefaults.name;
 }
 bool isDefaultSize(const Font& f) {
-    return f.halfPoints <= 0 || f.halfPoints == documentDefaults.halfPoints;
+    return f.size <= HalfPoints{0} || f.size == documentDefaults.size;
 }
 bool isDefaultFont(const Font& f) {
     return isDefaultName(f) && isDefaultSize(f) && !f.bold && f.color.isEmpty();
 }
+
+// Constants of the layout the writer always uses.
+constexpr Twips cellSideMargin{108};
+constexpr Twips columnSpace = Twips::from(Inches{0.5});
+constexpr EighthPoints singleLine = EighthPoints::from(Points{0.5});
 
 } // namespace
 
@@ -224,8 +233,8 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const ch
     if (!font.color.isEmpty())
         valElement(w, u"w:color", font.color);
     if (!isDefaultSize(font)) {
-        valElement(w, u"w:sz", number(font.halfPoints));
-        valElement(w, u"w:szCs", number(font.halfPoints));
+        valElement(w, u"w:sz", number(font.size.value()));
+        valElement(w, u"w:szCs", number(font.size.value()));
     }
     w.writeEndElement();
 }
@@ -330,7 +339,7 @@ void DocxXml::writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s) {
     attr(w, u"w:footer", pg.footer);
     attr(w, u"w:gutter", 0);
     empty(w, u"w:cols");
-    attr(w, u"w:space", 720);
+    attr(w, u"w:space", columnSpace);
     w.writeEndElement();
 }
 
@@ -356,7 +365,7 @@ void DocxXml::writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLi
     }
     // Spacing 0 and colour auto are the defaults; a large plan has thousands of these.
     attr(w, u"w:val", QStringLiteral("single"));
-    attr(w, u"w:sz", 4);
+    attr(w, u"w:sz", singleLine);
 }
 
 void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
@@ -373,10 +382,10 @@ void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
     attr(w, u"w:type", QStringLiteral("fixed"));
     start(w, u"w:tblCellMar");
     empty(w, u"w:left");
-    attr(w, u"w:w", 108);
+    attr(w, u"w:w", cellSideMargin);
     attr(w, u"w:type", QStringLiteral("dxa"));
     empty(w, u"w:right");
-    attr(w, u"w:w", 108);
+    attr(w, u"w:w", cellSideMargin);
     attr(w, u"w:type", QStringLiteral("dxa"));
     w.writeEndElement();
     w.writeEndElement();
@@ -384,14 +393,14 @@ void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
 
 void DocxXml::writeGrid(QXmlStreamWriter& w, const Table& t) {
     start(w, u"w:tblGrid");
-    for (int width : t.grid()) {
+    for (Twips width : t.grid()) {
         empty(w, u"w:gridCol");
         attr(w, u"w:w", width);
     }
     w.writeEndElement();
 }
 
-void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width) {
+void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, Twips width) {
     start(w, u"w:tcPr");
     empty(w, u"w:tcW");
     attr(w, u"w:w", width);
@@ -416,10 +425,10 @@ void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width)
         attr(w, u"w:color", QStringLiteral("auto"));
         attr(w, u"w:fill", c.shading);
     }
-    if (c.topMargin >= 0) {
+    if (c.topMargin) {
         start(w, u"w:tcMar");
         empty(w, u"w:top");
-        attr(w, u"w:w", c.topMargin);
+        attr(w, u"w:w", *c.topMargin);
         attr(w, u"w:type", QStringLiteral("dxa"));
         w.writeEndElement();
     }
@@ -430,7 +439,7 @@ void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width)
     w.writeEndElement();
 }
 
-void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
+void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, Twips width) {
     start(w, u"w:tc");
     writeCellProperties(w, c, width);
     // A cell must end with a paragraph; a continued merge shows none of its own content.
@@ -449,7 +458,7 @@ void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
 void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
     const Row& row = t.row(r);
     start(w, u"w:tr");
-    if (row.minHeight > 0) {
+    if (row.minHeight > Twips{0}) {
         start(w, u"w:trPr");
         empty(w, u"w:trHeight");
         attr(w, u"w:val", row.minHeight);
@@ -458,7 +467,7 @@ void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
     }
     int g = 0;
     for (const Cell& c : row.cells) {
-        int width = 0;
+        Twips width;
         for (int i = g; i < g + c.gridSpan && i < t.columnCount(); ++i)
             width += t.grid()[std::size_t(i)];
         g += c.gridSpan;
@@ -536,8 +545,8 @@ QByteArray DocxXml::stylesPart(const Document& d) {
         attr(w, u"w:eastAsia", font);
         attr(w, u"w:hAnsi", font);
         attr(w, u"w:cs", font);
-        valElement(w, u"w:sz", QString::number(d.defaultHalfPoints));
-        valElement(w, u"w:szCs", QString::number(d.defaultHalfPoints));
+        valElement(w, u"w:sz", number(d.defaultSize.value()));
+        valElement(w, u"w:szCs", number(d.defaultSize.value()));
         empty(w, u"w:lang");
         attr(w, u"w:val", QStringLiteral("en-US"));
         attr(w, u"w:eastAsia", QStringLiteral("en-US"));
@@ -577,7 +586,7 @@ QByteArray DocxXml::stylesPart(const Document& d) {
         start(w, u"w:tblCellMar");
         for (const char16_t* side : {u"w:top", u"w:left", u"w:bottom", u"w:right"}) {
             empty(w, side);
-            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? 108 : 0);
+            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? cellSideMargin : Twips{0});
             attr(w, u"w:type", QStringLiteral("dxa"));
         }
         w.writeEndElement();

@@ -33,8 +33,8 @@ public:
     static void writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line);
     static void writeTableProperties(QXmlStreamWriter& w, const Table& t);
     static void writeGrid(QXmlStreamWriter& w, const Table& t);
-    static void writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width);
-    static void writeCell(QXmlStreamWriter& w, const Cell& c, int width);
+    static void writeCellProperties(QXmlStreamWriter& w, const Cell& c, Twips width);
+    static void writeCell(QXmlStreamWriter& w, const Cell& c, Twips width);
     static void writeRow(QXmlStreamWriter& w, const Table& t, int r);
     static void writeTable(QXmlStreamWriter& w, const Table& t);
     static void writeBody(QXmlStreamWriter& w, const Document& d);

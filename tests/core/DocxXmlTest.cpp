@@ -22,7 +22,7 @@ template <typename F> QString xml(F write) {
 Font arial(double points, bool bold = false) {
     Font f;
     f.name = QStringLiteral("Arial");
-    f.setPoints(points);
+    f.setSize(Points{points});
     f.bold = bold;
     return f;
 }
@@ -104,7 +104,7 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
 TEST(DocxXml, LandscapeSectionStartsOnANewPageWithSwappedSize) {
     PageSetup page;
     page.setOrientation(Orientation::Landscape);
-    page.left = page.right = inches(0.5);
+    page.left = page.right = Twips::from(Inches{0.5});
     EXPECT_EQ(xml([&](auto& w) {
                   DocxXml::writeSectionProperties(w, {&page, true, true});
               }),
@@ -125,9 +125,9 @@ TEST(DocxXml, CellPropertiesInSchemaOrder) {
     c.borders.left = BorderLine::Hidden;
     c.borders.right = BorderLine::Hidden;
     c.shading = Font::colorFromWord(13107);
-    c.topMargin = pt(5);
+    c.topMargin = Twips::from(Points{5});
     c.vAlign = VerticalAlignment::Center;
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCellProperties(w, c, 2400); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCellProperties(w, c, Twips{2400}); }),
               QStringLiteral("<w:tcPr><w:tcW w:w=\"2400\" w:type=\"dxa\"/>"
                              "<w:gridSpan w:val=\"3\"/><w:vMerge w:val=\"restart\"/>"
                              "<w:tcBorders><w:top w:val=\"single\" w:sz=\"4\""
@@ -141,15 +141,15 @@ TEST(DocxXml, ContinuedMergeCellHoldsOneEmptyParagraph) {
     Cell c;
     c.setText(QStringLiteral("hidden by the merge"));
     c.vMerge = VerticalMerge::Continue;
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCell(w, c, 1000); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCell(w, c, Twips{1000}); }),
               QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/><w:vMerge/>"
                              "</w:tcPr><w:p/></w:tc>"));
 }
 
 TEST(DocxXml, TableGridRowsAndSpannedWidths) {
-    Table t(2, 3, 3000);
+    Table t(2, 3, Twips{3000});
     t.merge(1, 1, 1, 2);
-    t.setRowMinHeight(2, pt(30));
+    t.setRowMinHeight(2, Twips::from(Points{30}));
     EXPECT_EQ(
         xml([&](auto& w) { DocxXml::writeTable(w, t); }),
         QStringLiteral(
@@ -181,7 +181,8 @@ TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
     wide.setOrientation(Orientation::Landscape);
     Section& second = d.addSection(wide);
     second.blocks.emplace_back(BookmarkStart{0, QStringLiteral("T")});
-    second.addTable(Table(1, 1, 100)); // ends in a table: an empty paragraph carries the break
+    second.addTable(
+        Table(1, 1, Twips{100})); // ends in a table: an empty paragraph carries the break
     d.addSection(PageSetup{}).addParagraph(Paragraph::of(QStringLiteral("three")));
     const QString body = xml([&](auto& w) { DocxXml::writeBody(w, d); });
 
