@@ -24,15 +24,16 @@ QString zipMessage(zip_error_t* e) {
 } // namespace
 
 QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
+    const DocxXml::Context context(document);
     const std::vector<Entry> entries = {
         {"[Content_Types].xml", DocxXml::contentTypesPart()},
         {"_rels/.rels", DocxXml::packageRelationshipsPart()},
-        {"word/document.xml", DocxXml::documentPart(document)},
+        {"word/document.xml", DocxXml::documentPart(context, document)},
         {"word/_rels/document.xml.rels", DocxXml::documentRelationshipsPart()},
         {"word/styles.xml", DocxXml::stylesPart(document)},
         {"word/settings.xml", DocxXml::settingsPart()},
-        {"word/header1.xml", DocxXml::headerPart(document)},
-        {"word/footer1.xml", DocxXml::footerPart(document)},
+        {"word/header1.xml", DocxXml::headerPart(context, document)},
+        {"word/footer1.xml", DocxXml::footerPart(context, document)},
         {"docProps/core.xml", DocxXml::corePropertiesPart(document)},
         {"docProps/app.xml", DocxXml::appPropertiesPart()},
     };

@@ -19,6 +19,9 @@ template <typename F> QString xml(F write) {
     return QString::fromUtf8(bytes).chopped(bytes.endsWith('\n') ? 1 : 0);
 }
 
+// Nothing assumed: every run property is written.
+const DocxXml::Context bare;
+
 Font arial(double points, bool bold = false) {
     Font f;
     f.name = QStringLiteral("Arial");
@@ -34,7 +37,7 @@ TEST(DocxXml, RunEscapesSplitsBreaksAndKeepsOuterBlanks) {
     f.color = Font::colorFromWord(255);
     const orvella::docx::Run run =
         orvella::docx::Run::plain(QStringLiteral(" a&b<c>\"d\te\r\nf\x01\x1F\fg\vh "), f);
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, run); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, bare, run); }),
               QStringLiteral("<w:r><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
                              "w:cs=\"Arial\"/><w:b/><w:bCs/><w:color w:val=\"FF0000\"/>"
                              "<w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr>"
@@ -50,7 +53,7 @@ TEST(DocxXml, TextDropsWhatXmlCannotCarryButKeepsSurrogatePairs) {
     EXPECT_EQ(DocxXml::cleanText(text), QStringLiteral("ab😀"));
     EXPECT_EQ(DocxXml::cleanText(QStringLiteral("a\tb\nc")), QStringLiteral("a\tb\nc"));
     EXPECT_EQ(xml([&](auto& w) {
-                  DocxXml::writeRun(w, orvella::docx::Run::plain(QStringLiteral("\x02")));
+                  DocxXml::writeRun(w, bare, orvella::docx::Run::plain(QStringLiteral("\x02")));
               }),
               QStringLiteral("<w:r/>"));
 }
@@ -59,13 +62,13 @@ TEST(DocxXml, SymbolCarriesItsFontInTheSymNotInRFonts) {
     Font f = arial(24);
     const orvella::docx::Run hand =
         orvella::docx::Run::symbolChar(QStringLiteral("Wingdings"), 0xF048, f);
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, hand); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, bare, hand); }),
               QStringLiteral("<w:r><w:rPr><w:sz w:val=\"48\"/><w:szCs w:val=\"48\"/></w:rPr>"
                              "<w:sym w:font=\"Wingdings\" w:char=\"F048\"/></w:r>"));
 }
 
 TEST(DocxXml, PageFieldIsAComplexFieldWithAResult) {
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, orvella::docx::Run::pageNumber()); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRun(w, bare, orvella::docx::Run::pageNumber()); }),
               QStringLiteral("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>"
                              "<w:r><w:instrText xml:space=\"preserve\"> PAGE </w:instrText></w:r>"
                              "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
@@ -79,7 +82,7 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
     PageSetup page;
     const DocxXml::SectionEnd end{&page, false, false};
     EXPECT_EQ(
-        xml([&](auto& w) { DocxXml::writeParagraph(w, p, &end); }),
+        xml([&](auto& w) { DocxXml::writeParagraph(w, bare, p, &end); }),
         QStringLiteral(
             "<w:p><w:pPr><w:jc w:val=\"right\"/><w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
             "<w:pgMar w:top=\"1440\" w:right=\"1440\" w:bottom=\"1440\" "
@@ -95,7 +98,7 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
     // An empty paragraph keeps its mark's format: it sets the height of the empty line.
     Paragraph blank;
     blank.markFont = arial(24);
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeParagraph(w, blank); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeParagraph(w, bare, blank); }),
               QStringLiteral("<w:p><w:pPr><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
                              "w:cs=\"Arial\"/><w:sz w:val=\"48\"/><w:szCs w:val=\"48\"/></w:rPr>"
                              "</w:pPr></w:p>"));
@@ -141,7 +144,7 @@ TEST(DocxXml, ContinuedMergeCellHoldsOneEmptyParagraph) {
     Cell c;
     c.setText(QStringLiteral("hidden by the merge"));
     c.vMerge = VerticalMerge::Continue;
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCell(w, c, Twips{1000}); }),
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeCell(w, bare, c, Twips{1000}); }),
               QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/><w:vMerge/>"
                              "</w:tcPr><w:p/></w:tc>"));
 }
@@ -151,7 +154,7 @@ TEST(DocxXml, TableGridRowsAndSpannedWidths) {
     t.merge(1, 1, 1, 2);
     t.setRowMinHeight(2, Twips::from(Points{30}));
     EXPECT_EQ(
-        xml([&](auto& w) { DocxXml::writeTable(w, t); }),
+        xml([&](auto& w) { DocxXml::writeTable(w, bare, t); }),
         QStringLiteral(
             "<w:tbl><w:tblPr><w:tblW w:w=\"3000\" w:type=\"dxa\"/><w:tblBorders>"
             "<w:top w:val=\"single\" w:sz=\"4\"/>"
@@ -184,7 +187,7 @@ TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
     second.addTable(
         Table(1, 1, Twips{100})); // ends in a table: an empty paragraph carries the break
     d.addSection(PageSetup{}).addParagraph(Paragraph::of(QStringLiteral("three")));
-    const QString body = xml([&](auto& w) { DocxXml::writeBody(w, d); });
+    const QString body = xml([&](auto& w) { DocxXml::writeBody(w, DocxXml::Context(d), d); });
 
     const auto at = [&](const QString& s) { return body.indexOf(s); };
     const QString firstEnd =
@@ -252,14 +255,14 @@ TEST(DocxXml, RunsMatchingTheDocumentDefaultsCarryNoProperties) {
     Paragraph p = Paragraph::of(QStringLiteral("a"), same);
     p.runs.push_back(orvella::docx::Run::plain(QStringLiteral("b"), other));
     d.sections.front().addParagraph(p);
-    const QString doc = QString::fromUtf8(DocxXml::documentPart(d));
+    const QString doc = QString::fromUtf8(DocxXml::documentPart(DocxXml::Context(d), d));
     EXPECT_TRUE(doc.contains(QStringLiteral(
         "<w:p><w:r><w:t>a</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii=\"Wingdings\" "
         "w:hAnsi=\"Wingdings\" w:cs=\"Wingdings\"/><w:b/><w:bCs/><w:sz w:val=\"28\"/>"
         "<w:szCs w:val=\"28\"/></w:rPr><w:t>b</w:t></w:r>")))
         << doc.toStdString();
-    // Outside a document part nothing is assumed.
-    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRunProperties(w, same); }),
+    // An empty context assumes nothing.
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeRunProperties(w, bare, same); }),
               QStringLiteral("<w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
                              "w:cs=\"Arial\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr>"));
 }
