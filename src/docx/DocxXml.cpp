@@ -84,35 +84,13 @@ void valElement(QXmlStreamWriter& w, const char16_t* name, const QString& val) {
     attr(w, u"w:val", val);
 }
 
-// An append-only sink: cheaper per write than QBuffer, which the writer calls for every token.
-class AppendDevice : public QIODevice {
-public:
-    explicit AppendDevice(QByteArray& bytes) : m_bytes(bytes) {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 len) override {
-        m_bytes.append(data, qsizetype(len));
-        return len;
-    }
-
-private:
-    QByteArray& m_bytes;
-};
-
 // Writes a part: the XML declaration, then whatever `body` writes.
-template <typename F> QByteArray part(F body, qsizetype expectedSize = 4096) {
-    QByteArray bytes;
-    bytes.reserve(expectedSize);
-    AppendDevice device(bytes);
-    QXmlStreamWriter w(&device);
+template <typename F> bool part(QIODevice& out, F body) {
+    QXmlStreamWriter w(&out);
     w.writeStartDocument(QStringLiteral("1.0"), true);
     body(w);
     w.writeEndDocument();
-    return bytes;
+    return !w.hasError();
 }
 
 void flushText(QXmlStreamWriter& w, QString& pending) {
@@ -524,26 +502,18 @@ void DocxXml::writeBody(QXmlStreamWriter& w, const Context& c, const Document& d
     w.writeEndElement();
 }
 
-QByteArray DocxXml::documentPart(const Context& c, const Document& d) {
-    // About 500 bytes a cell: reserve once instead of growing through a few megabytes.
-    qsizetype cells = 0;
-    for (const Section& s : d.sections)
-        for (const Block& b : s.blocks)
-            if (const auto* t = std::get_if<Table>(&b))
-                cells += qsizetype(t->rowCount()) * t->columnCount();
-    return part(
-        [&](QXmlStreamWriter& w) {
-            start(w, u"w:document");
-            attr(w, u"xmlns:w", W);
-            attr(w, u"xmlns:r", R);
-            writeBody(w, c, d);
-            w.writeEndElement();
-        },
-        4096 + cells * 512);
+bool DocxXml::writeDocumentPart(QIODevice& out, const Context& c, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
+        start(w, u"w:document");
+        attr(w, u"xmlns:w", W);
+        attr(w, u"xmlns:r", R);
+        writeBody(w, c, d);
+        w.writeEndElement();
+    });
 }
 
-QByteArray DocxXml::stylesPart(const Document& d) {
-    return part([&](QXmlStreamWriter& w) {
+bool DocxXml::writeStylesPart(QIODevice& out, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, u"w:styles");
         attr(w, u"xmlns:w", W);
         start(w, u"w:docDefaults");
@@ -606,8 +576,8 @@ QByteArray DocxXml::stylesPart(const Document& d) {
     });
 }
 
-QByteArray DocxXml::settingsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeSettingsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"w:settings");
         attr(w, u"xmlns:w", W);
         valElement(w, u"w:view", QStringLiteral("print"));
@@ -626,9 +596,9 @@ QByteArray DocxXml::settingsPart() {
     });
 }
 
-static QByteArray headerFooterPart(const DocxXml::Context& c, const char16_t* root,
-                                   const std::vector<Paragraph>& paragraphs) {
-    return part([&](QXmlStreamWriter& w) {
+static bool headerFooterPart(QIODevice& out, const DocxXml::Context& c, const char16_t* root,
+                             const std::vector<Paragraph>& paragraphs) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, root);
         attr(w, u"xmlns:w", W);
         attr(w, u"xmlns:r", R);
@@ -640,16 +610,16 @@ static QByteArray headerFooterPart(const DocxXml::Context& c, const char16_t* ro
     });
 }
 
-QByteArray DocxXml::headerPart(const Context& c, const Document& d) {
-    return headerFooterPart(c, u"w:hdr", d.header);
+bool DocxXml::writeHeaderPart(QIODevice& out, const Context& c, const Document& d) {
+    return headerFooterPart(out, c, u"w:hdr", d.header);
 }
 
-QByteArray DocxXml::footerPart(const Context& c, const Document& d) {
-    return headerFooterPart(c, u"w:ftr", d.footer);
+bool DocxXml::writeFooterPart(QIODevice& out, const Context& c, const Document& d) {
+    return headerFooterPart(out, c, u"w:ftr", d.footer);
 }
 
-QByteArray DocxXml::corePropertiesPart(const Document& d) {
-    return part([&](QXmlStreamWriter& w) {
+bool DocxXml::writeCorePropertiesPart(QIODevice& out, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, u"cp:coreProperties");
         attr(w, u"xmlns:cp",
              QStringLiteral(
@@ -670,8 +640,8 @@ QByteArray DocxXml::corePropertiesPart(const Document& d) {
     });
 }
 
-QByteArray DocxXml::appPropertiesPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeAppPropertiesPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Properties");
         attr(w, u"xmlns",
              QStringLiteral(
@@ -681,8 +651,8 @@ QByteArray DocxXml::appPropertiesPart() {
     });
 }
 
-QByteArray DocxXml::contentTypesPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeContentTypesPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Types");
         attr(w, u"xmlns",
              QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -720,8 +690,8 @@ static void relationship(QXmlStreamWriter& w, const char* id, const QString& typ
     attr(w, u"Target", QLatin1String(target));
 }
 
-QByteArray DocxXml::packageRelationshipsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writePackageRelationshipsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Relationships");
         attr(w, u"xmlns", PackageRels);
         relationship(w, "rId1", R + QStringLiteral("/officeDocument"), "word/document.xml");
@@ -734,8 +704,8 @@ QByteArray DocxXml::packageRelationshipsPart() {
     });
 }
 
-QByteArray DocxXml::documentRelationshipsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeDocumentRelationshipsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Relationships");
         attr(w, u"xmlns", PackageRels);
         relationship(w, "rIdStyles", R + QStringLiteral("/styles"), "styles.xml");

@@ -1,13 +1,15 @@
 #pragma once
 #include "docx/Document.h"
-#include <QByteArray>
 #include <QString>
 #include <QXmlStreamWriter>
+
+class QIODevice;
 
 namespace orvella::docx {
 
 // WordprocessingML serialization: one small function per element, children in schema order.
 // Element names carry the "w:" prefix literally; the part roots declare the namespaces.
+// Each part is written onto a device its caller owns.
 class DocxXml {
 public:
     // What the serializers of one package share. Runs that match the document's default font
@@ -50,17 +52,17 @@ public:
     static void writeTable(QXmlStreamWriter& w, const Context& c, const Table& t);
     static void writeBody(QXmlStreamWriter& w, const Context& c, const Document& d);
 
-    // Whole parts.
-    static QByteArray documentPart(const Context& c, const Document& d);
-    static QByteArray stylesPart(const Document& d);
-    static QByteArray settingsPart();
-    static QByteArray headerPart(const Context& c, const Document& d);
-    static QByteArray footerPart(const Context& c, const Document& d);
-    static QByteArray corePropertiesPart(const Document& d);
-    static QByteArray appPropertiesPart();
-    static QByteArray contentTypesPart();
-    static QByteArray packageRelationshipsPart();
-    static QByteArray documentRelationshipsPart();
+    // Whole parts, XML declaration first; false if the device failed.
+    static bool writeDocumentPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeStylesPart(QIODevice& out, const Document& d);
+    static bool writeSettingsPart(QIODevice& out);
+    static bool writeHeaderPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeFooterPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeCorePropertiesPart(QIODevice& out, const Document& d);
+    static bool writeAppPropertiesPart(QIODevice& out);
+    static bool writeContentTypesPart(QIODevice& out);
+    static bool writePackageRelationshipsPart(QIODevice& out);
+    static bool writeDocumentRelationshipsPart(QIODevice& out);
 };
 
 } // namespace orvella::docx

@@ -19,6 +19,15 @@ template <typename F> QString xml(F write) {
     return QString::fromUtf8(bytes).chopped(bytes.endsWith('\n') ? 1 : 0);
 }
 
+// A whole part, as its serializer writes it onto a device.
+template <typename F> QString part(F write) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(write(buffer));
+    return QString::fromUtf8(bytes);
+}
+
 // Nothing assumed: every run property is written.
 const DocxXml::Context bare;
 
@@ -205,7 +214,7 @@ TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
 }
 
 TEST(DocxXml, SettingsAskForPrintLayoutFullPageAndWord2013Mode) {
-    const QString s = QString::fromUtf8(DocxXml::settingsPart());
+    const QString s = part([](QIODevice& out) { return DocxXml::writeSettingsPart(out); });
     EXPECT_TRUE(s.contains(
         QStringLiteral("<w:view w:val=\"print\"/><w:zoom w:val=\"fullPage\" w:percent=\"100\"/>")))
         << s.toStdString();
@@ -217,7 +226,7 @@ TEST(DocxXml, SettingsAskForPrintLayoutFullPageAndWord2013Mode) {
 
 TEST(DocxXml, StylesMakeArialTheDefault) {
     Document d;
-    const QString s = QString::fromUtf8(DocxXml::stylesPart(d));
+    const QString s = part([&](QIODevice& out) { return DocxXml::writeStylesPart(out, d); });
     EXPECT_TRUE(
         s.contains(QStringLiteral("<w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Arial\" "
                                   "w:eastAsia=\"Arial\" w:hAnsi=\"Arial\" w:cs=\"Arial\"/>")))
@@ -225,13 +234,14 @@ TEST(DocxXml, StylesMakeArialTheDefault) {
 }
 
 TEST(DocxXml, EveryPartHasItsContentTypeAndRelationship) {
-    const QString types = QString::fromUtf8(DocxXml::contentTypesPart());
+    const QString types = part([](QIODevice& out) { return DocxXml::writeContentTypesPart(out); });
     for (const char* part :
          {"/word/document.xml", "/word/styles.xml", "/word/settings.xml", "/word/header1.xml",
           "/word/footer1.xml", "/docProps/core.xml", "/docProps/app.xml"})
         EXPECT_TRUE(types.contains(QStringLiteral("PartName=\"%1\"").arg(QLatin1String(part))))
             << part;
-    const QString rels = QString::fromUtf8(DocxXml::documentRelationshipsPart());
+    const QString rels =
+        part([](QIODevice& out) { return DocxXml::writeDocumentRelationshipsPart(out); });
     EXPECT_TRUE(rels.contains(QStringLiteral("Id=\"rIdHeader1\"")));
     EXPECT_TRUE(rels.contains(QStringLiteral("Id=\"rIdFooter1\"")));
 }
@@ -240,7 +250,8 @@ TEST(DocxXml, CorePropertiesCarryTheCleanTitleAndTheInjectedTime) {
     Document d;
     d.title = QStringLiteral("A & B\x01");
     d.created = QDateTime(QDate(2026, 12, 7), QTime(15, 4, 5), Qt::UTC);
-    const QString core = QString::fromUtf8(DocxXml::corePropertiesPart(d));
+    const QString core =
+        part([&](QIODevice& out) { return DocxXml::writeCorePropertiesPart(out, d); });
     EXPECT_TRUE(core.contains(QStringLiteral("<dc:title>A &amp; B</dc:title>")))
         << core.toStdString();
     EXPECT_TRUE(core.contains(QStringLiteral(
@@ -255,7 +266,8 @@ TEST(DocxXml, RunsMatchingTheDocumentDefaultsCarryNoProperties) {
     Paragraph p = Paragraph::of(QStringLiteral("a"), same);
     p.runs.push_back(orvella::docx::Run::plain(QStringLiteral("b"), other));
     d.sections.front().addParagraph(p);
-    const QString doc = QString::fromUtf8(DocxXml::documentPart(DocxXml::Context(d), d));
+    const QString doc = part(
+        [&](QIODevice& out) { return DocxXml::writeDocumentPart(out, DocxXml::Context(d), d); });
     EXPECT_TRUE(doc.contains(QStringLiteral(
         "<w:p><w:r><w:t>a</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii=\"Wingdings\" "
         "w:hAnsi=\"Wingdings\" w:cs=\"Wingdings\"/><w:b/><w:bCs/><w:sz w:val=\"28\"/>"
