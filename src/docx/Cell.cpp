@@ -50,10 +50,10 @@ template <typename F> void Cell::forEachFont(F f) {
     }
 }
 
-void Cell::setFont(const QString& name, double points, bool bold) {
+void Cell::setFont(const QString& name, Points size, bool bold) {
     forEachFont([&](Font& font) {
         font.name = name;
-        font.setPoints(points);
+        font.setSize(size);
         font.bold = bold;
     });
 }
@@ -62,8 +62,8 @@ void Cell::setFontName(const QString& name) {
     forEachFont([&](Font& font) { font.name = name; });
 }
 
-void Cell::setSize(double points) {
-    forEachFont([&](Font& font) { font.setPoints(points); });
+void Cell::setSize(Points size) {
+    forEachFont([&](Font& font) { font.setSize(size); });
 }
 
 void Cell::setBold(bool bold) {

@@ -1,7 +1,9 @@
 #pragma once
 #include "docx/CellBorders.h"
 #include "docx/Paragraph.h"
+#include "docx/Units.h"
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace orvella::docx {
@@ -16,8 +18,8 @@ public:
     int gridSpan = 1;
     VerticalMerge vMerge = VerticalMerge::None;
     CellBorders borders;
-    QString shading;    // fill "RRGGBB", empty for none
-    int topMargin = -1; // twips; -1 follows the table
+    QString shading;                // fill "RRGGBB", empty for none
+    std::optional<Twips> topMargin; // none follows the table
     VerticalAlignment vAlign = VerticalAlignment::Top;
 
     // Replaces the content; CR LF, CR and LF each become a line break.
@@ -30,9 +32,9 @@ public:
     void appendRun(const Run& run);
 
     // Whole-cell formatting, like a Word range covering the cell.
-    void setFont(const QString& name, double points, bool bold);
+    void setFont(const QString& name, Points size, bool bold);
     void setFontName(const QString& name);
-    void setSize(double points);
+    void setSize(Points size);
     void setBold(bool bold);
     void setColor(const QString& rrggbb);
     void setAlignment(Alignment alignment);

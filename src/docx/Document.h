@@ -14,7 +14,7 @@ public:
     std::vector<Paragraph> header;
     std::vector<Paragraph> footer;
     QString defaultFont = QStringLiteral("Arial");
-    int defaultHalfPoints = 24;
+    HalfPoints defaultSize = HalfPoints::from(Points{12});
     QString title;
     QString creator;
     QDateTime created; // core properties; the writer uses it for created and modified

@@ -14,8 +14,39 @@ constexpr zip_uint16_t dosDate = (0 << 9) | (1 << 5) | 1;
 
 struct Entry {
     const char* name;
-    QByteArray data;
+    QByteArray data; // libzip reads it when the archive is closed
 };
+
+// An append-only sink: cheaper per write than QBuffer, which the XML writer calls for every
+// token.
+class AppendDevice : public QIODevice {
+public:
+    explicit AppendDevice(QByteArray& bytes) : m_bytes(bytes) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+        m_bytes.append(data, qsizetype(len));
+        return len;
+    }
+
+private:
+    QByteArray& m_bytes;
+};
+
+// About 500 bytes a cell: the document part's buffer is reserved once instead of growing
+// through a few megabytes.
+qsizetype expectedDocumentSize(const Document& d) {
+    qsizetype cells = 0;
+    for (const Section& s : d.sections)
+        for (const Block& b : s.blocks)
+            if (const auto* t = std::get_if<Table>(&b))
+                cells += qsizetype(t->rowCount()) * t->columnCount();
+    return 4096 + cells * 512;
+}
 
 QString zipMessage(zip_error_t* e) {
     return QString::fromUtf8(zip_error_strerror(e));
@@ -24,24 +55,41 @@ QString zipMessage(zip_error_t* e) {
 } // namespace
 
 QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
-    const std::vector<Entry> entries = {
-        {"[Content_Types].xml", DocxXml::contentTypesPart()},
-        {"_rels/.rels", DocxXml::packageRelationshipsPart()},
-        {"word/document.xml", DocxXml::documentPart(document)},
-        {"word/_rels/document.xml.rels", DocxXml::documentRelationshipsPart()},
-        {"word/styles.xml", DocxXml::stylesPart(document)},
-        {"word/settings.xml", DocxXml::settingsPart()},
-        {"word/header1.xml", DocxXml::headerPart(document)},
-        {"word/footer1.xml", DocxXml::footerPart(document)},
-        {"docProps/core.xml", DocxXml::corePropertiesPart(document)},
-        {"docProps/app.xml", DocxXml::appPropertiesPart()},
-    };
-
     const auto fail = [&](const QString& what) {
         if (error)
             *error = what;
         return QByteArray();
     };
+
+    const DocxXml::Context context(document);
+    std::vector<Entry> entries;
+    entries.reserve(10);
+    bool written = true;
+    const auto add = [&](const char* name, auto write, qsizetype expectedSize = 4096) {
+        Entry& e = entries.emplace_back(Entry{name, {}});
+        e.data.reserve(expectedSize);
+        AppendDevice device(e.data);
+        written = write(device) && written;
+    };
+    add("[Content_Types].xml", [](QIODevice& out) { return DocxXml::writeContentTypesPart(out); });
+    add("_rels/.rels", [](QIODevice& out) { return DocxXml::writePackageRelationshipsPart(out); });
+    add(
+        "word/document.xml",
+        [&](QIODevice& out) { return DocxXml::writeDocumentPart(out, context, document); },
+        expectedDocumentSize(document));
+    add("word/_rels/document.xml.rels",
+        [](QIODevice& out) { return DocxXml::writeDocumentRelationshipsPart(out); });
+    add("word/styles.xml", [&](QIODevice& out) { return DocxXml::writeStylesPart(out, document); });
+    add("word/settings.xml", [](QIODevice& out) { return DocxXml::writeSettingsPart(out); });
+    add("word/header1.xml",
+        [&](QIODevice& out) { return DocxXml::writeHeaderPart(out, context, document); });
+    add("word/footer1.xml",
+        [&](QIODevice& out) { return DocxXml::writeFooterPart(out, context, document); });
+    add("docProps/core.xml",
+        [&](QIODevice& out) { return DocxXml::writeCorePropertiesPart(out, document); });
+    add("docProps/app.xml", [](QIODevice& out) { return DocxXml::writeAppPropertiesPart(out); });
+    if (!written)
+        return fail(QStringLiteral("The document could not be packaged."));
 
     zip_error_t zerr;
     zip_error_init(&zerr);

@@ -31,21 +31,47 @@ QString raw(const char16_t* s) {
 void attr(QXmlStreamWriter& w, const char16_t* name, const QString& value) {
     w.writeAttribute(raw(name), value);
 }
-// Small numbers recur on every run and cell (sizes, widths): format each once.
-const QString& number(int value) {
-    thread_local std::array<QString, 16384> cache;
-    thread_local QString scratch;
-    if (value < 0 || value >= int(cache.size())) {
-        scratch = QString::number(value);
-        return scratch;
+// Small numbers recur on every run and cell (sizes, widths): their digits are formatted at
+// compile time, into a table that never changes, and handed out without a copy.
+class NumberTexts {
+public:
+    static constexpr int count = 16384;
+    static constexpr int width = 5; // digits of count - 1
+
+    constexpr NumberTexts() {
+        for (int v = 0; v < count; ++v) {
+            const std::size_t slot = std::size_t(v) * width;
+            int n = 0;
+            for (int rest = v; n == 0 || rest > 0; rest /= 10)
+                ++n;
+            for (int i = n - 1, rest = v; i >= 0; --i, rest /= 10)
+                m_digits[slot + std::size_t(i)] = char16_t(u'0' + rest % 10);
+            m_lengths[std::size_t(v)] = char(n);
+        }
     }
-    QString& s = cache[std::size_t(value)];
-    if (s.isNull())
-        s = QString::number(value);
-    return s;
+    QString text(int value) const {
+        return QString::fromRawData(
+            reinterpret_cast<const QChar*>(m_digits.data() + std::size_t(value) * width),
+            m_lengths[std::size_t(value)]);
+    }
+
+private:
+    std::array<char16_t, std::size_t(count) * width> m_digits{};
+    std::array<char, count> m_lengths{};
+};
+constexpr NumberTexts numberTexts;
+
+QString number(int value) {
+    if (value < 0 || value >= NumberTexts::count)
+        return QString::number(value);
+    return numberTexts.text(value);
 }
 void attr(QXmlStreamWriter& w, const char16_t* name, int value) {
     w.writeAttribute(raw(name), number(value));
+}
+template <int perPoint>
+void attr(QXmlStreamWriter& w, const char16_t* name, Length<perPoint> value) {
+    attr(w, name, value.value());
 }
 void empty(QXmlStreamWriter& w, const char16_t* name) {
     w.writeEmptyElement(raw(name));
@@ -58,35 +84,13 @@ void valElement(QXmlStreamWriter& w, const char16_t* name, const QString& val) {
     attr(w, u"w:val", val);
 }
 
-// An append-only sink: cheaper per write than QBuffer, which the writer calls for every token.
-class AppendDevice : public QIODevice {
-public:
-    explicit AppendDevice(QByteArray& bytes) : m_bytes(bytes) {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 len) override {
-        m_bytes.append(data, qsizetype(len));
-        return len;
-    }
-
-private:
-    QByteArray& m_bytes;
-};
-
 // Writes a part: the XML declaration, then whatever `body` writes.
-template <typename F> QByteArray part(F body, qsizetype expectedSize = 4096) {
-    QByteArray bytes;
-    bytes.reserve(expectedSize);
-    AppendDevice device(bytes);
-    QXmlStreamWriter w(&device);
+template <typename F> bool part(QIODevice& out, F body) {
+    QXmlStreamWriter w(&out);
     w.writeStartDocument(QStringLiteral("1.0"), true);
     body(w);
     w.writeEndDocument();
-    return bytes;
+    return !w.hasError();
 }
 
 void flushText(QXmlStreamWriter& w, QString& pending) {
@@ -112,27 +116,20 @@ QString alignmentValue(Alignment a) {
     return QStringLiteral("left");
 }
 
-// The document's default font and size while one of its parts is written: runs that match
-// them say nothing, as styles.xml already does.
-thread_local Font documentDefaults;
+bool isDefaultName(const DocxXml::Context& c, const Font& f) {
+    return f.name.isEmpty() || f.name == c.defaultFont;
+}
+bool isDefaultSize(const DocxXml::Context& c, const Font& f) {
+    return f.size <= HalfPoints{0} || f.size == c.defaultSize;
+}
+bool isDefaultFont(const DocxXml::Context& c, const Font& f) {
+    return isDefaultName(c, f) && isDefaultSize(c, f) && !f.bold && f.color.isEmpty();
+}
 
-struct DefaultsScope {
-    explicit DefaultsScope(const Document& d) {
-        documentDefaults.name = d.defaultFont;
-        documentDefaults.halfPoints = d.defaultHalfPoints;
-    }
-    ~DefaultsScope() { documentDefaults = Font{}; }
-};
-
-bool isDefaultName(const Font& f) {
-    return f.name.isEmpty() || f.name == documentDefaults.name;
-}
-bool isDefaultSize(const Font& f) {
-    return f.halfPoints <= 0 || f.halfPoints == documentDefaults.halfPoints;
-}
-bool isDefaultFont(const Font& f) {
-    return isDefaultName(f) && isDefaultSize(f) && !f.bold && f.color.isEmpty();
-}
+// Constants of the layout the writer always uses.
+constexpr Twips cellSideMargin{108};
+constexpr Twips columnSpace = Twips::from(Inches{0.5});
+constexpr EighthPoints singleLine = EighthPoints::from(Points{0.5});
 
 } // namespace
 
@@ -206,11 +203,12 @@ void DocxXml::writeText(QXmlStreamWriter& w, const QString& text) {
     flushText(w, pending);
 }
 
-void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const char16_t* element) {
-    if (isDefaultFont(font))
+void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Context& c, const Font& font,
+                                 const char16_t* element) {
+    if (isDefaultFont(c, font))
         return;
     start(w, element);
-    if (!isDefaultName(font)) {
+    if (!isDefaultName(c, font)) {
         const QString name = cleanText(font.name);
         empty(w, u"w:rFonts");
         attr(w, u"w:ascii", name);
@@ -223,18 +221,18 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Font& font, const ch
     }
     if (!font.color.isEmpty())
         valElement(w, u"w:color", font.color);
-    if (!isDefaultSize(font)) {
-        valElement(w, u"w:sz", number(font.halfPoints));
-        valElement(w, u"w:szCs", number(font.halfPoints));
+    if (!isDefaultSize(c, font)) {
+        valElement(w, u"w:sz", number(font.size.value()));
+        valElement(w, u"w:szCs", number(font.size.value()));
     }
     w.writeEndElement();
 }
 
-void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
+void DocxXml::writeRun(QXmlStreamWriter& w, const Context& c, const Run& run) {
     switch (run.kind) {
     case Run::Kind::Text:
         start(w, u"w:r");
-        writeRunProperties(w, run.font);
+        writeRunProperties(w, c, run.font);
         writeText(w, run.text);
         w.writeEndElement();
         break;
@@ -243,7 +241,7 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
         Font f = run.font;
         f.name.clear();
         start(w, u"w:r");
-        writeRunProperties(w, f);
+        writeRunProperties(w, c, f);
         empty(w, u"w:sym");
         attr(w, u"w:font", cleanText(run.symbolFont));
         attr(w, u"w:char",
@@ -254,14 +252,14 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
     case Run::Kind::PageField: {
         const auto fieldChar = [&](const char16_t* type) {
             start(w, u"w:r");
-            writeRunProperties(w, run.font);
+            writeRunProperties(w, c, run.font);
             empty(w, u"w:fldChar");
             attr(w, u"w:fldCharType", raw(type));
             w.writeEndElement();
         };
         fieldChar(u"begin");
         start(w, u"w:r");
-        writeRunProperties(w, run.font);
+        writeRunProperties(w, c, run.font);
         start(w, u"w:instrText");
         attr(w, u"xml:space", QStringLiteral("preserve"));
         w.writeCharacters(QStringLiteral(" PAGE "));
@@ -269,7 +267,7 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
         w.writeEndElement();
         fieldChar(u"separate");
         start(w, u"w:r");
-        writeRunProperties(w, run.font);
+        writeRunProperties(w, c, run.font);
         start(w, u"w:t");
         w.writeCharacters(QStringLiteral("1"));
         w.writeEndElement();
@@ -280,24 +278,24 @@ void DocxXml::writeRun(QXmlStreamWriter& w, const Run& run) {
     }
 }
 
-void DocxXml::writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
+void DocxXml::writeParagraph(QXmlStreamWriter& w, const Context& c, const Paragraph& p,
                              const SectionEnd* sectionEnd) {
     start(w, u"w:p");
     const bool hasJc = p.alignment != Alignment::Left;
     // The mark's format only shows in a paragraph without text: it sets the line's height.
-    const bool hasMark = p.runs.empty() && !isDefaultFont(p.markFont);
+    const bool hasMark = p.runs.empty() && !isDefaultFont(c, p.markFont);
     if (hasJc || hasMark || sectionEnd) {
         start(w, u"w:pPr");
         if (hasJc)
             valElement(w, u"w:jc", alignmentValue(p.alignment));
         if (hasMark)
-            writeRunProperties(w, p.markFont);
+            writeRunProperties(w, c, p.markFont);
         if (sectionEnd)
             writeSectionProperties(w, *sectionEnd);
         w.writeEndElement();
     }
     for (const Run& r : p.runs)
-        writeRun(w, r);
+        writeRun(w, c, r);
     for (int id : p.bookmarkEnds)
         writeBookmarkEnd(w, id);
     w.writeEndElement();
@@ -330,7 +328,7 @@ void DocxXml::writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s) {
     attr(w, u"w:footer", pg.footer);
     attr(w, u"w:gutter", 0);
     empty(w, u"w:cols");
-    attr(w, u"w:space", 720);
+    attr(w, u"w:space", columnSpace);
     w.writeEndElement();
 }
 
@@ -356,7 +354,7 @@ void DocxXml::writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLi
     }
     // Spacing 0 and colour auto are the defaults; a large plan has thousands of these.
     attr(w, u"w:val", QStringLiteral("single"));
-    attr(w, u"w:sz", 4);
+    attr(w, u"w:sz", singleLine);
 }
 
 void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
@@ -373,10 +371,10 @@ void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
     attr(w, u"w:type", QStringLiteral("fixed"));
     start(w, u"w:tblCellMar");
     empty(w, u"w:left");
-    attr(w, u"w:w", 108);
+    attr(w, u"w:w", cellSideMargin);
     attr(w, u"w:type", QStringLiteral("dxa"));
     empty(w, u"w:right");
-    attr(w, u"w:w", 108);
+    attr(w, u"w:w", cellSideMargin);
     attr(w, u"w:type", QStringLiteral("dxa"));
     w.writeEndElement();
     w.writeEndElement();
@@ -384,72 +382,72 @@ void DocxXml::writeTableProperties(QXmlStreamWriter& w, const Table& t) {
 
 void DocxXml::writeGrid(QXmlStreamWriter& w, const Table& t) {
     start(w, u"w:tblGrid");
-    for (int width : t.grid()) {
+    for (Twips width : t.grid()) {
         empty(w, u"w:gridCol");
         attr(w, u"w:w", width);
     }
     w.writeEndElement();
 }
 
-void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width) {
+void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& cell, Twips width) {
     start(w, u"w:tcPr");
     empty(w, u"w:tcW");
     attr(w, u"w:w", width);
     attr(w, u"w:type", QStringLiteral("dxa"));
-    if (c.gridSpan > 1)
-        valElement(w, u"w:gridSpan", number(c.gridSpan));
-    if (c.vMerge == VerticalMerge::Restart)
+    if (cell.gridSpan > 1)
+        valElement(w, u"w:gridSpan", number(cell.gridSpan));
+    if (cell.vMerge == VerticalMerge::Restart)
         valElement(w, u"w:vMerge", QStringLiteral("restart"));
-    else if (c.vMerge == VerticalMerge::Continue)
+    else if (cell.vMerge == VerticalMerge::Continue)
         empty(w, u"w:vMerge");
-    if (!c.borders.isEmpty()) {
+    if (!cell.borders.isEmpty()) {
         start(w, u"w:tcBorders");
-        writeBorder(w, u"w:top", c.borders.top);
-        writeBorder(w, u"w:left", c.borders.left);
-        writeBorder(w, u"w:bottom", c.borders.bottom);
-        writeBorder(w, u"w:right", c.borders.right);
+        writeBorder(w, u"w:top", cell.borders.top);
+        writeBorder(w, u"w:left", cell.borders.left);
+        writeBorder(w, u"w:bottom", cell.borders.bottom);
+        writeBorder(w, u"w:right", cell.borders.right);
         w.writeEndElement();
     }
-    if (!c.shading.isEmpty()) {
+    if (!cell.shading.isEmpty()) {
         empty(w, u"w:shd");
         attr(w, u"w:val", QStringLiteral("clear"));
         attr(w, u"w:color", QStringLiteral("auto"));
-        attr(w, u"w:fill", c.shading);
+        attr(w, u"w:fill", cell.shading);
     }
-    if (c.topMargin >= 0) {
+    if (cell.topMargin) {
         start(w, u"w:tcMar");
         empty(w, u"w:top");
-        attr(w, u"w:w", c.topMargin);
+        attr(w, u"w:w", *cell.topMargin);
         attr(w, u"w:type", QStringLiteral("dxa"));
         w.writeEndElement();
     }
-    if (c.vAlign != VerticalAlignment::Top)
+    if (cell.vAlign != VerticalAlignment::Top)
         valElement(w, u"w:vAlign",
-                   c.vAlign == VerticalAlignment::Center ? QStringLiteral("center")
-                                                         : QStringLiteral("bottom"));
+                   cell.vAlign == VerticalAlignment::Center ? QStringLiteral("center")
+                                                            : QStringLiteral("bottom"));
     w.writeEndElement();
 }
 
-void DocxXml::writeCell(QXmlStreamWriter& w, const Cell& c, int width) {
+void DocxXml::writeCell(QXmlStreamWriter& w, const Context& c, const Cell& cell, Twips width) {
     start(w, u"w:tc");
-    writeCellProperties(w, c, width);
+    writeCellProperties(w, cell, width);
     // A cell must end with a paragraph; a continued merge shows none of its own content.
-    if (c.vMerge == VerticalMerge::Continue || c.paragraphs().empty()) {
+    if (cell.vMerge == VerticalMerge::Continue || cell.paragraphs().empty()) {
         Paragraph blank;
-        blank.alignment = c.alignment();
-        blank.markFont = c.markFont();
-        writeParagraph(w, blank);
+        blank.alignment = cell.alignment();
+        blank.markFont = cell.markFont();
+        writeParagraph(w, c, blank);
     } else {
-        for (const Paragraph& p : c.paragraphs())
-            writeParagraph(w, p);
+        for (const Paragraph& p : cell.paragraphs())
+            writeParagraph(w, c, p);
     }
     w.writeEndElement();
 }
 
-void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
+void DocxXml::writeRow(QXmlStreamWriter& w, const Context& c, const Table& t, int r) {
     const Row& row = t.row(r);
     start(w, u"w:tr");
-    if (row.minHeight > 0) {
+    if (row.minHeight > Twips{0}) {
         start(w, u"w:trPr");
         empty(w, u"w:trHeight");
         attr(w, u"w:val", row.minHeight);
@@ -457,26 +455,26 @@ void DocxXml::writeRow(QXmlStreamWriter& w, const Table& t, int r) {
         w.writeEndElement();
     }
     int g = 0;
-    for (const Cell& c : row.cells) {
-        int width = 0;
-        for (int i = g; i < g + c.gridSpan && i < t.columnCount(); ++i)
+    for (const Cell& cell : row.cells) {
+        Twips width;
+        for (int i = g; i < g + cell.gridSpan && i < t.columnCount(); ++i)
             width += t.grid()[std::size_t(i)];
-        g += c.gridSpan;
-        writeCell(w, c, width);
+        g += cell.gridSpan;
+        writeCell(w, c, cell, width);
     }
     w.writeEndElement();
 }
 
-void DocxXml::writeTable(QXmlStreamWriter& w, const Table& t) {
+void DocxXml::writeTable(QXmlStreamWriter& w, const Context& c, const Table& t) {
     start(w, u"w:tbl");
     writeTableProperties(w, t);
     writeGrid(w, t);
     for (int r = 1; r <= t.rowCount(); ++r)
-        writeRow(w, t, r);
+        writeRow(w, c, t, r);
     w.writeEndElement();
 }
 
-void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
+void DocxXml::writeBody(QXmlStreamWriter& w, const Context& c, const Document& d) {
     start(w, u"w:body");
     const std::size_t count = d.sections.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -490,41 +488,32 @@ void DocxXml::writeBody(QXmlStreamWriter& w, const Document& d) {
         for (std::size_t b = 0; b < s.blocks.size(); ++b) {
             const Block& block = s.blocks[b];
             if (const auto* p = std::get_if<Paragraph>(&block))
-                writeParagraph(w, *p, b == carrier ? &end : nullptr);
+                writeParagraph(w, c, *p, b == carrier ? &end : nullptr);
             else if (const auto* t = std::get_if<Table>(&block))
-                writeTable(w, *t);
+                writeTable(w, c, *t);
             else
                 writeBookmarkStart(w, std::get<BookmarkStart>(block));
         }
         if (!last && carrier == s.blocks.size())
-            writeParagraph(w, Paragraph{}, &end);
+            writeParagraph(w, c, Paragraph{}, &end);
         if (last)
             writeSectionProperties(w, end);
     }
     w.writeEndElement();
 }
 
-QByteArray DocxXml::documentPart(const Document& d) {
-    const DefaultsScope defaults(d);
-    // About 500 bytes a cell: reserve once instead of growing through a few megabytes.
-    qsizetype cells = 0;
-    for (const Section& s : d.sections)
-        for (const Block& b : s.blocks)
-            if (const auto* t = std::get_if<Table>(&b))
-                cells += qsizetype(t->rowCount()) * t->columnCount();
-    return part(
-        [&](QXmlStreamWriter& w) {
-            start(w, u"w:document");
-            attr(w, u"xmlns:w", W);
-            attr(w, u"xmlns:r", R);
-            writeBody(w, d);
-            w.writeEndElement();
-        },
-        4096 + cells * 512);
+bool DocxXml::writeDocumentPart(QIODevice& out, const Context& c, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
+        start(w, u"w:document");
+        attr(w, u"xmlns:w", W);
+        attr(w, u"xmlns:r", R);
+        writeBody(w, c, d);
+        w.writeEndElement();
+    });
 }
 
-QByteArray DocxXml::stylesPart(const Document& d) {
-    return part([&](QXmlStreamWriter& w) {
+bool DocxXml::writeStylesPart(QIODevice& out, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, u"w:styles");
         attr(w, u"xmlns:w", W);
         start(w, u"w:docDefaults");
@@ -536,8 +525,8 @@ QByteArray DocxXml::stylesPart(const Document& d) {
         attr(w, u"w:eastAsia", font);
         attr(w, u"w:hAnsi", font);
         attr(w, u"w:cs", font);
-        valElement(w, u"w:sz", QString::number(d.defaultHalfPoints));
-        valElement(w, u"w:szCs", QString::number(d.defaultHalfPoints));
+        valElement(w, u"w:sz", number(d.defaultSize.value()));
+        valElement(w, u"w:szCs", number(d.defaultSize.value()));
         empty(w, u"w:lang");
         attr(w, u"w:val", QStringLiteral("en-US"));
         attr(w, u"w:eastAsia", QStringLiteral("en-US"));
@@ -577,7 +566,7 @@ QByteArray DocxXml::stylesPart(const Document& d) {
         start(w, u"w:tblCellMar");
         for (const char16_t* side : {u"w:top", u"w:left", u"w:bottom", u"w:right"}) {
             empty(w, side);
-            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? 108 : 0);
+            attr(w, u"w:w", (side[2] == 'l' || side[2] == 'r') ? cellSideMargin : Twips{0});
             attr(w, u"w:type", QStringLiteral("dxa"));
         }
         w.writeEndElement();
@@ -587,8 +576,8 @@ QByteArray DocxXml::stylesPart(const Document& d) {
     });
 }
 
-QByteArray DocxXml::settingsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeSettingsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"w:settings");
         attr(w, u"xmlns:w", W);
         valElement(w, u"w:view", QStringLiteral("print"));
@@ -607,31 +596,30 @@ QByteArray DocxXml::settingsPart() {
     });
 }
 
-static QByteArray headerFooterPart(const char16_t* root, const std::vector<Paragraph>& paragraphs) {
-    return part([&](QXmlStreamWriter& w) {
+static bool headerFooterPart(QIODevice& out, const DocxXml::Context& c, const char16_t* root,
+                             const std::vector<Paragraph>& paragraphs) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, root);
         attr(w, u"xmlns:w", W);
         attr(w, u"xmlns:r", R);
         for (const Paragraph& p : paragraphs)
-            DocxXml::writeParagraph(w, p);
+            DocxXml::writeParagraph(w, c, p);
         if (paragraphs.empty())
-            DocxXml::writeParagraph(w, Paragraph{});
+            DocxXml::writeParagraph(w, c, Paragraph{});
         w.writeEndElement();
     });
 }
 
-QByteArray DocxXml::headerPart(const Document& d) {
-    const DefaultsScope defaults(d);
-    return headerFooterPart(u"w:hdr", d.header);
+bool DocxXml::writeHeaderPart(QIODevice& out, const Context& c, const Document& d) {
+    return headerFooterPart(out, c, u"w:hdr", d.header);
 }
 
-QByteArray DocxXml::footerPart(const Document& d) {
-    const DefaultsScope defaults(d);
-    return headerFooterPart(u"w:ftr", d.footer);
+bool DocxXml::writeFooterPart(QIODevice& out, const Context& c, const Document& d) {
+    return headerFooterPart(out, c, u"w:ftr", d.footer);
 }
 
-QByteArray DocxXml::corePropertiesPart(const Document& d) {
-    return part([&](QXmlStreamWriter& w) {
+bool DocxXml::writeCorePropertiesPart(QIODevice& out, const Document& d) {
+    return part(out, [&](QXmlStreamWriter& w) {
         start(w, u"cp:coreProperties");
         attr(w, u"xmlns:cp",
              QStringLiteral(
@@ -652,8 +640,8 @@ QByteArray DocxXml::corePropertiesPart(const Document& d) {
     });
 }
 
-QByteArray DocxXml::appPropertiesPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeAppPropertiesPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Properties");
         attr(w, u"xmlns",
              QStringLiteral(
@@ -663,8 +651,8 @@ QByteArray DocxXml::appPropertiesPart() {
     });
 }
 
-QByteArray DocxXml::contentTypesPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeContentTypesPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Types");
         attr(w, u"xmlns",
              QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -702,8 +690,8 @@ static void relationship(QXmlStreamWriter& w, const char* id, const QString& typ
     attr(w, u"Target", QLatin1String(target));
 }
 
-QByteArray DocxXml::packageRelationshipsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writePackageRelationshipsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Relationships");
         attr(w, u"xmlns", PackageRels);
         relationship(w, "rId1", R + QStringLiteral("/officeDocument"), "word/document.xml");
@@ -716,8 +704,8 @@ QByteArray DocxXml::packageRelationshipsPart() {
     });
 }
 
-QByteArray DocxXml::documentRelationshipsPart() {
-    return part([](QXmlStreamWriter& w) {
+bool DocxXml::writeDocumentRelationshipsPart(QIODevice& out) {
+    return part(out, [](QXmlStreamWriter& w) {
         start(w, u"Relationships");
         attr(w, u"xmlns", PackageRels);
         relationship(w, "rIdStyles", R + QStringLiteral("/styles"), "styles.xml");

@@ -1,15 +1,28 @@
 #pragma once
 #include "docx/Document.h"
-#include <QByteArray>
 #include <QString>
 #include <QXmlStreamWriter>
+
+class QIODevice;
 
 namespace orvella::docx {
 
 // WordprocessingML serialization: one small function per element, children in schema order.
 // Element names carry the "w:" prefix literally; the part roots declare the namespaces.
+// Each part is written onto a device its caller owns.
 class DocxXml {
 public:
+    // What the serializers of one package share. Runs that match the document's default font
+    // and size say nothing, as styles.xml already does; an empty context assumes nothing.
+    struct Context {
+        Context() = default;
+        explicit Context(const Document& d)
+            : defaultFont(d.defaultFont), defaultSize(d.defaultSize) {}
+
+        QString defaultFont;
+        HalfPoints defaultSize;
+    };
+
     // Page set-up of a section as written in its sectPr.
     struct SectionEnd {
         const PageSetup* page = nullptr;
@@ -22,10 +35,10 @@ public:
     static QString cleanText(const QString& text);
 
     static void writeText(QXmlStreamWriter& w, const QString& text);
-    static void writeRunProperties(QXmlStreamWriter& w, const Font& font,
+    static void writeRunProperties(QXmlStreamWriter& w, const Context& c, const Font& font,
                                    const char16_t* element = u"w:rPr");
-    static void writeRun(QXmlStreamWriter& w, const Run& run);
-    static void writeParagraph(QXmlStreamWriter& w, const Paragraph& p,
+    static void writeRun(QXmlStreamWriter& w, const Context& c, const Run& run);
+    static void writeParagraph(QXmlStreamWriter& w, const Context& c, const Paragraph& p,
                                const SectionEnd* sectionEnd = nullptr);
     static void writeSectionProperties(QXmlStreamWriter& w, const SectionEnd& s);
     static void writeBookmarkStart(QXmlStreamWriter& w, const BookmarkStart& b);
@@ -33,23 +46,23 @@ public:
     static void writeBorder(QXmlStreamWriter& w, const char16_t* element, BorderLine line);
     static void writeTableProperties(QXmlStreamWriter& w, const Table& t);
     static void writeGrid(QXmlStreamWriter& w, const Table& t);
-    static void writeCellProperties(QXmlStreamWriter& w, const Cell& c, int width);
-    static void writeCell(QXmlStreamWriter& w, const Cell& c, int width);
-    static void writeRow(QXmlStreamWriter& w, const Table& t, int r);
-    static void writeTable(QXmlStreamWriter& w, const Table& t);
-    static void writeBody(QXmlStreamWriter& w, const Document& d);
+    static void writeCellProperties(QXmlStreamWriter& w, const Cell& cell, Twips width);
+    static void writeCell(QXmlStreamWriter& w, const Context& c, const Cell& cell, Twips width);
+    static void writeRow(QXmlStreamWriter& w, const Context& c, const Table& t, int r);
+    static void writeTable(QXmlStreamWriter& w, const Context& c, const Table& t);
+    static void writeBody(QXmlStreamWriter& w, const Context& c, const Document& d);
 
-    // Whole parts.
-    static QByteArray documentPart(const Document& d);
-    static QByteArray stylesPart(const Document& d);
-    static QByteArray settingsPart();
-    static QByteArray headerPart(const Document& d);
-    static QByteArray footerPart(const Document& d);
-    static QByteArray corePropertiesPart(const Document& d);
-    static QByteArray appPropertiesPart();
-    static QByteArray contentTypesPart();
-    static QByteArray packageRelationshipsPart();
-    static QByteArray documentRelationshipsPart();
+    // Whole parts, XML declaration first; false if the device failed.
+    static bool writeDocumentPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeStylesPart(QIODevice& out, const Document& d);
+    static bool writeSettingsPart(QIODevice& out);
+    static bool writeHeaderPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeFooterPart(QIODevice& out, const Context& c, const Document& d);
+    static bool writeCorePropertiesPart(QIODevice& out, const Document& d);
+    static bool writeAppPropertiesPart(QIODevice& out);
+    static bool writeContentTypesPart(QIODevice& out);
+    static bool writePackageRelationshipsPart(QIODevice& out);
+    static bool writeDocumentRelationshipsPart(QIODevice& out);
 };
 
 } // namespace orvella::docx

@@ -1,13 +1,20 @@
 #pragma once
+#include "docx/Units.h"
 #include <QString>
 
 namespace orvella::docx {
+
+// Word's colour values are 0xBBGGRR; the file wants "RRGGBB".
+struct WordColor {
+    static constexpr int red = 255;
+    static constexpr int oliveGreen = 13107; // red 51, green 51, blue 0
+};
 
 // Character formatting of a run. An empty name or colour, or a zero size, means the
 // document's default.
 struct Font {
     QString name;
-    int halfPoints = 0;
+    HalfPoints size;
     bool bold = false;
     QString color; // "RRGGBB"
 
@@ -19,7 +26,7 @@ struct Font {
             .arg(b, 2, 16, QLatin1Char('0'))
             .toUpper();
     }
-    void setPoints(double points) { halfPoints = int(points * 2 + 0.5); }
+    void setSize(Points points) { size = HalfPoints::from(points); }
     bool operator==(const Font&) const = default;
 };
 

@@ -6,20 +6,20 @@ namespace orvella::docx {
 
 enum class Orientation { Portrait, Landscape };
 
-// Page size and margins of a section, in twips. Width and height are what the page shows:
-// a landscape page has them swapped.
+// Page size and margins of a section. Width and height are what the page shows: a landscape
+// page has them swapped.
 struct PageSetup {
-    int width = inches(8.5); // US Letter
-    int height = inches(11);
+    Twips width = Twips::from(Inches{8.5}); // US Letter
+    Twips height = Twips::from(Inches{11});
     Orientation orientation = Orientation::Portrait;
-    int top = inches(1);
-    int bottom = inches(1);
-    int left = inches(1);
-    int right = inches(1);
-    int header = inches(0.5);
-    int footer = inches(0.5);
+    Twips top = Twips::from(Inches{1});
+    Twips bottom = Twips::from(Inches{1});
+    Twips left = Twips::from(Inches{1});
+    Twips right = Twips::from(Inches{1});
+    Twips header = Twips::from(Inches{0.5});
+    Twips footer = Twips::from(Inches{0.5});
 
-    int textWidth() const { return width - left - right; }
+    Twips textWidth() const { return width - left - right; }
 
     // Word's Orientation property: turning the page swaps its width and height.
     void setOrientation(Orientation o) {

@@ -7,7 +7,7 @@ namespace orvella::docx {
 // A table row: its cells, left to right, and a minimum height (0 for none).
 struct Row {
     std::vector<Cell> cells;
-    int minHeight = 0; // twips, height rule "at least"
+    Twips minHeight; // height rule "at least"
 };
 
 } // namespace orvella::docx

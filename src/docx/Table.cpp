@@ -3,7 +3,7 @@
 
 namespace orvella::docx {
 
-Table::Table(int rows, int columns, int width) {
+Table::Table(int rows, int columns, Twips width) {
     columns = std::max(columns, 1);
     m_grid.assign(std::size_t(columns), width / columns);
     m_grid.back() += width - (width / columns) * columns;
@@ -12,8 +12,8 @@ Table::Table(int rows, int columns, int width) {
     m_rows.assign(std::size_t(std::max(rows, 1)), r);
 }
 
-int Table::width() const {
-    return std::accumulate(m_grid.begin(), m_grid.end(), 0);
+Twips Table::width() const {
+    return std::accumulate(m_grid.begin(), m_grid.end(), Twips{});
 }
 
 int Table::gridStart(int r, int c) const {
@@ -23,9 +23,9 @@ int Table::gridStart(int r, int c) const {
     return g;
 }
 
-int Table::cellWidth(int r, int c) const {
+Twips Table::cellWidth(int r, int c) const {
     const int g = gridStart(r, c);
-    int w = 0;
+    Twips w;
     for (int i = g; i < g + cell(r, c).gridSpan && i < columnCount(); ++i)
         w += m_grid[std::size_t(i)];
     return w;
@@ -43,9 +43,9 @@ int Table::cellAtGrid(int r, int gridColumn) const {
     return 0;
 }
 
-void Table::setColumnWidth(int column, int twips) {
+void Table::setColumnWidth(int column, Twips width) {
     if (column >= 1 && column <= columnCount())
-        m_grid[std::size_t(column - 1)] = twips;
+        m_grid[std::size_t(column - 1)] = width;
 }
 
 void Table::setRowBorder(int r, Edge edge, BorderLine line) {
@@ -153,7 +153,7 @@ void Table::splitCell(int r, int c) {
         return;
     }
     // One grid column becomes two; every other row's cell over it spans both.
-    const int w = m_grid[std::size_t(g)];
+    const Twips w = m_grid[std::size_t(g)];
     m_grid[std::size_t(g)] = w / 2;
     m_grid.insert(m_grid.begin() + g + 1, w - w / 2);
     for (int i = 1; i <= rowCount(); ++i) {

@@ -8,7 +8,7 @@ namespace orvella::docx {
 // cells as they stand (a merged cell is one cell). Every row always covers the whole grid.
 class Table {
 public:
-    Table(int rows, int columns, int width);
+    Table(int rows, int columns, Twips width);
 
     int rowCount() const { return int(m_rows.size()); }
     int columnCount() const { return int(m_grid.size()); }
@@ -21,15 +21,15 @@ public:
         return r >= 1 && r <= rowCount() && c >= 1 && c <= cellCount(r);
     }
 
-    const std::vector<int>& grid() const { return m_grid; }
-    int width() const;
-    // First grid column (0-based) that cell (r,c) covers, and its width in twips.
+    const std::vector<Twips>& grid() const { return m_grid; }
+    Twips width() const;
+    // First grid column (0-based) that cell (r,c) covers, and its width.
     int gridStart(int r, int c) const;
-    int cellWidth(int r, int c) const;
+    Twips cellWidth(int r, int c) const;
 
     // Sets one grid column's width; the other columns keep theirs.
-    void setColumnWidth(int column, int twips);
-    void setRowMinHeight(int r, int twips) { row(r).minHeight = twips; }
+    void setColumnWidth(int column, Twips width);
+    void setRowMinHeight(int r, Twips height) { row(r).minHeight = height; }
     void setRowBorder(int r, Edge edge, BorderLine line);
 
     // Adds a row at the end shaped like the last row: its cells, spans, borders and margins,
@@ -54,7 +54,7 @@ private:
     bool mergeVertical(int r1, int c1, int r2, int c2);
     int cellAtGrid(int r, int gridColumn) const; // 1-based cell index or 0
 
-    std::vector<int> m_grid;
+    std::vector<Twips> m_grid;
     std::vector<Row> m_rows;
 };
 

@@ -13,35 +13,35 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QString Wingdings = QStringLiteral("Wingdings");
 const QString nbsp = QString(QChar(0x00A0));
-const int titleTopMargin = pt(5);
+const Twips titleTopMargin = Twips::from(Points{5});
 
-void format(Cell& cell, double points, bool bold, Alignment alignment) {
-    cell.setFont(Arial, points, bold);
+void format(Cell& cell, Points size, bool bold, Alignment alignment) {
+    cell.setFont(Arial, size, bold);
     cell.setAlignment(alignment);
 }
 
-void write(Cell& cell, const QString& text, double points, bool bold, Alignment alignment) {
+void write(Cell& cell, const QString& text, Points size, bool bold, Alignment alignment) {
     cell.setText(text);
-    format(cell, points, bold, alignment);
+    format(cell, size, bold, alignment);
 }
 
 void writeTitle(Cell& cell, const QString& title) {
-    write(cell, title, 14, true, Alignment::Center);
+    write(cell, title, Points{14}, true, Alignment::Center);
 }
 
 // A cell holding one Wingdings character.
-void writeSymbol(Cell& cell, char16_t code, double points, Alignment alignment) {
+void writeSymbol(Cell& cell, char16_t code, Points size, Alignment alignment) {
     cell.clear();
-    cell.setFont(Wingdings, points, false);
+    cell.setFont(Wingdings, size, false);
     cell.setAlignment(alignment);
     Font f = cell.markFont();
     cell.appendRun(Run::symbolChar(Wingdings, code, f));
 }
 
-void setLabelWords(Cell& cell, int n, double points) {
-    formatWords(cell, 1, n, [points](Font& f) {
+void setLabelWords(Cell& cell, int n, Points size) {
+    formatWords(cell, 1, n, [size](Font& f) {
         f.bold = true;
-        f.setPoints(points);
+        f.setSize(size);
     });
 }
 
@@ -76,7 +76,7 @@ void PlanDocumentBuilder::addArea(Section& section, const QString& bookmark, Tab
     // The paragraph after a table holds the section's end; at one point high it no longer
     // spills onto a page of its own when the table fills its last page.
     Font tiny;
-    tiny.setPoints(1);
+    tiny.setSize(Points{1});
     Paragraph after = Paragraph::of(pageBreak ? nbsp + QLatin1Char('\f') : nbsp, tiny);
     after.bookmarkEnds.push_back(id);
     section.addParagraph(std::move(after));
@@ -92,13 +92,13 @@ Document PlanDocumentBuilder::build() {
     // Forms 1 to 3 share the first section (US Letter, 1-inch margins); Form 4 is landscape
     // with half-inch sides; Form 5 and the checklist are portrait again.
     PageSetup portrait;
-    const int width = portrait.textWidth();
+    const Twips width = portrait.textWidth();
     addArea(m_doc.sections.front(), QStringLiteral("Form1"), Table(9, 2, width), true);
     addArea(m_doc.sections.front(), QStringLiteral("Form2"), Table(6, 1, width), true);
     addArea(m_doc.sections.front(), QStringLiteral("Form3"), Table(1, 2, width), false);
     PageSetup landscape = portrait;
     landscape.setOrientation(Orientation::Landscape);
-    landscape.left = landscape.right = inches(0.5);
+    landscape.left = landscape.right = Twips::from(Inches{0.5});
     addArea(m_doc.addSection(landscape), QStringLiteral("Form4"), Table(1, 6, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Form5"), Table(1, 1, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Checklist"), Table(1, 3, width), false);
@@ -119,13 +119,13 @@ Document PlanDocumentBuilder::build() {
 void PlanDocumentBuilder::writeHeaderAndFooter() {
     Font title;
     title.name = Arial;
-    title.setPoints(18);
+    title.setSize(Points{18});
     title.bold = true;
     m_doc.header = {Paragraph::of(m_plan.Title, title, Alignment::Center)};
 
     Font small;
     small.name = Arial;
-    small.setPoints(8);
+    small.setSize(Points{8});
     const QString stamp =
         QStringLiteral("Orvella 2.0 ") + m_locale.toString(m_now.date(), QLocale::ShortFormat);
     Paragraph page;
@@ -136,7 +136,7 @@ void PlanDocumentBuilder::writeHeaderAndFooter() {
 
 void PlanDocumentBuilder::form1(Table& t) {
     const HACCP_Plan& p = m_plan;
-    t.setRowMinHeight(9, pt(72));
+    t.setRowMinHeight(9, Twips::from(Points{72}));
 
     writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 1 - Activity Description"),
                                 QStringLiteral("HACCP Paso 1 - Descripción de la Actividad")));
@@ -163,9 +163,9 @@ void PlanDocumentBuilder::form1(Table& t) {
     };
     for (const Field& f : fields) {
         Cell& cell = t.cell(f.row, f.column);
-        write(cell, tr(f.english, f.spanish) + QLatin1Char('\n') + f.value, 12, false,
+        write(cell, tr(f.english, f.spanish) + QLatin1Char('\n') + f.value, Points{12}, false,
               Alignment::Left);
-        setLabelWords(cell, m_spanish ? f.nSpanish : f.nEnglish, 10);
+        setLabelWords(cell, m_spanish ? f.nSpanish : f.nEnglish, Points{10});
     }
     for (int r = 4; r <= 6; ++r)
         t.merge(3, 2, r, 2);
@@ -178,20 +178,20 @@ void PlanDocumentBuilder::form1(Table& t) {
           tr(QStringLiteral("Project Description\n(Who, What, Where, When, How & Why)"),
              QStringLiteral("Descripción del Proyecto: \n(Quién, Qué, Dónde, Cuándo, Cómo & Por "
                             "Qué)")),
-          10, true, Alignment::Center);
-    formatWords(heading, 1, m_spanish ? 3 : 2, [](Font& f) { f.setPoints(12); });
+          Points{10}, true, Alignment::Center);
+    formatWords(heading, 1, m_spanish ? 3 : 2, [](Font& f) { f.setSize(Points{12}); });
     t.merge(8, 1, 8, 2);
     t.cell(8, 1).setAlignment(Alignment::Center);
 
     t.merge(9, 1, 9, 2);
-    write(t.cell(9, 1), p.Description, 12, false, Alignment::Left);
+    write(t.cell(9, 1), p.Description, Points{12}, false, Alignment::Left);
     // The description area is at least 350 points high.
-    t.setRowMinHeight(9, std::max(t.row(9).minHeight, pt(350)));
+    t.setRowMinHeight(9, std::max(t.row(9).minHeight, Twips::from(Points{350})));
 }
 
 void PlanDocumentBuilder::form2(Table& t) {
     for (int r = 2; r <= 6; ++r)
-        t.setRowMinHeight(r, pt(100));
+        t.setRowMinHeight(r, Twips::from(Points{100}));
     writeTitle(t.cell(1, 1),
                tr(QStringLiteral("HACCP Step 2 - Potential Hazard Identification"),
                   QStringLiteral("HACCP Paso 2 - Identificación de Riesgos Potenciales")));
@@ -225,7 +225,7 @@ void PlanDocumentBuilder::form2(Table& t) {
     }
     for (int i = 0; i < 5; ++i) {
         // A group without hazards keeps its whole label bold.
-        write(t.cell(i + 2, 1), text[i], 12, !filled[i], Alignment::Left);
+        write(t.cell(i + 2, 1), text[i], Points{12}, !filled[i], Alignment::Left);
         BoldLeadingWords(t.cell(i + 2, 1), 1);
     }
     formatWords(t.cell(5, 1), 2, 2, [](Font& f) { f.bold = true; });
@@ -233,8 +233,8 @@ void PlanDocumentBuilder::form2(Table& t) {
 
 void PlanDocumentBuilder::form3(Table& t) {
     const int n = m_plan.Tasks.count();
-    t.setColumnWidth(1, pt(70));
-    t.setColumnWidth(2, pt(370));
+    t.setColumnWidth(1, Twips::from(Points{70}));
+    t.setColumnWidth(2, Twips::from(Points{370}));
     for (int i = 0; i < n; ++i) {
         t.addRow();
         t.addRow();
@@ -244,8 +244,8 @@ void PlanDocumentBuilder::form3(Table& t) {
                                 QStringLiteral("HACCP Paso 3 - Diagrama de Flujo")));
     for (int i = 1; i <= n; ++i) {
         const auto& task = m_plan.Tasks.item(i);
-        write(t.cell(2 * i, 1), task->Name, 12, true, Alignment::Center);
-        write(t.cell(2 * i, 2), task->Description, 12, false, Alignment::Left);
+        write(t.cell(2 * i, 1), task->Name, Points{12}, true, Alignment::Center);
+        write(t.cell(2 * i, 2), task->Description, Points{12}, false, Alignment::Left);
     }
     if (t.rowCount() > 2)
         t.deleteRow(t.rowCount());
@@ -258,15 +258,15 @@ void PlanDocumentBuilder::form3(Table& t) {
         c.borders.top = BorderLine::Single;
         c.borders.bottom = BorderLine::Single;
         if (r > 2)
-            writeSymbol(c, handPointingDown, 24, Alignment::Center);
+            writeSymbol(c, handPointingDown, Points{24}, Alignment::Center);
     }
 }
 
 void PlanDocumentBuilder::form4(Table& t) {
     for (int c = 1; c <= 6; ++c)
-        t.setColumnWidth(c, pt(120));
-    t.setColumnWidth(2, pt(160));
-    t.setColumnWidth(3, pt(80));
+        t.setColumnWidth(c, Twips::from(Points{120}));
+    t.setColumnWidth(2, Twips::from(Points{160}));
+    t.setColumnWidth(3, Twips::from(Points{80}));
 
     t.addRow();
     for (const auto& task : m_plan.Tasks)
@@ -283,7 +283,8 @@ void PlanDocumentBuilder::form4(Table& t) {
     };
     for (int c = 1; c <= 6; ++c) {
         Cell& cell = t.cell(2, c);
-        write(cell, tr(headings[c - 1][0], headings[c - 1][1]), 12, true, Alignment::Center);
+        write(cell, tr(headings[c - 1][0], headings[c - 1][1]), Points{12}, true,
+              Alignment::Center);
         cell.vAlign = VerticalAlignment::Center;
     }
 
@@ -297,15 +298,16 @@ void PlanDocumentBuilder::form4(Table& t) {
     int r = 3;
     for (const auto& task : m_plan.Tasks) {
         for (const auto& hz : task->TSHazards) {
-            write(t.cell(r, 1), task->Name + QLatin1Char('\n') + task->Description, 12, false,
+            write(t.cell(r, 1), task->Name + QLatin1Char('\n') + task->Description, Points{12},
+                  false, Alignment::Left);
+            write(t.cell(r, 2), hz->HazType + QStringLiteral(": ") + hz->Entity, Points{12}, false,
                   Alignment::Left);
-            write(t.cell(r, 2), hz->HazType + QStringLiteral(": ") + hz->Entity, 12, false,
-                  Alignment::Left);
-            write(t.cell(r, 4), hz->Justification, 12, false, Alignment::Left);
-            write(t.cell(r, 5), hz->ControlMeasures, 12, false, Alignment::Left);
-            write(t.cell(r, 3), hz->Probable == model::Yes ? yes : hz->Probable, 12, false,
+            write(t.cell(r, 4), hz->Justification, Points{12}, false, Alignment::Left);
+            write(t.cell(r, 5), hz->ControlMeasures, Points{12}, false, Alignment::Left);
+            write(t.cell(r, 3), hz->Probable == model::Yes ? yes : hz->Probable, Points{12}, false,
                   Alignment::Center);
-            write(t.cell(r, 6), hz->IsCCP ? yes : model::No, 12, hz->IsCCP, Alignment::Center);
+            write(t.cell(r, 6), hz->IsCCP ? yes : model::No, Points{12}, hz->IsCCP,
+                  Alignment::Center);
             t.cell(r, 1).setAlignment(Alignment::Center);
             t.cell(r, 1).vAlign = VerticalAlignment::Top;
             t.cell(r, 6).vAlign = VerticalAlignment::Center;
@@ -327,7 +329,7 @@ void PlanDocumentBuilder::form4(Table& t) {
 
 void PlanDocumentBuilder::form5(Table& t) {
     const int ccps = m_plan.CCPs.count();
-    t.setColumnWidth(1, pt(450));
+    t.setColumnWidth(1, Twips::from(Points{450}));
     t.addRow();
     for (int i = 0; i < 11 * ccps; ++i)
         t.addRow();
@@ -341,7 +343,7 @@ void PlanDocumentBuilder::form5(Table& t) {
     for (int r = 2; r <= t.rowCount() - 3; ++r) {
         Cell& c = t.cell(r, 1);
         c.vAlign = VerticalAlignment::Center;
-        format(c, 12, false, Alignment::Left);
+        format(c, Points{12}, false, Alignment::Left);
     }
 
     const QString nl = QStringLiteral("\n");
@@ -391,7 +393,7 @@ void PlanDocumentBuilder::form5(Table& t) {
             Cell& c = t.cell(r0 + 2 + k, 1);
             c.setText(lines[k].label + lines[k].value);
             if (k == 0) {
-                c.setSize(16);
+                c.setSize(Points{16});
                 c.setColor(Font::colorFromWord(WordColor::red));
             }
             boldLabel(c, lines[k].n, lines[k].label.size());
@@ -404,7 +406,7 @@ void PlanDocumentBuilder::form5(Table& t) {
     const int last = t.rowCount(); // 11 C + 5
     const auto closing = [&](int r, int c, const QString& text) {
         Cell& cell = t.cell(r, c);
-        write(cell, text, 14, false, Alignment::Left);
+        write(cell, text, Points{14}, false, Alignment::Left);
         BoldLeadingWords(cell, 1);
     };
     closing(last - 2, 1,
@@ -434,9 +436,9 @@ void PlanDocumentBuilder::checklist(Table& t) {
     const int tasks = m_plan.Tasks.count();
     for (int i = 0; i < 7 + tasks + 5 * items; ++i)
         t.addRow();
-    t.setColumnWidth(1, pt(50));
-    t.setColumnWidth(2, pt(50));
-    t.setColumnWidth(3, pt(350));
+    t.setColumnWidth(1, Twips::from(Points{50}));
+    t.setColumnWidth(2, Twips::from(Points{50}));
+    t.setColumnWidth(3, Twips::from(Points{350}));
 
     MergeRowCells(t, 1, 3, 1);
     for (int r = 2; r <= 6; ++r)
@@ -447,7 +449,7 @@ void PlanDocumentBuilder::checklist(Table& t) {
     write(t.cell(1, 1),
           tr(QStringLiteral("HACCP Checklist: "), QStringLiteral("Lista de verificación: ")) +
               QLatin1Char('\n') + m_plan.Activity,
-          16, true, Alignment::Left);
+          Points{16}, true, Alignment::Left);
 
     const QString labels[5][2] = {
         {QStringLiteral("Facility"), m_plan.Facility},
@@ -457,8 +459,8 @@ void PlanDocumentBuilder::checklist(Table& t) {
         {QStringLiteral("Address"), m_plan.Address1 + QStringLiteral(", ") + m_plan.Address2},
     };
     for (int i = 0; i < 5; ++i) {
-        write(t.cell(i + 2, 1), labels[i][0], 14, true, Alignment::Left);
-        write(t.cell(i + 2, 2), labels[i][1], 14, false, Alignment::Left);
+        write(t.cell(i + 2, 1), labels[i][0], Points{14}, true, Alignment::Left);
+        write(t.cell(i + 2, 2), labels[i][1], Points{14}, false, Alignment::Left);
     }
 
     struct Item {
@@ -477,22 +479,22 @@ void PlanDocumentBuilder::checklist(Table& t) {
     };
     int r = 8;
     for (const auto& task : m_plan.Tasks) {
-        writeSymbol(t.cell(r, 1), emptyBox, 14, Alignment::Left);
-        t.setRowMinHeight(r, pt(30));
+        writeSymbol(t.cell(r, 1), emptyBox, Points{14}, Alignment::Left);
+        t.setRowMinHeight(r, Twips::from(Points{30}));
         QString text = task->Name + QStringLiteral(": ") + task->Description;
         if (task->CCP_Count > 0)
             text += QStringLiteral("\nCRITICAL CONTROL POINT");
-        write(t.cell(r, 2), text, 14, true, Alignment::Left);
+        write(t.cell(r, 2), text, Points{14}, true, Alignment::Left);
         ++r;
         for (const auto& ccp : m_plan.CCPs) {
             if (ccp->TaskNumber != task->Number)
                 continue;
             for (int k = 0; k < 4; ++k) {
-                writeSymbol(t.cell(r + k, 1), emptyBox, 14, Alignment::Right);
+                writeSymbol(t.cell(r + k, 1), emptyBox, Points{14}, Alignment::Right);
                 write(t.cell(r + k, 2),
                       itemRows[k].line + QLatin1Char('\n') + itemRows[k].label +
                           (*ccp).*(itemRows[k].value),
-                      14, false, Alignment::Left);
+                      Points{14}, false, Alignment::Left);
             }
             r += 5;
         }

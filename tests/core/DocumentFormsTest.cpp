@@ -31,7 +31,7 @@ QString textOfSize(const Cell& cell, double points) {
     QString s;
     for (const Paragraph& p : cell.paragraphs())
         for (const Run& r : p.runs)
-            if (r.font.halfPoints == int(points * 2))
+            if (r.font.size == HalfPoints::from(Points{points}))
                 s += r.visibleText();
     return s;
 }
@@ -72,18 +72,18 @@ TEST(DocumentLayout, SectionsBookmarksHeaderAndFooter) {
     ASSERT_EQ(b.tables.size(), 6u);
     ASSERT_EQ(b.doc.sections.size(), 4u);
     const PageSetup& first = b.doc.sections[0].page;
-    EXPECT_EQ(first.width, 12240);
-    EXPECT_EQ(first.height, 15840);
-    EXPECT_EQ(first.left, 1440);
+    EXPECT_EQ(first.width, Twips{12240});
+    EXPECT_EQ(first.height, Twips{15840});
+    EXPECT_EQ(first.left, Twips{1440});
     const PageSetup& wide = b.doc.sections[1].page;
     EXPECT_EQ(wide.orientation, Orientation::Landscape);
-    EXPECT_EQ(wide.width, 15840);
-    EXPECT_EQ(wide.left, 720);
-    EXPECT_EQ(wide.right, 720);
+    EXPECT_EQ(wide.width, Twips{15840});
+    EXPECT_EQ(wide.left, Twips{720});
+    EXPECT_EQ(wide.right, Twips{720});
     for (int s : {2, 3}) {
         EXPECT_EQ(b.doc.sections[std::size_t(s)].page.orientation, Orientation::Portrait);
-        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.left, 1440);
-        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.right, 1440);
+        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.left, Twips{1440});
+        EXPECT_EQ(b.doc.sections[std::size_t(s)].page.right, Twips{1440});
     }
     // Forms 1-3 share the first section; each of the others opens its own.
     QStringList names;
@@ -109,18 +109,18 @@ TEST(DocumentLayout, SectionsBookmarksHeaderAndFooter) {
     EXPECT_EQ(b.doc.header[0].text(), plan->Title);
     EXPECT_EQ(b.doc.header[0].alignment, Alignment::Center);
     EXPECT_TRUE(b.doc.header[0].runs[0].font.bold);
-    EXPECT_EQ(b.doc.header[0].runs[0].font.halfPoints, 36);
+    EXPECT_EQ(b.doc.header[0].runs[0].font.size, HalfPoints{36});
     ASSERT_EQ(b.doc.footer.size(), 2u);
     EXPECT_EQ(b.doc.footer[0].text(), QStringLiteral("Orvella 2.0 ") +
                                           QLocale::c().toString(now.date(), QLocale::ShortFormat));
     EXPECT_EQ(b.doc.footer[0].alignment, Alignment::Right);
-    EXPECT_EQ(b.doc.footer[0].runs[0].font.halfPoints, 16);
+    EXPECT_EQ(b.doc.footer[0].runs[0].font.size, HalfPoints{16});
     EXPECT_EQ(b.doc.footer[1].alignment, Alignment::Center);
     EXPECT_EQ(b.doc.footer[1].runs[0].kind, orvella::docx::Run::Kind::PageField);
 
     // Every title cell: 5-point top margin; olive green on Forms 1 to 5, none on the checklist.
     for (int k = 1; k <= 6; ++k) {
-        EXPECT_EQ(b.form(k).cell(1, 1).topMargin, 100) << k;
+        EXPECT_EQ(b.form(k).cell(1, 1).topMargin, Twips{100}) << k;
         EXPECT_EQ(b.form(k).cell(1, 1).shading, k <= 5 ? olive : QString()) << k;
         EXPECT_EQ(b.form(k).cellCount(1), 1) << k;
     }
@@ -163,7 +163,7 @@ TEST(Form1, FieldsLabelsMergesAndDescriptionArea) {
     EXPECT_EQ(t.cell(8, 1).alignment(), Alignment::Center);
     ASSERT_EQ(t.cellCount(9), 1);
     EXPECT_EQ(t.cell(9, 1).text(), plan->Description.replace(QStringLiteral("\r\n"), "\n"));
-    EXPECT_EQ(t.row(9).minHeight, pt(350));
+    EXPECT_EQ(t.row(9).minHeight, Twips::from(Points{350}));
 }
 
 TEST(Form1, SpanishLabelsAndEmptyValues) {
@@ -178,7 +178,7 @@ TEST(Form1, SpanishLabelsAndEmptyValues) {
     EXPECT_EQ(t.cell(5, 1).text(), QStringLiteral("Dirección: \n\n"));
     EXPECT_EQ(textOfSize(t.cell(8, 1), 12), QStringLiteral("Descripción del Proyecto"));
     EXPECT_TRUE(t.cell(9, 1).isEmpty());
-    EXPECT_EQ(t.row(9).minHeight, pt(350));
+    EXPECT_EQ(t.row(9).minHeight, Twips::from(Points{350}));
 }
 
 TEST(Form2, HazardsGoToTheirGroupsUnderTabs) {
@@ -197,7 +197,7 @@ TEST(Form2, HazardsGoToTheirGroupsUnderTabs) {
     EXPECT_EQ(t.cell(2, 1).text(), QStringLiteral("Vertebrates:"));
     EXPECT_EQ(boldText(t.cell(2, 1)), QStringLiteral("Vertebrates:"));
     for (int r = 2; r <= 6; ++r)
-        EXPECT_EQ(t.row(r).minHeight, pt(100)) << r;
+        EXPECT_EQ(t.row(r).minHeight, Twips::from(Points{100})) << r;
 }
 
 TEST(Form2, SpanishOtherBiologicsBoldsTwoWords) {
@@ -235,7 +235,7 @@ TEST(Form3, RowsForNoneOneAndThreeTasks) {
     Table& t = built8.form(3);
     ASSERT_EQ(t.rowCount(), 7);
     EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 3 - Diagrama de Flujo"));
-    EXPECT_EQ(t.grid(), (std::vector<int>{pt(70), pt(370)}));
+    EXPECT_EQ(t.grid(), (std::vector<Twips>{Twips::from(Points{70}), Twips::from(Points{370})}));
     for (int k = 1; k <= 3; ++k) {
         const Cell& name = t.cell(2 * k + 1, 1);
         EXPECT_EQ(name.text(), plan->Tasks.item(k)->Name);
@@ -251,7 +251,7 @@ TEST(Form3, RowsForNoneOneAndThreeTasks) {
         EXPECT_EQ(c.borders.top, BorderLine::Single);
         EXPECT_EQ(isSymbol(c, PlanDocumentBuilder::handPointingDown), r > 2) << r;
     }
-    EXPECT_EQ(t.cell(4, 1).paragraphs().front().runs[0].font.halfPoints, 48);
+    EXPECT_EQ(t.cell(4, 1).paragraphs().front().runs[0].font.size, HalfPoints{48});
 }
 
 TEST(Form4, EmptyPlanHasTitleAndHeadingsOnly) {
@@ -260,7 +260,8 @@ TEST(Form4, EmptyPlanHasTitleAndHeadingsOnly) {
     ASSERT_EQ(t.rowCount(), 2);
     EXPECT_EQ(t.cellCount(1), 1);
     EXPECT_EQ(t.cell(1, 1).gridSpan, 6);
-    EXPECT_EQ(t.grid(), (std::vector<int>{2400, 3200, 1600, 2400, 2400, 2400}));
+    EXPECT_EQ(t.grid(), (std::vector<Twips>{Twips{2400}, Twips{3200}, Twips{1600}, Twips{2400},
+                                            Twips{2400}, Twips{2400}}));
     EXPECT_EQ(t.cell(2, 3).text(), QStringLiteral("Probable?"));
     EXPECT_EQ(t.cell(2, 6).vAlign, VerticalAlignment::Center);
     EXPECT_EQ(boldText(t.cell(2, 6)), QStringLiteral("CCP?"));
@@ -318,7 +319,7 @@ TEST(Form5, NoCcpLeavesTheClosingRowsOnly) {
     EXPECT_EQ(t.cell(4, 2).vMerge, VerticalMerge::Continue);
     EXPECT_EQ(t.cell(5, 1).text(), QStringLiteral("Signature: "));
     EXPECT_EQ(t.cell(5, 2).text(), QStringLiteral("Date: "));
-    EXPECT_EQ(t.grid(), (std::vector<int>{pt(225), pt(225)}));
+    EXPECT_EQ(t.grid(), (std::vector<Twips>{Twips::from(Points{225}), Twips::from(Points{225})}));
 }
 
 TEST(Form5, TwoCcpBlocksInEnglish) {
@@ -332,7 +333,7 @@ TEST(Form5, TwoCcpBlocksInEnglish) {
               QStringLiteral("Critical Control Point #2: \n") + plan->CCPs.item(2)->TaskName);
     EXPECT_EQ(boldText(heading), QStringLiteral("Critical Control Point #"));
     EXPECT_TRUE(allRuns(heading, [](const auto& r) {
-        return r.font.halfPoints == 32 && r.font.color == QLatin1String("FF0000");
+        return r.font.size == HalfPoints{32} && r.font.color == QLatin1String("FF0000");
     }));
     EXPECT_EQ(t.cell(3, 1).text(),
               QStringLiteral("Significant Hazards: \n") + plan->CCPs.item(1)->SigHaz);
@@ -399,11 +400,11 @@ TEST(Checklist, RowsForTasksAndTheirCcps) {
     EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("Lista de verificación: \n") + plan->Activity);
     EXPECT_EQ(t.cell(2, 1).text(), QStringLiteral("Facility"));
     EXPECT_EQ(t.cell(6, 2).text(), plan->Address1 + ", " + plan->Address2);
-    EXPECT_EQ(t.grid(), (std::vector<int>{1000, 1000, 7000}));
+    EXPECT_EQ(t.grid(), (std::vector<Twips>{Twips{1000}, Twips{1000}, Twips{7000}}));
     EXPECT_EQ(t.cellCount(7), 3);
     EXPECT_TRUE(isSymbol(t.cell(8, 1), PlanDocumentBuilder::emptyBox));
     EXPECT_EQ(t.cell(8, 1).alignment(), Alignment::Left);
-    EXPECT_EQ(t.row(8).minHeight, pt(30));
+    EXPECT_EQ(t.row(8).minHeight, Twips::from(Points{30}));
     EXPECT_EQ(t.cell(8, 2).text(), plan->Tasks.item(1)->Name + ": " +
                                        plan->Tasks.item(1)->Description +
                                        "\nCRITICAL CONTROL POINT");

@@ -7,6 +7,14 @@
 
 using namespace orvella::docx;
 
+// A length of one unit does not pass for another, and a bare number is none of them.
+static_assert(!std::is_convertible_v<int, Twips> && !std::is_constructible_v<Twips, HalfPoints>);
+static_assert(!std::is_invocable_v<decltype(&Table::setColumnWidth), Table&, int, HalfPoints>);
+static_assert(!std::is_invocable_v<decltype(&Cell::setSize), Cell&, Twips>);
+static_assert(!std::is_invocable_v<decltype(&Cell::setSize), Cell&, int>);
+static_assert(Twips::from(Inches{0.5}) == Twips{720} &&
+              HalfPoints::from(Points{10.5}) == HalfPoints{21});
+
 namespace {
 
 QString boldLeading(const QString& text, int n) {
@@ -49,25 +57,25 @@ TEST(WordRule, LabelsBoldTheirWordsAsWordCountsThem) {
 
 TEST(WordRule, FormattingSplitsRunsAndKeepsTheRest) {
     Cell c;
-    c.setFont(QStringLiteral("Arial"), 12, false);
+    c.setFont(QStringLiteral("Arial"), Points{12}, false);
     c.setText(QStringLiteral("Other Biologics:\n\tx"));
     formatWords(c, 2, 2, [](Font& f) {
         f.bold = true;
-        f.setPoints(10);
+        f.setSize(Points{10});
     });
     const auto& runs = c.paragraphs().front().runs;
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].text, QStringLiteral("Other "));
     EXPECT_EQ(runs[1].text, QStringLiteral("Biologics"));
     EXPECT_TRUE(runs[1].font.bold);
-    EXPECT_EQ(runs[1].font.halfPoints, 20);
+    EXPECT_EQ(runs[1].font.size, HalfPoints{20});
     EXPECT_EQ(runs[2].text, QStringLiteral(":\n\tx"));
-    EXPECT_EQ(runs[2].font.halfPoints, 24);
+    EXPECT_EQ(runs[2].font.size, HalfPoints{24});
     EXPECT_EQ(c.text(), QStringLiteral("Other Biologics:\n\tx"));
 }
 
 TEST(MergeRowCells, MergesFromTheRightAndIgnoresOutOfRangeArguments) {
-    Table t(2, 4, 4000);
+    Table t(2, 4, Twips{4000});
     t.cell(1, 1).setText(QStringLiteral("a"));
     t.cell(1, 3).setText(QStringLiteral("c"));
     for (auto [first, last, row] :
@@ -78,7 +86,7 @@ TEST(MergeRowCells, MergesFromTheRightAndIgnoresOutOfRangeArguments) {
     MergeRowCells(t, 1, 3, 1);
     ASSERT_EQ(t.cellCount(1), 2);
     EXPECT_EQ(t.cell(1, 1).gridSpan, 3);
-    EXPECT_EQ(t.cellWidth(1, 1), 3000);
+    EXPECT_EQ(t.cellWidth(1, 1), Twips{3000});
     EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("a\nc"));
     MergeRowCells(t, 2, 9, 2); // the row has only four cells
     EXPECT_EQ(t.cellCount(2), 2);
@@ -86,25 +94,25 @@ TEST(MergeRowCells, MergesFromTheRightAndIgnoresOutOfRangeArguments) {
 }
 
 TEST(TableOperations, AddedRowCopiesTheLastRowsShapeWithoutText) {
-    Table t(1, 3, 3000);
+    Table t(1, 3, Twips{3000});
     Cell& c = t.cell(1, 1);
     c.setText(QStringLiteral("title"));
-    c.topMargin = 100;
+    c.topMargin = Twips{100};
     c.borders.left = BorderLine::Hidden;
-    t.setRowMinHeight(1, 400);
+    t.setRowMinHeight(1, Twips{400});
     t.merge(1, 2, 1, 3);
     t.addRow();
     ASSERT_EQ(t.rowCount(), 2);
     EXPECT_EQ(t.cellCount(2), 2);
     EXPECT_EQ(t.cell(2, 2).gridSpan, 2);
-    EXPECT_EQ(t.cell(2, 1).topMargin, 100);
+    EXPECT_EQ(t.cell(2, 1).topMargin, Twips{100});
     EXPECT_EQ(t.cell(2, 1).borders.left, BorderLine::Hidden);
     EXPECT_TRUE(t.cell(2, 1).isEmpty());
-    EXPECT_EQ(t.row(2).minHeight, 400);
+    EXPECT_EQ(t.row(2).minHeight, Twips{400});
 }
 
 TEST(TableOperations, VerticalMergeMovesTextUpAndChainsBlocks) {
-    Table t(4, 2, 2000);
+    Table t(4, 2, Twips{2000});
     t.cell(3, 1).setText(QStringLiteral("task"));
     t.cell(4, 1).setText(QStringLiteral("task"));
     ASSERT_TRUE(t.merge(3, 1, 4, 1));
@@ -129,13 +137,13 @@ TEST(TableOperations, VerticalMergeMovesTextUpAndChainsBlocks) {
 }
 
 TEST(TableOperations, SplittingAOneColumnRowRefinesTheGrid) {
-    Table t(3, 1, 9000);
+    Table t(3, 1, Twips{9000});
     t.splitCell(3, 1);
-    EXPECT_EQ(t.grid(), (std::vector<int>{4500, 4500}));
+    EXPECT_EQ(t.grid(), (std::vector<Twips>{Twips{4500}, Twips{4500}}));
     EXPECT_EQ(t.cellCount(1), 1);
     EXPECT_EQ(t.cell(1, 1).gridSpan, 2);
     EXPECT_EQ(t.cellCount(3), 2);
-    EXPECT_EQ(t.cellWidth(3, 2), 4500);
+    EXPECT_EQ(t.cellWidth(3, 2), Twips{4500});
     t.addRow();
     EXPECT_EQ(t.cellCount(4), 2);
     // A cell that already spans two columns splits along them.
