@@ -6,10 +6,10 @@ namespace orvella::cli {
 
 using namespace planfile;
 
-namespace {
+const Command kCheck{"check", "check [--json] PLAN",
+                     "read a plan file and summarise it (or print it as JSON)", &checkCommand};
 
-const Command kUsage{"check", "check [--json] PLAN",
-                     "read a plan file and summarise it (or print it as JSON)", nullptr};
+namespace {
 
 void printSummary(const PlanReadResult& r, QTextStream& out) {
     const auto& plan = *r.plan;
@@ -34,7 +34,7 @@ void printSummary(const PlanReadResult& r, QTextStream& out) {
 }
 
 int usageError(const QString& why, Io& io) {
-    return cli::usageError(kUsage, why, io.err);
+    return cli::usageError(kCheck, why, io.err);
 }
 
 } // namespace

@@ -22,9 +22,15 @@ struct Command {
     int (*run)(const QStringList& args, Io& io);
 };
 
+// Each command is described once, beside the code that parses its arguments: --help, the
+// command's own --help and its usage errors all print these.
+extern const Command kCheck;    // CheckCommand.cpp
+extern const Command kResave;   // ResaveCommand.cpp
+extern const Command kDocument; // DocumentCommand.cpp
+
 int checkCommand(const QStringList& args, Io& io);
 int resaveCommand(const QStringList& args, Io& io);
-int documentCommand(const QStringList& args, Io& io); // DocumentCommand.cpp
+int documentCommand(const QStringList& args, Io& io);
 
 // Shared helpers.
 bool isHelp(const QStringList& args);

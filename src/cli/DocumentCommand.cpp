@@ -6,18 +6,19 @@
 
 namespace orvella::cli {
 
-namespace {
-const Command kUsage{"document", "document PLAN -o OUT.docx [--spanish] [--title TEXT]",
-                     "write the plan document (Forms 1 to 5 and the checklist) as .docx", nullptr};
+const Command kDocument{"document", "document PLAN -o OUT.docx [--spanish] [--title TEXT]",
+                        "write the plan document (Forms 1 to 5 and the checklist) as .docx",
+                        &documentCommand};
 
+namespace {
 int usageError(const QString& why, QTextStream& err) {
-    return cli::usageError(kUsage, why, err);
+    return cli::usageError(kDocument, why, err);
 }
 } // namespace
 
 int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (isHelp(args)) {
-        printUsage(kUsage, out);
+        printUsage(kDocument, out);
         return Ok;
     }
     QString input, output, title;

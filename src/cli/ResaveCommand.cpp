@@ -6,12 +6,12 @@ namespace orvella::cli {
 
 using namespace planfile;
 
-namespace {
-const Command kUsage{"resave", "resave PLAN -o OUT",
-                     "read a plan file and write it again in the standard form", nullptr};
+const Command kResave{"resave", "resave PLAN -o OUT",
+                      "read a plan file and write it again in the standard form", &resaveCommand};
 
+namespace {
 int usageError(const QString& why, Io& io) {
-    return cli::usageError(kUsage, why, io.err);
+    return cli::usageError(kResave, why, io.err);
 }
 } // namespace
 
