@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 #include "planfile/PlanJson.h"
-#include "planfile/PlanReader.h"
 
 namespace orvella::cli {
 
@@ -52,14 +51,9 @@ int checkCommand(const QStringList& args, Io& io) {
     }
     if (files.size() != 1)
         return usageError(QStringLiteral("check needs exactly one plan file"), io);
-    QByteArray bytes;
-    if (!readFile(files[0], bytes, io.err))
-        return UsageOrIoError;
-    const PlanReadResult r = readPlan(bytes);
-    if (!r.isPlan) {
-        io.err << notAPlanMessage(files[0]) << '\n';
-        return NotAPlan;
-    }
+    PlanReadResult r;
+    if (const int failed = readPlanFile(files[0], r, io.err); failed != Ok)
+        return failed;
     if (json) {
         io.out << QString::fromUtf8(planToJson(*r.plan, r.warnings));
     } else {

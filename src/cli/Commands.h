@@ -1,4 +1,5 @@
 #pragma once
+#include "planfile/PlanReader.h"
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -37,8 +38,8 @@ bool isHelp(const QStringList& args);
 void printUsage(const Command& command, QTextStream& to);
 // Says what is wrong with the command line, then the command's usage; answers the exit code.
 int usageError(const Command& command, const QString& why, QTextStream& err);
-// Reads a whole file; on failure writes the reason to `err` and answers nothing.
-bool readFile(const QString& path, QByteArray& bytes, QTextStream& err);
-QString notAPlanMessage(const QString& path);
+// Reads the plan file a command was given. Answers Ok, or the exit code after saying on `err`
+// why the file cannot be read or is not a plan.
+int readPlanFile(const QString& path, planfile::PlanReadResult& result, QTextStream& err);
 
 } // namespace orvella::cli

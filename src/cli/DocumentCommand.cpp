@@ -1,7 +1,6 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
 #include "plandocument/PlanDocx.h"
-#include "planfile/PlanReader.h"
 #include <QDateTime>
 
 namespace orvella::cli {
@@ -49,14 +48,9 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (input.isEmpty() || output.isEmpty())
         return usageError(QStringLiteral("document needs a plan file and -o OUT.docx"), err);
 
-    QByteArray bytes;
-    if (!readFile(input, bytes, err))
-        return UsageOrIoError;
-    const planfile::PlanReadResult r = planfile::readPlan(bytes);
-    if (!r.isPlan) {
-        err << notAPlanMessage(input) << '\n';
-        return NotAPlan;
-    }
+    planfile::PlanReadResult r;
+    if (const int failed = readPlanFile(input, r, err); failed != Ok)
+        return failed;
     for (const QString& w : r.warnings)
         err << input << ": " << w << '\n';
     if (hasTitle)
