@@ -108,16 +108,14 @@ public:
 // the run ends, so a new run starts with new, empty dialogs.
 class AnalysisDialogs {
 public:
-    static constexpr int Yes = 6;
-    static constexpr int No = 7;
-
     virtual ~AnalysisDialogs() = default;
 
     virtual SelectionDialog& selection() = 0;
     virtual JustificationDialog& justification() = 0;
     virtual CcpDialog& ccp() = 0;
     virtual GoBackDialog& goBack() = 0;
-    // A yes/no question in a box of its own: 6 Yes, 7 No, 0 when closed without either.
+    // A yes/no question in a box of its own: Prompts::AnswerYes, Prompts::AnswerNo, or 0 when
+    // closed without either.
     virtual int YesNo(const QString& prompt, const QString& caption) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "analysis/CcpDecision.h"
 #include "analysis/CcpRecords.h"
+#include "analysis/Prompts.h"
 
 namespace orvella::analysis {
 
@@ -15,8 +16,8 @@ enum class Verdict { Ccp, NotCcp, NoControlMeasures };
 Verdict decide(AnalysisDialogs& dialogs, const DecisionQuestions& q) {
     const QString caption = QStringLiteral("CCP Analysis");
     const auto ask = [&](const QString& prompt) { return dialogs.YesNo(prompt, caption); };
-    constexpr int yes = AnalysisDialogs::Yes;
-    constexpr int no = AnalysisDialogs::No;
+    constexpr int yes = Prompts::AnswerYes;
+    constexpr int no = Prompts::AnswerNo;
 
     if (ask(q.q1) == yes) {
         const int a2 = ask(q.q2);

@@ -12,7 +12,8 @@ public:
     enum class Icon { None, Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
 
-    // Answers as the classic message box did: 1 for OK, 6 for Yes, 7 for No.
+    // Answers as the classic message box did: 1 for OK, 6 for Yes, 7 for No. The yes/no
+    // question boxes of the analysis answer the same codes.
     static constexpr int AnswerOk = 1;
     static constexpr int AnswerYes = 6;
     static constexpr int AnswerNo = 7;

@@ -1,4 +1,5 @@
 #include "analysisdialogs/YesNoBox.h"
+#include "analysis/Prompts.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,11 +25,11 @@ YesNoBox::YesNoBox(QWidget* parent) : QDialog(parent) {
     auto* no = new QPushButton(QStringLiteral("No"), this);
     no->setObjectName(QStringLiteral("NoButton"));
     connect(yes, &QPushButton::clicked, this, [this] {
-        Result = 6;
+        Result = analysis::Prompts::AnswerYes;
         accept();
     });
     connect(no, &QPushButton::clicked, this, [this] {
-        Result = 7;
+        Result = analysis::Prompts::AnswerNo;
         accept();
     });
 

@@ -5,8 +5,8 @@ class QLabel;
 
 namespace orvella::analysisdialogs {
 
-// A yes/no question with English buttons in both languages. Result is 6 after Yes, 7 after
-// No and stays 0 when the box is closed otherwise.
+// A yes/no question with English buttons in both languages. Result is Prompts::AnswerYes
+// after Yes, Prompts::AnswerNo after No and stays 0 when the box is closed otherwise.
 class YesNoBox : public QDialog {
     Q_OBJECT
 public:
@@ -20,7 +20,7 @@ private:
 };
 
 // Asks one question in a new box: the prompt left-aligned from 50 characters on, centred
-// below that. Answers 6 Yes, 7 No, 0 closed without either.
+// below that. Answers the box's Result.
 int YesNo(const QString& prompt, const QString& caption, QWidget* parent = nullptr);
 
 } // namespace orvella::analysisdialogs

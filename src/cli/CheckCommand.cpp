@@ -1,15 +1,14 @@
 #include "cli/Commands.h"
 #include "planfile/PlanJson.h"
-#include "planfile/PlanReader.h"
 
 namespace orvella::cli {
 
 using namespace planfile;
 
-namespace {
+const Command kCheck{"check", "check [--json] PLAN",
+                     "read a plan file and summarise it (or print it as JSON)", &checkCommand};
 
-const Command kUsage{"check", "check [--json] PLAN",
-                     "read a plan file and summarise it (or print it as JSON)", nullptr};
+namespace {
 
 void printSummary(const PlanReadResult& r, QTextStream& out) {
     const auto& plan = *r.plan;
@@ -34,7 +33,7 @@ void printSummary(const PlanReadResult& r, QTextStream& out) {
 }
 
 int usageError(const QString& why, Io& io) {
-    return cli::usageError(kUsage, why, io.err);
+    return cli::usageError(kCheck, why, io.err);
 }
 
 } // namespace
@@ -52,14 +51,9 @@ int checkCommand(const QStringList& args, Io& io) {
     }
     if (files.size() != 1)
         return usageError(QStringLiteral("check needs exactly one plan file"), io);
-    QByteArray bytes;
-    if (!readFile(files[0], bytes, io.err))
-        return UsageOrIoError;
-    const PlanReadResult r = readPlan(bytes);
-    if (!r.isPlan) {
-        io.err << notAPlanMessage(files[0]) << '\n';
-        return NotAPlan;
-    }
+    PlanReadResult r;
+    if (const int failed = readPlanFile(files[0], r, io.err); failed != Ok)
+        return failed;
     if (json) {
         io.out << QString::fromUtf8(planToJson(*r.plan, r.warnings));
     } else {

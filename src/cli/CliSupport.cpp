@@ -18,6 +18,9 @@ int usageError(const Command& command, const QString& why, QTextStream& err) {
     return UsageOrIoError;
 }
 
+namespace {
+
+// Reads a whole file; on failure writes the reason to `err`.
 bool readFile(const QString& path, QByteArray& bytes, QTextStream& err) {
     QFile file(path);
     if (QFileInfo(path).isDir()) {
@@ -36,8 +39,18 @@ bool readFile(const QString& path, QByteArray& bytes, QTextStream& err) {
     return true;
 }
 
-QString notAPlanMessage(const QString& path) {
-    return path + QStringLiteral(" is not a HACCP Plan");
+} // namespace
+
+int readPlanFile(const QString& path, planfile::PlanReadResult& result, QTextStream& err) {
+    QByteArray bytes;
+    if (!readFile(path, bytes, err))
+        return UsageOrIoError;
+    result = planfile::readPlan(bytes);
+    if (!result.isPlan) {
+        err << path << " is not a HACCP Plan\n";
+        return NotAPlan;
+    }
+    return Ok;
 }
 
 } // namespace orvella::cli

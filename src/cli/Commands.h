@@ -1,4 +1,5 @@
 #pragma once
+#include "planfile/PlanReader.h"
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -22,17 +23,23 @@ struct Command {
     int (*run)(const QStringList& args, Io& io);
 };
 
+// Each command is described once, beside the code that parses its arguments: --help, the
+// command's own --help and its usage errors all print these.
+extern const Command kCheck;    // CheckCommand.cpp
+extern const Command kResave;   // ResaveCommand.cpp
+extern const Command kDocument; // DocumentCommand.cpp
+
 int checkCommand(const QStringList& args, Io& io);
 int resaveCommand(const QStringList& args, Io& io);
-int documentCommand(const QStringList& args, Io& io); // DocumentCommand.cpp
+int documentCommand(const QStringList& args, Io& io);
 
 // Shared helpers.
 bool isHelp(const QStringList& args);
 void printUsage(const Command& command, QTextStream& to);
 // Says what is wrong with the command line, then the command's usage; answers the exit code.
 int usageError(const Command& command, const QString& why, QTextStream& err);
-// Reads a whole file; on failure writes the reason to `err` and answers nothing.
-bool readFile(const QString& path, QByteArray& bytes, QTextStream& err);
-QString notAPlanMessage(const QString& path);
+// Reads the plan file a command was given. Answers Ok, or the exit code after saying on `err`
+// why the file cannot be read or is not a plan.
+int readPlanFile(const QString& path, planfile::PlanReadResult& result, QTextStream& err);
 
 } // namespace orvella::cli

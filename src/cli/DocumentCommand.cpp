@@ -1,23 +1,23 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
 #include "plandocument/PlanDocx.h"
-#include "planfile/PlanReader.h"
 #include <QDateTime>
 
 namespace orvella::cli {
 
-namespace {
-const Command kUsage{"document", "document PLAN -o OUT.docx [--spanish] [--title TEXT]",
-                     "write the plan document (Forms 1 to 5 and the checklist) as .docx", nullptr};
+const Command kDocument{"document", "document PLAN -o OUT.docx [--spanish] [--title TEXT]",
+                        "write the plan document (Forms 1 to 5 and the checklist) as .docx",
+                        &documentCommand};
 
+namespace {
 int usageError(const QString& why, QTextStream& err) {
-    return cli::usageError(kUsage, why, err);
+    return cli::usageError(kDocument, why, err);
 }
 } // namespace
 
 int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (isHelp(args)) {
-        printUsage(kUsage, out);
+        printUsage(kDocument, out);
         return Ok;
     }
     QString input, output, title;
@@ -48,14 +48,9 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (input.isEmpty() || output.isEmpty())
         return usageError(QStringLiteral("document needs a plan file and -o OUT.docx"), err);
 
-    QByteArray bytes;
-    if (!readFile(input, bytes, err))
-        return UsageOrIoError;
-    const planfile::PlanReadResult r = planfile::readPlan(bytes);
-    if (!r.isPlan) {
-        err << notAPlanMessage(input) << '\n';
-        return NotAPlan;
-    }
+    planfile::PlanReadResult r;
+    if (const int failed = readPlanFile(input, r, err); failed != Ok)
+        return failed;
     for (const QString& w : r.warnings)
         err << input << ": " << w << '\n';
     if (hasTitle)

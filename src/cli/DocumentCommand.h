@@ -4,9 +4,9 @@
 
 namespace orvella::cli {
 
-// orvella-cli document PLAN -o OUT.docx [--spanish] [--title TEXT]: writes the plan document
-// of a plan file. `args` are the arguments after the word "document". Exit codes: 0 written,
-// 1 the file is not a plan, 2 usage or file error.
+// orvella-cli document (kDocument in Commands.h): writes the plan document of a plan file.
+// `args` are the arguments after the word "document". Exit codes: 0 written, 1 the file is
+// not a plan, 2 usage or file error.
 int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace orvella::cli

@@ -1,17 +1,16 @@
 #include "cli/Commands.h"
-#include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 
 namespace orvella::cli {
 
 using namespace planfile;
 
-namespace {
-const Command kUsage{"resave", "resave PLAN -o OUT",
-                     "read a plan file and write it again in the standard form", nullptr};
+const Command kResave{"resave", "resave PLAN -o OUT",
+                      "read a plan file and write it again in the standard form", &resaveCommand};
 
+namespace {
 int usageError(const QString& why, Io& io) {
-    return cli::usageError(kUsage, why, io.err);
+    return cli::usageError(kResave, why, io.err);
 }
 } // namespace
 
@@ -36,14 +35,9 @@ int resaveCommand(const QStringList& args, Io& io) {
     if (input.isEmpty() || output.isEmpty())
         return usageError(QStringLiteral("resave needs a plan file and -o OUT"), io);
 
-    QByteArray bytes;
-    if (!readFile(input, bytes, io.err))
-        return UsageOrIoError;
-    const PlanReadResult r = readPlan(bytes);
-    if (!r.isPlan) {
-        io.err << notAPlanMessage(input) << '\n';
-        return NotAPlan;
-    }
+    PlanReadResult r;
+    if (const int failed = readPlanFile(input, r, io.err); failed != Ok)
+        return failed;
     for (const QString& w : r.warnings)
         io.err << input << ": " << w << '\n';
     const SaveResult saved = savePlan(*r.plan, output);

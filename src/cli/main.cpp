@@ -7,21 +7,20 @@ using namespace orvella::cli;
 
 namespace {
 
-// One line per subcommand.
-const Command kCommands[] = {
-    {"check", "check [--json] PLAN", "read a plan file and summarise it (or print it as JSON)",
-     &checkCommand},
-    {"resave", "resave PLAN -o OUT", "read a plan file and write it again in the standard form",
-     &resaveCommand},
-    {"document", "document PLAN -o OUT.docx", "write the plan document (--spanish, --title TEXT)",
-     &documentCommand},
-};
+const Command* const kCommands[] = {&kCheck, &kResave, &kDocument};
 
 void printHelp(QTextStream& to) {
     to << "Usage: orvella-cli COMMAND [OPTIONS]\n\n"
           "Works with Orvella HACCP plan files from the command line.\n\nCommands:\n";
-    for (const Command& c : kCommands)
-        to << "  " << QString::fromLatin1(c.usage).leftJustified(26) << "  " << c.summary << '\n';
+    // Summaries start in column 30; a longer usage line puts its summary on the next line.
+    constexpr qsizetype UsageWidth = 26;
+    for (const Command* c : kCommands) {
+        const QString usage = QString::fromLatin1(c->usage);
+        to << "  " << usage.leftJustified(UsageWidth);
+        if (usage.size() > UsageWidth)
+            to << '\n' << QString(2 + UsageWidth, u' ');
+        to << "  " << c->summary << '\n';
+    }
     to << "\nOptions:\n"
           "  --help                      show this help (also after a command)\n"
           "  --version                   show the program version\n\n"
@@ -56,14 +55,14 @@ int main(int argc, char** argv) {
         out << "orvella-cli " ORVELLA_VERSION "\n";
         return Ok;
     }
-    for (const Command& c : kCommands) {
-        if (first != QLatin1String(c.name))
+    for (const Command* c : kCommands) {
+        if (first != QLatin1String(c->name))
             continue;
         if (isHelp(args)) {
-            printUsage(c, out);
+            printUsage(*c, out);
             return Ok;
         }
-        return c.run(args, io);
+        return c->run(args, io);
     }
     err << "orvella-cli: unknown command '" << first << "'\n\n";
     printHelp(err);

@@ -55,7 +55,7 @@ public:
     QString GetTaskList() const { return m_taskList; }
     void SetTaskList(const QString& text) { m_taskList = text; }
 
-    // Asks a yes/no question in a box of its own: 6 Yes, 7 No, 0 closed without either.
+    // Asks a yes/no question in a box of its own: Prompts::AnswerYes/AnswerNo, 0 if closed.
     int YesNo(const QString& prompt, const QString& caption);
 
     // "Start Hazard Analysis": runs the analysis and, when it completes, moves on to step 5.

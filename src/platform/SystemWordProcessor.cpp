@@ -7,8 +7,8 @@
 #endif
 
 #ifdef Q_OS_WIN
+#include "platform/Registry.h"
 #include <QDir>
-#include <cstring>
 #include <qt_windows.h>
 #include <shellapi.h>
 #endif
@@ -18,33 +18,15 @@ namespace orvella::platform {
 namespace {
 const QString DocxMimeType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document");
-
-#ifdef Q_OS_WIN
-// Reads a string value with the ANSI registry interface; empty text when it is missing.
-QString readRegistryString(HKEY root, const QByteArray& subKey, const QByteArray& valueName,
-                           const std::function<void(const QString&)>& warn) {
-    HKEY key = nullptr;
-    if (RegOpenKeyA(root, subKey.constData(), &key) != ERROR_SUCCESS)
-        return {};
-    char buffer[256];
-    memset(buffer, ' ', 255);
-    buffer[255] = '\0';
-    DWORD length = 255;
-    QString result;
-    if (RegQueryValueExA(key, valueName.isEmpty() ? nullptr : valueName.constData(), nullptr,
-                         nullptr, reinterpret_cast<LPBYTE>(buffer), &length) == ERROR_SUCCESS &&
-        length > 1 && length <= 255)
-        result = QString::fromLocal8Bit(buffer, int(length) - 1);
-    if (RegCloseKey(key) != ERROR_SUCCESS && warn)
-        warn(QStringLiteral("RegCloseKey Failed: ") + QString::fromLocal8Bit(subKey));
-    return result;
-}
-#endif
 } // namespace
 
 QString SystemWordProcessor::defaultApplication() {
 #ifdef Q_OS_WIN
-    return readRegistryString(HKEY_CLASSES_ROOT, "Word.Document\\CurVer", {}, onRegistryWarning);
+    const QString key = QStringLiteral("Word.Document\\CurVer");
+    const RegistryString version = readRegistryString(RegistryRoot::ClassesRoot, key);
+    if (!version.closed && onRegistryWarning)
+        onRegistryWarning(QStringLiteral("RegCloseKey Failed: ") + key);
+    return version.value.value_or(QString());
 #else
     return XdgMimeApps().defaultApplication(DocxMimeType);
 #endif

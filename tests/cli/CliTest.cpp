@@ -158,6 +158,10 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.contains("check [--json] PLAN"));
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
+    // The list, a command's usage errors and the README give each command the same line.
+    const QByteArray document = "document PLAN -o OUT.docx [--spanish] [--title TEXT]";
+    EXPECT_TRUE(r.out.contains("  " + document + "\n"));
+    EXPECT_TRUE(cli({"document"}).err.contains("Usage: orvella-cli " + document + "\n"));
     r = cli({"resave", "--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));

@@ -82,24 +82,24 @@ TEST_P(DecisionPath, LeadsToItsVerdict) {
     }
 }
 
-// 6 Yes, 7 No, 0 a box closed without an answer.
-INSTANTIATE_TEST_SUITE_P(AnalysisDecision, DecisionPath,
-                         testing::Values(Path{"YesYes", {6, 6}, 2, Verdict::Ccp},               //
-                                         Path{"YesClosed", {6, 0}, 2, Verdict::Ccp},            //
-                                         Path{"YesNoYesNo", {6, 7, 6, 7}, 4, Verdict::Ccp},     //
-                                         Path{"YesNoYesYes", {6, 7, 6, 6}, 4, Verdict::NotCcp}, //
-                                         Path{"YesNoYesClosed", {6, 7, 6, 0}, 4, Verdict::NotCcp},
-                                         Path{"YesNoNo", {6, 7, 7}, 3, Verdict::NotCcp},     //
-                                         Path{"YesNoClosed", {6, 7, 0}, 3, Verdict::NotCcp}, //
-                                         Path{"NoYes", {7, 6}, 2, Verdict::NoControl},       //
-                                         Path{"ClosedYes", {0, 6}, 2, Verdict::NoControl},   //
-                                         Path{"NoNo", {7, 7}, 2, Verdict::NotCcp},           //
-                                         Path{"NoClosed", {7, 0}, 2, Verdict::NotCcp}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    AnalysisDecision, DecisionPath,
+    testing::Values(Path{"YesYes", {Y, Y}, 2, Verdict::Ccp},               //
+                    Path{"YesClosed", {Y, Closed}, 2, Verdict::Ccp},       //
+                    Path{"YesNoYesNo", {Y, N, Y, N}, 4, Verdict::Ccp},     //
+                    Path{"YesNoYesYes", {Y, N, Y, Y}, 4, Verdict::NotCcp}, //
+                    Path{"YesNoYesClosed", {Y, N, Y, Closed}, 4, Verdict::NotCcp},
+                    Path{"YesNoNo", {Y, N, N}, 3, Verdict::NotCcp},          //
+                    Path{"YesNoClosed", {Y, N, Closed}, 3, Verdict::NotCcp}, //
+                    Path{"NoYes", {N, Y}, 2, Verdict::NoControl},            //
+                    Path{"ClosedYes", {Closed, Y}, 2, Verdict::NoControl},   //
+                    Path{"NoNo", {N, N}, 2, Verdict::NotCcp},                //
+                    Path{"NoClosed", {N, Closed}, 2, Verdict::NotCcp}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnalysisDecision, QuestionsCarryTheTaskHeaderExceptTheLast) {
     DecisionRig rig;
-    rig.dialogs.yesNo << 6 << 7 << 6 << 6;
+    rig.dialogs.yesNo << Y << N << Y << Y;
     int number = 0;
     rig.decide(number);
     const QString header = "Task # 1: Do thing 1\r\n\r\n";
@@ -128,7 +128,7 @@ TEST(AnalysisDecision, SpanishTexts) {
     DecisionRig rig;
     rig.state.UseSpanish = true;
     rig.task(1).Name = "Trabajo  1";
-    rig.dialogs.yesNo << 6 << 7 << 7 << 7 << 6 << 6 << 6;
+    rig.dialogs.yesNo << Y << N << N << N << Y << Y << Y;
     int number = 0;
     rig.decide(number); // not a CCP
     rig.decide(number); // no control measures

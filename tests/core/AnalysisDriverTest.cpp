@@ -100,7 +100,7 @@ TEST(AnalysisDriver, JustificationTextsAndTaskList) {
     rig.state.InputsChanged = true; // rebuild with nothing ticked is fine
     rig.dialogs.sel.answers << Sel{false, QList<bool>{false, true}}
                             << Sel{false, QList<bool>{false, false}};
-    rig.dialogs.yesNo << 7 << 7; // B of task 1: not a CCP
+    rig.dialogs.yesNo << N << N; // B of task 1: not a CCP
     QString taskList;
     HazardAnalysis analysis(rig.ctx);
     analysis.onTaskList = [&](const QString& text) { taskList = text; };
@@ -124,7 +124,7 @@ TEST(AnalysisDriver, SpanishJustificationTexts) {
     fillPlan(rig.state, 1, {"A", "B"});
     rig.task(1).Name = "Trabajo  1";
     rig.dialogs.sel.answers << Sel{false, QList<bool>{true, false}};
-    rig.dialogs.yesNo << 7 << 7;
+    rig.dialogs.yesNo << N << N;
     EXPECT_EQ(rig.run(), AnalysisOutcome::Completed);
     EXPECT_EQ(rig.dialogs.just.captions,
               QStringList({"Continuar", "Devolverse", "Muestre la Lista de Tareas"}));
@@ -264,7 +264,7 @@ TEST(AnalysisDriver, WarningWhenHazardsFoundButNoCcp) {
     Rig rig;
     fillPlan(rig.state, 1, {"A"});
     rig.dialogs.sel.answers << Sel{false, QList<bool>{true}};
-    rig.dialogs.yesNo << 7 << 6; // no control measures
+    rig.dialogs.yesNo << N << Y; // no control measures
     EXPECT_EQ(rig.run(), AnalysisOutcome::Completed);
     const auto& end = rig.prompts.asked.last();
     EXPECT_EQ(end.title, "Wizard Complete");
@@ -284,7 +284,7 @@ TEST(AnalysisDriver, WarningWhenHazardsFoundButNoCcp) {
     // a second run, nothing touched: the stored "Yes" is not a new find, so no warning
     Rig* again = &rig;
     again->prompts.asked.clear();
-    again->dialogs.yesNo << 7 << 6;
+    again->dialogs.yesNo << N << Y;
     EXPECT_EQ(again->run(), AnalysisOutcome::Completed);
     EXPECT_EQ(again->prompts.asked.last().text, Completion);
     EXPECT_EQ(again->prompts.asked.last().icon, Prompts::Icon::None);

@@ -16,6 +16,11 @@ using namespace orvella::analysis;
 using namespace orvella::model;
 using namespace orvella::model::HazardTypes;
 
+// What a yes/no box answers, short for the answer scripts.
+constexpr int Y = Prompts::AnswerYes;
+constexpr int N = Prompts::AnswerNo;
+constexpr int Closed = 0; // closed without an answer
+
 // A test that loops forever would hang the suite; give up loudly instead.
 struct ShowBudget {
     int left = 500;
@@ -223,12 +228,12 @@ public:
         EXPECT_EQ(caption, QStringLiteral("CCP Analysis"));
         questions << prompt;
         log << QStringLiteral("ask");
-        return yesNo.isEmpty() ? No : yesNo.dequeue();
+        return yesNo.isEmpty() ? N : yesNo.dequeue();
     }
     // The answers that lead straight to a CCP verdict: Yes to Q1, Yes to Q2.
-    void answerCcp() { yesNo << Yes << Yes; }
+    void answerCcp() { yesNo << Y << Y; }
     // Yes to Q1, No to Q2, No to Q3.
-    void answerNotCcp() { yesNo << Yes << No << No; }
+    void answerNotCcp() { yesNo << Y << N << N; }
 };
 
 // A plan with `tasks` tasks ("Task # i", "Do thing i") and hazards named by `entities`.

@@ -1,6 +1,7 @@
 // The .docx handler as the desktop's association files name it, with no xdg-utils about.
 #include "QtPrinters.h"
 #include "platform/DesktopEntry.h"
+#include "platform/Registry.h"
 #include "platform/SystemWordProcessor.h"
 #include "platform/XdgMimeApps.h"
 #include <QCoreApplication>
@@ -74,6 +75,11 @@ TEST_F(XdgTree, NothingAssociatedMeansNoHandler) {
     app("usr/applications/viewer.desktop", "MimeType=text/plain;\n");
     EXPECT_EQ(found(), "");
     EXPECT_FALSE(orvella::platform::SystemWordProcessor().isInstalled());
+    // Outside Windows there is no registry: reading it finds nothing.
+    const auto registry = orvella::platform::readRegistryString(
+        orvella::platform::RegistryRoot::ClassesRoot, "Word.Document\\CurVer");
+    EXPECT_FALSE(registry.value.has_value());
+    EXPECT_TRUE(registry.closed);
 }
 
 TEST_F(XdgTree, UserDefaultWinsAndDesktopSpecificListComesFirst) {

@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "analysis/Prompts.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/frmGoBack.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace orvella::analysisdialogs;
+using orvella::analysis::Prompts;
 
 TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
     frmCCP en(false);
@@ -96,11 +98,11 @@ TEST(DialogYesNo, AnswersAndAlignmentRule) {
         });
     };
     answer("YesButton");
-    EXPECT_EQ(YesNo(fortyNine, "CCP Analysis"), 6);
+    EXPECT_EQ(YesNo(fortyNine, "CCP Analysis"), Prompts::AnswerYes);
     EXPECT_EQ(seen.caption, "CCP Analysis");
     EXPECT_TRUE(seen.alignment & Qt::AlignHCenter);
     answer("NoButton");
-    EXPECT_EQ(YesNo(fifty, "Other"), 7);
+    EXPECT_EQ(YesNo(fifty, "Other"), Prompts::AnswerNo);
     EXPECT_TRUE(seen.alignment & Qt::AlignLeft);
     answer(nullptr);
     EXPECT_EQ(YesNo(fifty, "x"), 0);

@@ -102,6 +102,6 @@ TEST(DialogMainWindowAnalysis, YesNoUsesTheQuestionBox) {
         parent = box->parentWidget();
         press(box, "NoButton");
     });
-    EXPECT_EQ(rig.window->YesNo("Sure?", "Orvella"), 7);
+    EXPECT_EQ(rig.window->YesNo("Sure?", "Orvella"), analysis::Prompts::AnswerNo);
     EXPECT_EQ(parent, rig.window.get());
 }
