@@ -111,4 +111,77 @@ to prevent or reduce the hazard to an acceptable level.</source>
         <translation>Esta tarea (%1) es un Punto de Control Crítico.</translation>
     </message>
 </context>
+<context>
+    <name>orvella::analysisdialogs::Dialog</name>
+    <message>
+        <source>Select any hazards that may potentially be transported during this task.</source>
+        <translation>Seleccione cualquier riesgo que pueda ser potencialmente transportado durante esta tarea.</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Devolverse</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::analysisdialogs::frmCCP</name>
+    <message>
+        <source>CCP:</source>
+        <translation>PCC</translation>
+    </message>
+    <message>
+        <source>Identified Hazards:</source>
+        <translation>Riesgos Identificados</translation>
+    </message>
+    <message>
+        <source>What are the limits for the control measures?  (e.g. Rinse for at least 20 min / Dry for at least 5 days)</source>
+        <translation>¿Cuales son los limites de las Medidas de Control?</translation>
+    </message>
+    <message>
+        <source> Who is responsible for monitoring for hazards during this task?</source>
+        <translation>¿Quien es responsable del monitoréo de los riesgos en esta tarea?</translation>
+    </message>
+    <message>
+        <source> What is monitored during this task?</source>
+        <translation>¿Qué se monitorea durante esta tarea?</translation>
+    </message>
+    <message>
+        <source> How is it monitored?</source>
+        <translation>¿Como es que se hace el monitoreo?</translation>
+    </message>
+    <message>
+        <source> How often is it monitored?</source>
+        <translation>¿Cada cuanto se hace este monitoreo?</translation>
+    </message>
+    <message>
+        <source> What corrective actions can be taken if control limits cannot be reached during this task?</source>
+        <translation>¿Si los límites de control no pueden se alconzados, qué acciones correctivas pueden ser realizadas?</translation>
+    </message>
+    <message>
+        <source> List any supporting documentation that exists regarding this task and potnetial hazards.</source>
+        <translation>Haga una lista de los documentos qué existen con respecto a esta tarea o sus posibles riesgos.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Devolverse</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::analysisdialogs::frmGoBack</name>
+    <message>
+        <source>From this point you have three options: 1) you may go back to re-evaluate this task to see if it is a Critical Control Point, 2) you may go back further to start the Hazard Analysis again from scratch, or 3) you may decide not to go back and continue forward.</source>
+        <translation>A partir de este punto usted tiene tres opciones: 1) usted puede regresarse para reevaluar esta tarea y ver si éste es un Punto de Control Crítico, 2) usted puede regresar más atrás para comenzar el Análisis de Riesgos de nuevo desde el principio, o 3) usted puede decidir no regresar y seguir adelante.</translation>
+    </message>
+</context>
 </TS>

@@ -16,7 +16,7 @@ namespace orvella::analysisdialogs {
 // goes, so what the combo boxes learned stays offered for the whole run.
 class QtAnalysisDialogs : public analysis::AnalysisDialogs {
 public:
-    QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts,
+    QtAnalysisDialogs(QWidget* parent, analysis::Prompts& prompts,
                       std::function<QString()> taskList);
     ~QtAnalysisDialogs() override;
 
@@ -28,7 +28,6 @@ public:
 
 private:
     QWidget* m_parent;
-    bool m_spanish;
     analysis::Prompts& m_prompts;
     std::function<QString()> m_taskList;
     QPointer<Dialog> m_selection;

@@ -1,5 +1,6 @@
 #include "mainwindow/Startup.h"
 #include "model/HazardTypes.h"
+#include "model/Language.h"
 #include "mainwindow/frmSplash.h"
 #include "mainwindow/SpanishCaptions.h"
 #include <QApplication>
@@ -33,6 +34,7 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
                       model::ProgramState& state) {
     state.InputsChanged = false;
     state.UseSpanish = false;
+    model::useSpanishCatalogue(false);
     state.DocumentCreated = false;
 
     BusyCursor busy;

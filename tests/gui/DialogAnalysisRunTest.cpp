@@ -56,7 +56,7 @@ TEST(DialogAnalysisRun, RealDialogsCarryAWholeRun) {
 
     ScriptedPrompts prompts;
     QString taskList;
-    analysisdialogs::QtAnalysisDialogs dialogs(nullptr, false, prompts, [&] { return taskList; });
+    analysisdialogs::QtAnalysisDialogs dialogs(nullptr, prompts, [&] { return taskList; });
     analysis::HazardAnalysis run({state, prompts, dialogs});
     run.onTaskList = [&](const QString& text) { taskList = text; };
 
