@@ -1,11 +1,10 @@
+#include "Catalogue.h"
 #include "QtPrinters.h"
 #include "SpanishRun.h"
 #include "model/Language.h"
 #include "model/ProgramState.h"
 #include <QCoreApplication>
-#include <QFile>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 using namespace orvella::model;
@@ -52,60 +51,9 @@ TEST(ProgramState, HazardKeysKeepCountingAndNeverWrap) {
     EXPECT_EQ(s.HazardKeyCounter, 32767);
 }
 
-namespace {
-struct CatalogueMessage {
-    QString context, source, comment, translation, type;
-};
-
-// The text of a .ts element; lupdate writes a carriage return as <byte value="xd"/>.
-QString tsText(QXmlStreamReader& xml) {
-    QString text;
-    for (int depth = 1; depth > 0 && !xml.atEnd();) {
-        xml.readNext();
-        if (xml.isCharacters()) {
-            text += xml.text();
-        } else if (xml.isStartElement()) {
-            ++depth;
-            if (xml.name() == u"byte")
-                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
-        } else if (xml.isEndElement()) {
-            --depth;
-        }
-    }
-    return text;
-}
-
-QList<CatalogueMessage> readCatalogue(const QString& path) {
-    QList<CatalogueMessage> out;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return out;
-    QXmlStreamReader xml(&f);
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name")
-            context = xml.readElementText();
-        else if (xml.name() == u"message")
-            out.append({context, {}, {}, {}, {}});
-        else if (xml.name() == u"source")
-            out.last().source = tsText(xml);
-        else if (xml.name() == u"comment")
-            out.last().comment = tsText(xml);
-        else if (xml.name() == u"translation") {
-            out.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            out.last().translation = tsText(xml);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return out;
-}
-} // namespace
 
 TEST(SpanishCatalogue, EveryMessageIsFinishedAndCompiledIntoTheProgram) {
-    const auto messages =
-        readCatalogue(QStringLiteral(ORVELLA_SOURCE_DIR "/resources/translations/orvella_es.ts"));
+    const auto messages = testsupport::readCatalogue();
     ASSERT_FALSE(messages.isEmpty());
     const QTranslator& catalogue = orvella::model::spanishCatalogue();
     ASSERT_FALSE(catalogue.isEmpty());
