@@ -450,4 +450,168 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>Crear Plan HACCP como un Documento MS Word. </translation>
     </message>
 </context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>HACCP Step 1 - Activity Description</source>
+        <translation>HACCP Paso 1 - Descripción de la Actividad</translation>
+    </message>
+    <message>
+        <source>Facility: </source>
+        <translation>Instalación: </translation>
+    </message>
+    <message>
+        <source>Site: </source>
+        <translation>Lugar: </translation>
+    </message>
+    <message>
+        <source>Project Coordinator: </source>
+        <translation>Coordinador del Proyecto: </translation>
+    </message>
+    <message>
+        <source>Site Manager: </source>
+        <translation>Administrador del Lugar: </translation>
+    </message>
+    <message>
+        <source>Address: </source>
+        <translation>Dirección: </translation>
+    </message>
+    <message>
+        <source>Phone: </source>
+        <translation>Teléfono: </translation>
+    </message>
+    <message>
+        <source>Project Description: </source>
+        <translation>Descripción del Proyecto: </translation>
+    </message>
+    <message>
+        <source>Project Description
+(Who, What, Where, When, How &amp; Why)</source>
+        <translation>Descripción del Proyecto: 
+(Quién, Qué, Dónde, Cuándo, Cómo &amp; Por Qué)</translation>
+    </message>
+    <message>
+        <source>HACCP Step 2 - Potential Hazard Identification</source>
+        <translation>HACCP Paso 2 - Identificación de Riesgos Potenciales</translation>
+    </message>
+    <message>
+        <source>Vertebrates:</source>
+        <translation>Vertebrados:</translation>
+    </message>
+    <message>
+        <source>Invertebrates:</source>
+        <translation>Invertebrados:</translation>
+    </message>
+    <message>
+        <source>Plants:</source>
+        <translation>Plantas:</translation>
+    </message>
+    <message>
+        <source>Other Biologics:</source>
+        <translation>Otros Organismos Biológicos:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>Otros (ej. materiales de construcción, etc.):</translation>
+    </message>
+    <message>
+        <source>HACCP Step 3 - Flow Diagram</source>
+        <translation>HACCP Paso 3 - Diagrama de Flujo</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Hazard</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>Probable?</source>
+        <translation>¿Probable?</translation>
+    </message>
+    <message>
+        <source>Justification</source>
+        <translation>Justificación</translation>
+    </message>
+    <message>
+        <source>Control Measures</source>
+        <translation>Medidas de Control</translation>
+    </message>
+    <message>
+        <source>CCP?</source>
+        <translation>¿Punto de Control Crítico?</translation>
+    </message>
+    <message>
+        <source>HACCP Step 4 - Hazard Analysis</source>
+        <translation>HACCP Paso 4 - Hoja para Análisis de Riesgos</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>HACCP Step 5 - HACCP Plan</source>
+        <translation>HACCP Paso 5 - Formulario del Plan HACCP</translation>
+    </message>
+    <message>
+        <source>Critical Control Point #%1: 
+%2</source>
+        <translation>Punto Crítico de Control #%1: %2
+</translation>
+    </message>
+    <message>
+        <source>Significant Hazards: 
+</source>
+        <translation>Riesgo(s) Significativo(s): </translation>
+    </message>
+    <message>
+        <source>Control Measures: </source>
+        <translation>Medida de Control: </translation>
+    </message>
+    <message>
+        <source>Limits for Control Measures: </source>
+        <translation>Límites para cada Medida de Control: </translation>
+    </message>
+    <message>
+        <source>Monitoring: What? </source>
+        <translation>Control - Qué: </translation>
+    </message>
+    <message>
+        <source>Monitoring: How? </source>
+        <translation>Control - Cómo: </translation>
+    </message>
+    <message>
+        <source>Monitoring: Frequency? </source>
+        <translation>Control - Frecuencia: </translation>
+    </message>
+    <message>
+        <source>Monitoring: Who? </source>
+        <translation>Control - Quién: </translation>
+    </message>
+    <message>
+        <source>Evaluation &amp; Corrective Actions: </source>
+        <translation>Evaluación &amp; Acción(es) Correctiva(s): </translation>
+    </message>
+    <message>
+        <source>Supporting Documentation: </source>
+        <translation>Documentación de Apoyo (si la hay): </translation>
+    </message>
+    <message>
+        <source>Activity: </source>
+        <translation>Actividad: </translation>
+    </message>
+    <message>
+        <source>Signature: </source>
+        <translation>Firma: </translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source>HACCP Checklist: </source>
+        <translation>Lista de verificación: </translation>
+    </message>
+</context>
 </TS>

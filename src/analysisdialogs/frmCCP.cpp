@@ -168,7 +168,8 @@ void frmCCP::setSpanishCaptions() {
     label("Label1")->setText(tr("Identified Hazards:"));
     label("Label2")->setText(tr("What are the limits for the control measures?  (e.g. Rinse for "
                                 "at least 20 min / Dry for at least 5 days)"));
-    label("Label3")->setText(tr(" Who is responsible for monitoring for hazards during this task?"));
+    label("Label3")->setText(
+        tr(" Who is responsible for monitoring for hazards during this task?"));
     label("Label4")->setText(tr(" What is monitored during this task?"));
     label("Label5")->setText(tr(" How is it monitored?"));
     label("Label6")->setText(tr(" How often is it monitored?"));

@@ -63,8 +63,8 @@ TEST(SpanishCatalogue, EveryMessageIsFinishedAndCompiledIntoTheProgram) {
         SCOPED_TRACE(context.toStdString() + ": " + source.toStdString());
         EXPECT_TRUE(m.type.isEmpty()) << m.type.toStdString();
         EXPECT_FALSE(m.translation.isEmpty());
-        EXPECT_EQ(catalogue.translate(context, source, comment.isEmpty() ? nullptr : comment.data()),
-                  m.translation);
+        const char* disambiguation = comment.isEmpty() ? nullptr : comment.data();
+        EXPECT_EQ(catalogue.translate(context, source, disambiguation), m.translation);
     }
 }
 
