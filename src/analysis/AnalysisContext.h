@@ -11,10 +11,6 @@ struct AnalysisContext {
     model::ProgramState& state;
     analysis::Prompts& prompts;
     AnalysisDialogs& dialogs;
-
-    const QString& tr(const QString& english, const QString& spanish) const {
-        return state.tr(english, spanish);
-    }
 };
 
 } // namespace orvella::analysis

@@ -1,6 +1,8 @@
 #include "analysis/CcpDecision.h"
+#include "analysis/AnalysisText.h"
 #include "analysis/CcpRecords.h"
 #include "analysis/Prompts.h"
+#include "model/Language.h"
 
 namespace orvella::analysis {
 
@@ -32,41 +34,23 @@ Verdict decide(AnalysisDialogs& dialogs, const DecisionQuestions& q) {
 
 } // namespace
 
-DecisionQuestions decisionQuestions(const ProgramState& state, const HACCP_Task& task,
-                                    const QString& e) {
+DecisionQuestions decisionQuestions(const HACCP_Task& task, const QString& e) {
     const QString header = task.Name + QStringLiteral(": ") + task.Description + CrLf + CrLf;
-    if (state.UseSpanish) {
-        return {
-            header + QStringLiteral("¿Se puede controlar el riesgo (") + e +
-                QStringLiteral(") en este paso o en un paso siguiente?"),
-            header +
-                QStringLiteral("¿Elimina o reduce este paso la posible incidencia de Riesgos (") +
-                e +
-                QStringLiteral(
-                    ") a un nivel aceptable Y es este el mejor lugar para controlar riesgos?"),
-            header + QStringLiteral("¿Puede ocurrir contaminacion con el riesgo (") + e +
-                QStringLiteral(") sobre niveles aceptables o puedo el riesgo aumentar a niveles "
-                               "inaceptables?"),
-            header + QStringLiteral("¿Eliminará un paso siguiente el riesgo (") + e +
-                QStringLiteral(") o reducirá la posible incidencia a un nivel aceptable?"),
-            QStringLiteral("¿Es necesario el control en este paso para prevenir el riesgo (") + e +
-                QStringLiteral(") o reducirlo a un nivel aceptable?"),
-        };
-    }
     return {
-        header + QStringLiteral("Can ") + e +
-            QStringLiteral(" be controlled at this step or a subsequent step?"),
-        header + QStringLiteral("Does this step eliminate or reduce the likely occurrence of ") +
-            e +
-            QStringLiteral(
-                " to an acceptable level AND is this the best place to control the hazard?"),
-        header + QStringLiteral("Could contamination with ") + e +
-            QStringLiteral(" occur in excess of acceptable levels or could these increase to "
-                           "unacceptable levels?"),
-        header + QStringLiteral("Will a subsequent step eliminate ") + e +
-            QStringLiteral(" or reduce the likely occurrence to an acceptable level?"),
-        QStringLiteral("Is control at this step necessary to prevent ") + e +
-            QStringLiteral(" or reduce it to an acceptable level?"),
+        header + AnalysisText::tr("Can %1 be controlled at this step or a subsequent step?").arg(e),
+        header + AnalysisText::tr("Does this step eliminate or reduce the likely occurrence of %1 "
+                                  "to an acceptable level AND is this the best place to control "
+                                  "the hazard?")
+                     .arg(e),
+        header + AnalysisText::tr("Could contamination with %1 occur in excess of acceptable "
+                                  "levels or could these increase to unacceptable levels?")
+                     .arg(e),
+        header + AnalysisText::tr("Will a subsequent step eliminate %1 or reduce the likely "
+                                  "occurrence to an acceptable level?")
+                     .arg(e),
+        AnalysisText::tr("Is control at this step necessary to prevent %1 or reduce it to an "
+                         "acceptable level?")
+            .arg(e),
     };
 }
 
@@ -74,53 +58,34 @@ DecisionResult evaluateHazard(AnalysisContext& ctx, HACCP_Task& task,
                               HACCP_TaskSpecific_Hazard& hazard, int& ccpNumber) {
     const QString& e = hazard.Entity;
     const QString& name = task.Name;
-    const DecisionQuestions questions = decisionQuestions(ctx.state, task, e);
+    const DecisionQuestions questions = decisionQuestions(task, e);
 
-    if (ctx.state.UseSpanish)
-        ctx.prompts.message(
-            name + QStringLiteral(": ¿Punto de Control Crítico para controlar riesgo (") + e +
-                QStringLiteral(")? ") + CrLf + QStringLiteral("Haga clic \"OK\" para continuar."),
-            QStringLiteral("CCP?"));
-    else
-        ctx.prompts.message(
-            QStringLiteral("Now let's see if ") + name +
-                QStringLiteral(" is a Critical Control Point for preventing the spread of ") + e +
-                QStringLiteral(". ") + CrLf + QStringLiteral("Click OK to continue."),
-            QStringLiteral("CCP?"));
+    ctx.prompts.message(fillIn(AnalysisText::tr("Now let's see if %1 is a Critical Control Point "
+                                                "for preventing the spread of %2. \r\n"
+                                                "Click OK to continue."),
+                               {name, e}),
+                        QStringLiteral("CCP?"));
 
     switch (decide(ctx.dialogs, questions)) {
     case Verdict::NotCcp:
-        ctx.prompts.message(ctx.tr(name + QStringLiteral(" is not a Critical Control Point"),
-                                   QStringLiteral("Este (") + name +
-                                       QStringLiteral(") no es un Punto de Control Crítico.")));
+        ctx.prompts.message(AnalysisText::tr("%1 is not a Critical Control Point").arg(name));
         return DecisionResult::NextHazard;
     case Verdict::NoControlMeasures:
         ctx.prompts.message(
-            ctx.tr(
-                QStringLiteral("You have no control measures to prevent the spread of ") + e +
-                    QStringLiteral(".") + CrLf +
-                    QStringLiteral("It is necessary for you to modify your activity procedures ") +
-                    CrLf +
-                    QStringLiteral("to prevent or reduce the hazard to an acceptable level."),
-                QStringLiteral(
-                    "Usted no tiene medidas de control para prevnir la propagción de un riesgo "
-                    "identifacdo(") +
-                    e +
-                    QStringLiteral(
-                        ").Es necesario que usted modifique su actividad para prevenir o reducir "
-                        "el riesgo a un nivel aceptable.")),
-            ctx.tr(QStringLiteral("No Control Measures"), QStringLiteral("No Medidas de Control")),
-            Prompts::Icon::Critical);
+            AnalysisText::tr("You have no control measures to prevent the spread of %1.\r\n"
+                             "It is necessary for you to modify your activity procedures \r\n"
+                             "to prevent or reduce the hazard to an acceptable level.")
+                .arg(e),
+            AnalysisText::tr("No Control Measures"), Prompts::Icon::Critical);
         return DecisionResult::NextHazard;
     case Verdict::Ccp:
         break;
     }
 
-    ctx.prompts.message(ctx.tr(
-        name + QStringLiteral(" is a Critical Control Point necessary to control the spread of ") +
-            e + QStringLiteral("."),
-        QStringLiteral("Esta tarea (") + name +
-            QStringLiteral(") es un Punto de Control Crítico.")));
+    // The Spanish form names the task only.
+    ctx.prompts.message(fillIn(AnalysisText::tr("%1 is a Critical Control Point necessary to "
+                                                "control the spread of %2."),
+                               {name, e}));
     ++task.CCP_Count;
     ++ccpNumber;
     for (;;) {

@@ -11,8 +11,7 @@ enum class DecisionResult { NextHazard, ReEvaluateTask, RestartAnalysis };
 struct DecisionQuestions {
     QString q1, q2, q3, q4, q5;
 };
-DecisionQuestions decisionQuestions(const model::ProgramState& state, const model::HACCP_Task& task,
-                                    const QString& entity);
+DecisionQuestions decisionQuestions(const model::HACCP_Task& task, const QString& entity);
 
 // Asks the decision questions for one probable hazard of a task, announces the verdict and,
 // for a critical control point, records its details. ccpNumber is the run's running CCP

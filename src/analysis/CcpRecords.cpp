@@ -1,4 +1,5 @@
 #include "analysis/CcpRecords.h"
+#include "analysis/AnalysisText.h"
 
 namespace orvella::analysis {
 
@@ -13,9 +14,7 @@ bool recordCcp(ProgramState& state, const HACCP_Task& task, HACCP_TaskSpecific_H
     dialog.setHazard(sigHaz);
     if (state.UseSpanish)
         dialog.setSpanishCaptions();
-    dialog.setCaption(state.tr(QStringLiteral("Critical Control Point #"),
-                               QStringLiteral("Punto de Control Crítico #")) +
-                      QString::number(ccpNumber));
+    dialog.setCaption(AnalysisText::tr("Critical Control Point #%1").arg(ccpNumber));
     // The text boxes keep what they held: within one task the previous CCP's answers are
     // offered again.
     dialog.showModal();

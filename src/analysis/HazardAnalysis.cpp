@@ -1,8 +1,10 @@
 #include "analysis/HazardAnalysis.h"
+#include "analysis/AnalysisText.h"
 #include "analysis/CcpDecision.h"
 #include "analysis/CcpRecords.h"
 #include "analysis/HazardSelection.h"
 #include "model/HazardTypes.h"
+#include "model/Language.h"
 #include <QLocale>
 
 namespace orvella::analysis {
@@ -71,10 +73,10 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
                 break;
             }
             JustificationDialog& justification = m_ctx.dialogs.justification();
+            // English keeps the dialog's own captions.
             if (m_ctx.state.UseSpanish)
-                justification.setButtonCaptions(QStringLiteral("Continuar"),
-                                                QStringLiteral("Devolverse"),
-                                                QStringLiteral("Muestre la Lista de Tareas"));
+                justification.setButtonCaptions(AnalysisText::tr("OK"), AnalysisText::tr("Back"),
+                                                AnalysisText::tr("Show List of Tasks"));
             justification.ResetGoBack();
             next = Next::Justify;
             break;
@@ -133,30 +135,18 @@ void HazardAnalysis::justifyHazard(HACCP_Task& task, int h) {
 
     dialog.setJustification(hazard.Justification);
     dialog.setControlMeasures(hazard.ControlMeasures);
-    if (m_ctx.state.UseSpanish) {
-        dialog.setTaskLabel(name + QStringLiteral(" (Justificar Riesgo ") + hs +
-                            QStringLiteral(" de ") + ns + QStringLiteral(")"));
-        dialog.setPrompt(probable ? QStringLiteral("¿Por qué hay ") + e +
-                                        QStringLiteral(" probable(s) durante la tarea?")
-                                  : QStringLiteral("¿Por qué indicó usted que NO hay ") + e +
-                                        QStringLiteral(" probable(s) durante la tarea ") + name +
-                                        QStringLiteral("?"));
-        dialog.setControlQuestion(
-            QStringLiteral("Qué Medidas de Control se puende aplicar durante ") + name +
-            QStringLiteral(" para prevenir la propagación de Riesgo (") + e + QStringLiteral(")?"));
-    } else {
-        dialog.setTaskLabel(name + QStringLiteral(" (Justify Potential Hazard ") + hs +
-                            QStringLiteral(" of ") + ns + QStringLiteral(")"));
-        dialog.setPrompt(probable
-                             ? QStringLiteral("Why is/are ") + e +
-                                   QStringLiteral(" probable during ") + name + QStringLiteral("?")
-                             : QStringLiteral("Why did you indicate that ") + e +
-                                   QStringLiteral(" is/are NOT probable during ") + name +
-                                   QStringLiteral(" (") + task.Description + QStringLiteral(")?"));
-        dialog.setControlQuestion(QStringLiteral("What Control Measures can be applied during ") +
-                                  name + QStringLiteral(" to prevent the spread of ") + e +
-                                  QStringLiteral("?"));
-    }
+    // The Spanish questions leave out some of the values.
+    dialog.setTaskLabel(
+        fillIn(AnalysisText::tr("%1 (Justify Potential Hazard %2 of %3)"), {name, hs, ns}));
+    dialog.setPrompt(
+        probable ? fillIn(AnalysisText::tr("Why is/are %1 probable during %2?"), {e, name})
+                 : fillIn(AnalysisText::tr("Why did you indicate that %1 is/are NOT probable "
+                                           "during %2 (%3)?"),
+                          {e, name, task.Description}));
+    dialog.setControlQuestion(fillIn(
+        AnalysisText::tr("What Control Measures can be applied during %1 to prevent the spread "
+                         "of %2?"),
+        {name, e}));
     dialog.setTaskDescription(task.Description);
     dialog.setControlVisible(probable);
     dialog.showModal();
@@ -199,50 +189,28 @@ HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
 }
 
 void HazardAnalysis::finish() {
-    const QString title =
-        m_ctx.tr(QStringLiteral("Wizard Complete"), QStringLiteral("Terminado Su Labor"));
+    const QString title = AnalysisText::tr("Wizard Complete");
     if (m_ccpNumber == 0 && m_hazardsFound) {
-        const QStringList lines =
-            m_ctx.state.UseSpanish
-                ? QStringList{QStringLiteral("¡Usted tiene riesgos pero no tiene puntos de control "
-                                             "críticos! "),
-                              QStringLiteral("Aunque la próxima pantalla le permitirá a usted "
-                                             "transferir su trabajo a un "),
-                              QStringLiteral("Documento Microsoft Word, ésto aún no se recomienda. "
-                                             "  Usted necesita primero "),
-                              QStringLiteral("reevaluar sus procedimientos para poder minimizar el "
-                                             "transporte de riesgos.  "),
-                              QStringLiteral("Comience examinando todas las tareas donde se puedan "
-                                             "detectar riesgos "
-                                             "identificados.  "),
-                              QStringLiteral(
-                                  "Una de esas tareas puede ser un punto de control crítico.  ")}
-                : QStringList{
-                      QStringLiteral("You have hazards but no critical control points!"),
-                      QStringLiteral(
-                          "Although the next screen will allow you to transfer your work to a "),
-                      QStringLiteral("Microsoft Word Document, this is not yet recommended."),
-                      QStringLiteral(
-                          "You first need to re-evaluate your procedures so that transporting "),
-                      QStringLiteral(
-                          "hazards can be minimized. Start by examining all of the tasks where "),
-                      QStringLiteral(
-                          "identified hazards may be detected.  One of these tasks should be a "),
-                      QStringLiteral("critical control point.  Click OK to continue.")};
-        m_ctx.prompts.message(lines.join(CrLf), title, Prompts::Icon::Critical);
+        m_ctx.prompts.message(
+            AnalysisText::tr("You have hazards but no critical control points!\r\n"
+                             "Although the next screen will allow you to transfer your work to a "
+                             "\r\n"
+                             "Microsoft Word Document, this is not yet recommended.\r\n"
+                             "You first need to re-evaluate your procedures so that transporting "
+                             "\r\n"
+                             "hazards can be minimized. Start by examining all of the tasks where "
+                             "\r\n"
+                             "identified hazards may be detected.  One of these tasks should be a "
+                             "\r\n"
+                             "critical control point.  Click OK to continue."),
+            title, Prompts::Icon::Critical);
     } else {
-        const QString text =
-            m_ctx.state.UseSpanish
-                ? QStringLiteral("El Orvella (Orvella) ha terminado su labor. La siguiente ") +
-                      CrLf +
-                      QStringLiteral("pantalla le permitirá a usted transferir su trabajo a un "
-                                     "Documento Microsoft Word. ") +
-                      CrLf + QStringLiteral("Clic OK para continuar.")
-                : QStringLiteral("The Orvella is finished doing its part. ") + CrLf +
-                      QStringLiteral("The next screen will allow you to transfer your work to a "
-                                     "Microsoft Word Document.") +
-                      CrLf + QStringLiteral("Click OK to Continue");
-        m_ctx.prompts.message(text, title);
+        m_ctx.prompts.message(
+            AnalysisText::tr("The Orvella is finished doing its part. \r\n"
+                             "The next screen will allow you to transfer your work to a Microsoft "
+                             "Word Document.\r\n"
+                             "Click OK to Continue"),
+            title);
     }
     const QDateTime now = m_ctx.state.clock ? m_ctx.state.clock() : QDateTime::currentDateTime();
     m_ctx.state.plan().AnalysisStatus = statusStamp(now);

@@ -1,4 +1,5 @@
 #include "analysis/HazardSelection.h"
+#include "analysis/AnalysisText.h"
 #include "model/HazardTypes.h"
 
 namespace orvella::analysis {
@@ -9,7 +10,7 @@ bool selectHazards(ProgramState& state, HACCP_Task& task, SelectionDialog& dialo
     const auto& potential = state.plan().PotentialHazards;
     const int n = potential.count();
 
-    dialog.setCaption(state.tr(QStringLiteral("Significant Hazards"), QStringLiteral("Riegos")));
+    dialog.setCaption(AnalysisText::tr("Significant Hazards"));
     dialog.setTask(task.Name, task.Description);
 
     bool noneFound = true;

@@ -19,21 +19,17 @@ constexpr int ButtonsAboveBottom = 1000 / TwipsPerPixel;
 constexpr int FrameAllowance = 40;
 } // namespace
 
-Dialog::Dialog(bool spanish, QWidget* parent) : QDialog(parent) {
+Dialog::Dialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Potential Hazards"));
     setModal(true);
 
     m_label1 = new QLabel(
-        spanish ? QStringLiteral("Seleccione cualquier riesgo que pueda ser potencialmente "
-                                 "transportado durante esta tarea.")
-                : QStringLiteral("Select any hazards that may potentially be transported during "
-                                 "this task."),
-        this);
+        tr("Select any hazards that may potentially be transported during this task."), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setWordWrap(true);
 
-    m_lblTask = new QLabel(spanish ? QStringLiteral("Trabajo") : QStringLiteral("Task"), this);
+    m_lblTask = new QLabel(tr("Task"), this);
     m_lblTask->setObjectName(QStringLiteral("lblTask"));
     QFont bold = m_lblTask->font();
     bold.setBold(true);
@@ -55,13 +51,12 @@ Dialog::Dialog(bool spanish, QWidget* parent) : QDialog(parent) {
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setMinimumHeight(3 * 20);
-    addBox(0, spanish ? QStringLiteral("Nada") : QStringLiteral("None"));
+    addBox(0, tr("None"));
 
-    m_ok =
-        new QPushButton(spanish ? QStringLiteral("Continuar") : QStringLiteral("Continue"), this);
+    m_ok = new QPushButton(tr("Continue"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
-    m_back = new QPushButton(spanish ? QStringLiteral("Devolverse") : QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_back->setObjectName(QStringLiteral("cmdBack"));
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_goBack = false;

@@ -17,7 +17,7 @@ namespace orvella::analysisdialogs {
 class Dialog : public QDialog, public analysis::SelectionDialog {
     Q_OBJECT
 public:
-    explicit Dialog(bool spanish, QWidget* parent = nullptr);
+    explicit Dialog(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption) override;
     void setTask(const QString& name, const QString& description) override;

@@ -7,8 +7,8 @@
 
 namespace orvella::analysisdialogs {
 
-QtAnalysisDialogs::QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts)
-    : m_parent(parent), m_spanish(spanish), m_prompts(prompts) {}
+QtAnalysisDialogs::QtAnalysisDialogs(QWidget* parent, analysis::Prompts& prompts)
+    : m_parent(parent), m_prompts(prompts) {}
 
 // The parent may already have taken a dialog with it; QPointer knows.
 QtAnalysisDialogs::~QtAnalysisDialogs() {
@@ -20,7 +20,7 @@ QtAnalysisDialogs::~QtAnalysisDialogs() {
 
 analysis::SelectionDialog& QtAnalysisDialogs::selection() {
     if (!m_selection)
-        m_selection = new Dialog(m_spanish, m_parent);
+        m_selection = new Dialog(m_parent);
     return *m_selection;
 }
 
@@ -32,13 +32,13 @@ analysis::JustificationDialog& QtAnalysisDialogs::justification() {
 
 analysis::CcpDialog& QtAnalysisDialogs::ccp() {
     if (!m_ccp)
-        m_ccp = new frmCCP(m_spanish, m_parent);
+        m_ccp = new frmCCP(m_parent);
     return *m_ccp;
 }
 
 analysis::GoBackDialog& QtAnalysisDialogs::goBack() {
     if (!m_goBack)
-        m_goBack = new frmGoBack(m_spanish, m_parent);
+        m_goBack = new frmGoBack(m_parent);
     return *m_goBack;
 }
 

@@ -16,7 +16,7 @@ namespace orvella::analysisdialogs {
 // goes, so what the combo boxes learned stays offered for the whole run.
 class QtAnalysisDialogs : public analysis::AnalysisDialogs {
 public:
-    QtAnalysisDialogs(QWidget* parent, bool spanish, analysis::Prompts& prompts);
+    QtAnalysisDialogs(QWidget* parent, analysis::Prompts& prompts);
     ~QtAnalysisDialogs() override;
 
     analysis::SelectionDialog& selection() override;
@@ -27,7 +27,6 @@ public:
 
 private:
     QWidget* m_parent;
-    bool m_spanish;
     analysis::Prompts& m_prompts;
     QPointer<Dialog> m_selection;
     QPointer<frmJustification> m_justification;

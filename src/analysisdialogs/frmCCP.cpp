@@ -31,7 +31,7 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name) {
 
 } // namespace
 
-frmCCP::frmCCP(bool spanish, QWidget* parent) : QDialog(parent) {
+frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCCP"));
     setWindowTitle(QStringLiteral("Critical Control Point"));
     setModal(true);
@@ -44,8 +44,7 @@ frmCCP::frmCCP(bool spanish, QWidget* parent) : QDialog(parent) {
     auto* lblControl =
         makeLabel(this, QStringLiteral("lblControl"), QStringLiteral("Control Measures:"), true);
     m_lblCM = makeLabel(this, QStringLiteral("lblCM"), QStringLiteral("None"));
-    auto* lblCCP = makeLabel(this, QStringLiteral("lblCCP"),
-                             spanish ? QStringLiteral("PCC") : QStringLiteral("CCP:"), true);
+    auto* lblCCP = makeLabel(this, QStringLiteral("lblCCP"), tr("CCP:"), true);
     for (QLabel* l : {label1, lblControl, lblCCP})
         l->setWordWrap(false);
 
@@ -163,20 +162,22 @@ void frmCCP::setControlMeasures(const QString& text) {
     m_lblCM->setText(text);
 }
 
+// The constructor shows these captions untranslated; only the analysis of a Spanish run asks
+// for them translated.
 void frmCCP::setSpanishCaptions() {
-    label("Label1")->setText(QStringLiteral("Riesgos Identificados"));
-    label("Label2")->setText(QStringLiteral("¿Cuales son los limites de las Medidas de Control?"));
+    label("Label1")->setText(tr("Identified Hazards:"));
+    label("Label2")->setText(tr("What are the limits for the control measures?  (e.g. Rinse for "
+                                "at least 20 min / Dry for at least 5 days)"));
     label("Label3")->setText(
-        QStringLiteral("¿Quien es responsable del monitoréo de los riesgos en esta tarea?"));
-    label("Label4")->setText(QStringLiteral("¿Qué se monitorea durante esta tarea?"));
-    label("Label5")->setText(QStringLiteral("¿Como es que se hace el monitoreo?"));
-    label("Label6")->setText(QStringLiteral("¿Cada cuanto se hace este monitoreo?"));
-    label("Label7")->setText(
-        QStringLiteral("¿Si los límites de control no pueden se alconzados, ") +
-        QStringLiteral("qué acciones correctivas pueden ser realizadas?"));
-    label("Label8")->setText(QStringLiteral("Haga una lista de los documentos qué existen con "
-                                            "respecto a esta tarea o sus posibles riesgos."));
-    m_back->setText(QStringLiteral("Devolverse"));
+        tr(" Who is responsible for monitoring for hazards during this task?"));
+    label("Label4")->setText(tr(" What is monitored during this task?"));
+    label("Label5")->setText(tr(" How is it monitored?"));
+    label("Label6")->setText(tr(" How often is it monitored?"));
+    label("Label7")->setText(tr(" What corrective actions can be taken if control limits cannot "
+                                "be reached during this task?"));
+    label("Label8")->setText(tr(" List any supporting documentation that exists regarding this "
+                                "task and potnetial hazards."));
+    m_back->setText(tr("Back"));
 }
 
 void frmCCP::clearFields() {

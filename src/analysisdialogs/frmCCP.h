@@ -14,7 +14,7 @@ namespace orvella::analysisdialogs {
 class frmCCP : public QDialog, public analysis::CcpDialog {
     Q_OBJECT
 public:
-    explicit frmCCP(bool spanish, QWidget* parent = nullptr);
+    explicit frmCCP(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption) override;
     void setTask(const QString& name, const QString& description) override;

@@ -6,27 +6,17 @@
 
 namespace orvella::analysisdialogs {
 
-frmGoBack::frmGoBack(bool spanish, QWidget* parent) : QDialog(parent) {
+frmGoBack::frmGoBack(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGoBack"));
     setWindowTitle(QStringLiteral("What do you want to do?"));
     setModal(true);
 
-    auto* label1 = new QLabel(
-        spanish ? QStringLiteral("A partir de este punto usted tiene tres opciones: 1) usted puede "
-                                 "regresarse para "
-                                 "reevaluar esta tarea y ver si éste es un Punto de Control "
-                                 "Crítico, 2) usted puede "
-                                 "regresar más atrás para comenzar el Análisis de Riesgos de nuevo "
-                                 "desde el principio, "
-                                 "o 3) usted puede decidir no regresar y seguir adelante.")
-                : QStringLiteral("From this point you have three options: 1) you may go back to "
-                                 "re-evaluate this task "
-                                 "to see if it is a Critical Control Point, 2) you may go back "
-                                 "further to start the "
-                                 "Hazard Analysis again from scratch, or 3) you may decide not to "
-                                 "go back and continue "
-                                 "forward."),
-        this);
+    auto* label1 =
+        new QLabel(tr("From this point you have three options: 1) you may go back to re-evaluate "
+                      "this task to see if it is a Critical Control Point, 2) you may go back "
+                      "further to start the Hazard Analysis again from scratch, or 3) you may "
+                      "decide not to go back and continue forward."),
+                   this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
 

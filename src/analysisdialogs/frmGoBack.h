@@ -9,7 +9,7 @@ namespace orvella::analysisdialogs {
 class frmGoBack : public QDialog, public analysis::GoBackDialog {
     Q_OBJECT
 public:
-    explicit frmGoBack(bool spanish, QWidget* parent = nullptr);
+    explicit frmGoBack(QWidget* parent = nullptr);
 
     void showModal() override { exec(); }
     int Destination() const override { return m_destination; }

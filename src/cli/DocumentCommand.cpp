@@ -1,5 +1,6 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
+#include "model/Language.h"
 #include "plandocument/PlanDocx.h"
 #include <QDateTime>
 
@@ -13,6 +14,19 @@ namespace {
 int usageError(const QString& why, QTextStream& err) {
     return cli::usageError(kDocument, why, err);
 }
+
+// For as long as the command runs, the run speaks the document's language, as the program does
+// after its Spanish button; the document itself takes its language from the flag.
+class RunLanguage {
+public:
+    explicit RunLanguage(bool spanish) : m_before(model::useSpanishCatalogue(spanish)) {}
+    ~RunLanguage() { model::useSpanishCatalogue(m_before); }
+    RunLanguage(const RunLanguage&) = delete;
+    RunLanguage& operator=(const RunLanguage&) = delete;
+
+private:
+    bool m_before;
+};
 } // namespace
 
 int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -47,6 +61,7 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     if (input.isEmpty() || output.isEmpty())
         return usageError(QStringLiteral("document needs a plan file and -o OUT.docx"), err);
+    const RunLanguage language(spanish);
 
     planfile::PlanReadResult r;
     if (const int failed = readPlanFile(input, r, err); failed != Ok)

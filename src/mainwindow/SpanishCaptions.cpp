@@ -1,4 +1,5 @@
 #include "mainwindow/SpanishCaptions.h"
+#include "model/Language.h"
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTabWidget>
@@ -6,115 +7,134 @@
 namespace orvella::mainwindow {
 
 namespace {
+// The controls that get a Spanish caption: each one's English design caption, with its
+// objectName as the disambiguation under which the catalogue keeps the Spanish.
 struct Caption {
+    const char* english;
     const char* control;
-    QString text;
 };
 
-const QList<Caption>& captions() {
-    static const QList<Caption> table = {
-        {"Label2", QStringLiteral("Instalación")},
-        {"Label3", QStringLiteral("Coordinador del Proyecto")},
-        {"Label4", QStringLiteral("Administrador del Lugar")},
-        {"Label5", QStringLiteral("Lugar")},
-        {"Label6", QStringLiteral("Dirección 1")},
-        {"Label7", QStringLiteral("Teléfono")},
-        {"Label8", QStringLiteral("Acitividad")},
-        {"Label9",
-         QStringLiteral(
-             "Descripción de la Actividad: La descripción del proyecto debe ser una descripción "
-             "narrada que incluya información tal como quién, qué, cuándo, dónde, a dónde, cómo "
-             "y por qué. La descripción debe ofrecer una referencia histórica, simple para "
-             "facilitar la comunicación con el personal de la instalación y otro personal de "
-             "agencias de administración de recursos. (Por favor describa el proyecto de manera "
-             "concisa y completa).")},
-        {"Label21", QStringLiteral("Dirección 2")},
-        {"lblWhen", QStringLiteral("Cuando usted haya suministrado la información de arriba, "
-                                   "usted puede continuar con el siguiente paso.")},
-        {"cmdNext", QStringLiteral("Paso Siguiente")},
-        {"lblStep2",
-         QStringLiteral(
-             "Como segundo paso usted necesitará hacer una lista con todos los riesgos "
-             "potenciales que puedan estar relacionados con sus actividades.  Riesgos son "
-             "especies que pueden ser trasladadas o introducidas, causando daños ecológicos y "
-             "promoviendo la propagación de especies indeseables a hábitats nuevos. Estos "
-             "riesgos pueden incluir vertebrados, invertebrados, plantas y otros organismos "
-             "biológicos (por ej., enfermedades, patógenos y parásitos).")},
-        {"lblVerts", QStringLiteral("Lista con Todos los Riesgos Potenciales")},
-        {"Label24", QStringLiteral("Lista del Riegos")},
-        {"Label26", QStringLiteral("Primero, nombre un riesgo\u2026")},
-        {"Label27", QStringLiteral("Segundo, indique qué tipo de riesgo es...")},
-        {"optHazType(0)", QStringLiteral("Vertebrados")},
-        {"optHazType(1)", QStringLiteral("Invertebrados")},
-        {"optHazType(2)", QStringLiteral("Plantas")},
-        {"optHazType(3)", QStringLiteral("Otros Organismos Biológicos")},
-        {"optHazType(4)", QStringLiteral("Otros Riesgos")},
-        {"Label28", QStringLiteral("Tercero, haga clic en el botón de abajo para agregar el "
-                                   "riesgo a la lista... indique qué tipo de riesgo es...")},
-        {"btnAddHazard", QStringLiteral("Agregar a la Lista")},
-        {"Label29", QStringLiteral("Repita para todos los riesgos posibles encontrados durante "
-                                   "su actividad.")},
-        {"btnRemove", QStringLiteral("Remover de la Lista")},
-        {"Label30", QStringLiteral("Una vez que usted haya agregado todos los riesgos "
-                                   "potenciales a la lista, usted está listo/a para continuar "
-                                   "al Paso 4")},
-        {"Command1", QStringLiteral("Paso Siguiente")},
-        {"lblStep3",
-         QStringLiteral(
-             "El tercer paso es suministrar una lista en orden cronológico de las tareas "
-             "requeridas para llevar a cabo la actividad que usted describió en el Paso 1.  "
-             "Este paso suministra información esencial requerida para completar los restantes "
-             "pasos del plan.  Sólo se necesita una simple descripción de cada tarea.")},
-        {"lblTask1", QStringLiteral("Tarea 1")},
-        {"Label11", QStringLiteral("Tarea 2")},
-        {"Label12", QStringLiteral("Tarea 3")},
-        {"Label13", QStringLiteral("Tarea 4")},
-        {"Label14", QStringLiteral("Tarea 5")},
-        {"Label15", QStringLiteral("Tarea 6")},
-        {"Label16", QStringLiteral("Tarea 7")},
-        {"Label17", QStringLiteral("Tarea 8")},
-        {"Label18", QStringLiteral("Tarea 9")},
-        {"Label19", QStringLiteral("Tarea 10")},
-        {"Label20",
-         QStringLiteral(
-             "Nota: Si usted tiene más de diez tareas, entonces usted debe reevaluar su "
-             "actividad.  Es posible que sea muy complicada para sólo un plan HACCP. Trate de "
-             "dividir su actividad en subactividades.  Cada subactividad requerirá su propio "
-             "plan HACCP.")},
-        {"btnNext3", QStringLiteral("Paso Siguiente")},
-        {"Label25", QStringLiteral("Asegúrese de guardar ahora...")},
-        {"Label22",
-         QStringLiteral(
-             "Usted está ahora listo/a para evaluar los tareas que usted puso en la lista del "
-             "paso anterior.  Luego de que usted haga un clic en el botón de abajo, a usted se "
-             "le harán una serie de preguntas que determinarán si sus tareas contienen algún "
-             "punto de control crítico.  Si usted se sale del programa antes de completar todas "
-             "las preguntas, usted tendrá que comenzar de nuevo desde el principio, a menos que "
-             "usted haya guardado su progreso. Si usted ha guardado su progreso, usted podrá "
-             "recomenzar luego desde este punto.  Asegúrese de guardar ahora y después haga un "
-             "clic en el botón de abajo para continuar.")},
-        {"cmdEvalTasks", QStringLiteral("Comenzar Análisis de Riegos")},
-        {"cmdSkip", QStringLiteral("Salto al Paso Siguiente")},
-        {"lblTitle", QStringLiteral("Por favor suministre un título sencillo para el plan HACCP "
-                                    "(por ej., Plan HACCP de Operaciones de Manejo de Fuegos).")},
-        {"cmdDone", QStringLiteral("Crear Plan HACCP como un Documento MS Word. ")},
-    };
-    return table;
-}
+const Caption Captions[] = {
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Facility (example: Corvane Nature Reserve)", "Label2"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Project Coordinator (example: Morgan Tessel)", "Label3"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Site Manager ", "Label4"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Site (example: Refuge Wide, All Habitats)", "Label5"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Address (example: 4120 Reserve Road)", "Label6"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Phone (example: 555 010-2000)", "Label7"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Activity (example: Fire Management Operations)",
+                       "Label8"),
+    QT_TRANSLATE_NOOP3(
+        "SpanishCaptions",
+        "Activity Description: The project description should be a narrative "
+        "description that includes such information as who, what, when, where, how, and why. "
+        "The description should offer a historical, working reference to facilitate "
+        "communication with the facility staff and other resource management agency "
+        "personnel. (Please describe the project concisely and completely)",
+        "Label9"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "City, State and Zip Code (example: Ashvale, TX 79999)",
+                       "Label21"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions",
+                       "When you have entered the above information, you may move on to the "
+                       "next step.",
+                       "lblWhen"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Submit && Continue", "cmdNext"),
+    QT_TRANSLATE_NOOP3(
+        "SpanishCaptions",
+        "As the second step you will need to list any potential hazards that "
+        "may be associated with your activities.  Hazards are species that may be moved or "
+        "introduced, causing ecological damage and furthering the spread of unwanted species "
+        "to new habitats. They may include vertebrates, invertebrates, plants, or other "
+        "biologics (e.g., diseases, pathogens, and parasites).",
+        "lblStep2"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Add Hazards to list one at a time", "lblVerts"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "List of Potential Hazards", "Label24"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "First, name a hazard (e.g. Giant Salvinia)...",
+                       "Label26"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Second, indicate what kind of hazard it is...",
+                       "Label27"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Vertebrate Hazard", "optHazType(0)"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Invertebrate Hazard", "optHazType(1)"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Plant Hazard", "optHazType(2)"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Other Biological Hazard", "optHazType(3)"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Other Hazard", "optHazType(4)"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions",
+                       "Third, click this button to add the hazard to the list... ", "Label28"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Add to List", "btnAddHazard"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions",
+                       "Repeat for all possible hazards encountered during your activity.",
+                       "Label29"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Remove From List", "btnRemove"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions",
+                       "Once you have added all of the potential hazards to the list, you are "
+                       "ready to move on to Step 4",
+                       "Label30"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Submit && Continue", "Command1"),
+    QT_TRANSLATE_NOOP3(
+        "SpanishCaptions",
+        "The third step is to provide a chronologically ordered list of tasks "
+        "required to accomplish the activity you described in Step 1. This step provides "
+        "essential information required to complete the remaining steps of the plan. Only a "
+        "simple description of each task is needed. ",
+        "lblStep3"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 1", "lblTask1"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 2", "Label11"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 3", "Label12"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 4", "Label13"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 5", "Label14"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 6", "Label15"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 7", "Label16"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 8", "Label17"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 9", "Label18"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Task 10", "Label19"),
+    QT_TRANSLATE_NOOP3(
+        "SpanishCaptions",
+        "Note: If you have more than ten tasks, then you should re-evaluate "
+        "your activity.  It is likely too complex for a single HACCP plan.  Try breaking "
+        "your activity up into sub-activities.  Each sub-activity will require its own HACCP "
+        "plan.",
+        "Label20"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Submit && Continue", "btnNext3"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Now is a good time to save what you have done so far. ",
+                       "Label25"),
+    QT_TRANSLATE_NOOP3(
+        "SpanishCaptions",
+        "You are now ready to evaluate the tasks that you listed in the "
+        "previous step.  After you click the button below, you will be asked a series of "
+        "questions that will determine if your tasks contain any critical control points.  "
+        "If you quit the application before completing all of the questions, you will have "
+        "to start again from the beginning, unless you have saved your progress.  If you "
+        "have saved your progress, you will be able to start over later from this point.  Be "
+        "sure to save now and then click the button below to continue.",
+        "Label22"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Start Hazard Analysis", "cmdEvalTasks"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Skip to Next Step", "cmdSkip"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions",
+                       "Please provide a simple title for the HACCP plan (e.g., Fire "
+                       "Management Operations HACCP Plan)",
+                       "lblTitle"),
+    QT_TRANSLATE_NOOP3("SpanishCaptions", "Create HACCP Plan as an MS Word Document", "cmdDone"),
+};
+
+const Caption TabCaption = QT_TRANSLATE_NOOP3("SpanishCaptions", "Step %1", "TabStrip");
 } // namespace
 
+// The window is Spanish whatever the run's catalogue: its captions come from the Spanish
+// catalogue directly.
 void ApplySpanishCaptions(QWidget* window) {
     if (!window)
         return;
+    const auto spanish = [](const Caption& c) {
+        return model::spanishText("SpanishCaptions", c.english, c.control);
+    };
     if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("TabStrip")))
         for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabText(i, QStringLiteral("Paso %1").arg(i + 1));
-    for (const Caption& caption : captions()) {
+            tabs->setTabText(i, spanish(TabCaption).arg(i + 1));
+    for (const Caption& caption : Captions) {
         QObject* control = window->findChild<QObject*>(QLatin1String(caption.control));
         if (auto* label = qobject_cast<QLabel*>(control))
-            label->setText(caption.text);
+            label->setText(spanish(caption));
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
-            button->setText(caption.text);
+            button->setText(spanish(caption));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/Startup.h"
 #include "model/HazardTypes.h"
+#include "model/Language.h"
 #include "mainwindow/frmSplash.h"
 #include "mainwindow/SpanishCaptions.h"
 #include <QApplication>
@@ -33,6 +34,7 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
                       model::ProgramState& state) {
     state.InputsChanged = false;
     state.UseSpanish = false;
+    model::useSpanishCatalogue(false);
     state.DocumentCreated = false;
 
     BusyCursor busy;
@@ -41,19 +43,18 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
 
     const QString application = wordProcessor.defaultApplication();
     if (application.isEmpty()) {
+        // English in practice: the language is chosen only later, on the splash.
         state.LastAnswer =
-            prompts.message(state.tr(QStringLiteral("This program requires Microsoft Word."),
-                                     QStringLiteral("Este programa reuiere Microsoft Word.")),
-                            state.tr(QStringLiteral("MS Word Not Found"),
-                                     QStringLiteral("MS Word no se encontró.")),
+            prompts.message(QCoreApplication::translate("Startup",
+                                                        "This program requires Microsoft Word."),
+                            QCoreApplication::translate("Startup", "MS Word Not Found"),
                             analysis::Prompts::Icon::Critical);
         splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Not Present."));
         prompts.message(
-            state.tr(QStringLiteral("Microsoft Word is required but was not Found.\r\n"
-                                    "The program cannot continue and will now terminate."),
-                     QStringLiteral("Se requiere Microsoft Word pero no se encontró.\r\n"
-                                    "El programa no puede continuar y se terminará ahora.")),
-            state.tr(QStringLiteral("Word Undetected"), QStringLiteral("MS Word no se encontró.")),
+            QCoreApplication::translate("Startup",
+                                        "Microsoft Word is required but was not Found.\r\n"
+                                        "The program cannot continue and will now terminate."),
+            QCoreApplication::translate("Startup", "Word Undetected"),
             analysis::Prompts::Icon::Critical);
         return {};
     }

@@ -88,8 +88,7 @@ void TasksPage::store(model::HACCP_Plan& plan) {
         task->Description = text;
         task->Number = count;
         // The name carries the row number, blank-led: "Task # 3", "Trabajo  3".
-        task->Name = m_state.tr(QStringLiteral("Task #"), QStringLiteral("Trabajo ")) +
-                     QLatin1Char(' ') + QString::number(row);
+        task->Name = tr("Task # %1").arg(row);
         task->CCP_Count = 0;
         tasks.add(task, QString::number(count));
     }

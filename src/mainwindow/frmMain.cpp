@@ -243,7 +243,7 @@ int frmMain::YesNo(const QString& prompt, const QString& caption) {
 
 void frmMain::cmdEvalTasks_Click() {
     // The dialogs live for this run only: a new run starts with empty drop-down lists.
-    analysisdialogs::QtAnalysisDialogs dialogs(this, m_state.UseSpanish, m_prompts);
+    analysisdialogs::QtAnalysisDialogs dialogs(this, m_prompts);
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
     if (analysis.run() != analysis::AnalysisOutcome::Completed)

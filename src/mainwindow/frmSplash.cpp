@@ -1,6 +1,7 @@
 #include "mainwindow/frmSplash.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/StringTable.h"
+#include "model/Language.h"
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,6 +83,7 @@ frmSplash::frmSplash(model::ProgramState& state, QWidget* parent)
     connect(english, &QPushButton::clicked, this, &QDialog::accept);
     connect(spanish, &QPushButton::clicked, this, [this] {
         m_state.UseSpanish = true;
+        model::useSpanishCatalogue(true);
         accept();
     });
 

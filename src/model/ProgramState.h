@@ -29,11 +29,6 @@ struct ProgramState {
     // Raises HazardKeyCounter and answers its decimal text: the key of the next potential
     // hazard. The counter is never lowered, so keys stay unique for the whole run.
     QString nextHazardKey();
-
-    // Picks the English or the Spanish form of a text by the language of this run.
-    const QString& tr(const QString& english, const QString& spanish) const {
-        return UseSpanish ? spanish : english;
-    }
 };
 
 } // namespace orvella::model

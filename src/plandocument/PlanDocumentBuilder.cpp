@@ -1,6 +1,7 @@
 #include "plandocument/PlanDocumentBuilder.h"
 #include "docx/WordOperations.h"
 #include "model/HazardTypes.h"
+#include "model/Language.h"
 
 namespace orvella::plandocument {
 
@@ -66,6 +67,10 @@ void hideSides(Cell& cell) {
 PlanDocumentBuilder::PlanDocumentBuilder(const HACCP_Plan& plan, bool useSpanish,
                                          const QDateTime& now, const QLocale& locale)
     : m_plan(plan), m_spanish(useSpanish), m_now(now), m_locale(locale) {}
+
+QString PlanDocumentBuilder::localized(const char* english) const {
+    return m_spanish ? model::spanishText("PlanDocument", english) : QString::fromUtf8(english);
+}
 
 void PlanDocumentBuilder::addArea(Section& section, const QString& bookmark, Table table,
                                   bool pageBreak) {
@@ -138,32 +143,30 @@ void PlanDocumentBuilder::form1(Table& t) {
     const HACCP_Plan& p = m_plan;
     t.setRowMinHeight(9, Twips::from(Points{72}));
 
-    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 1 - Activity Description"),
-                                QStringLiteral("HACCP Paso 1 - Descripción de la Actividad")));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Step 1 - Activity Description")));
     t.merge(1, 1, 1, 2);
     t.cell(1, 1).setAlignment(Alignment::Center);
 
     struct Field {
         int row, column;
-        QString english, spanish, value;
+        const char* label;
+        QString value;
         int nEnglish, nSpanish;
     };
     const Field fields[] = {
-        {2, 1, QStringLiteral("Facility: "), QStringLiteral("Instalación: "), p.Facility, 1, 1},
-        {2, 2, QStringLiteral("Site: "), QStringLiteral("Lugar: "), p.Site, 1, 1},
-        {3, 1, QStringLiteral("Project Coordinator: "),
-         QStringLiteral("Coordinador del Proyecto: "), p.Coordinator, 2, 3},
-        {4, 1, QStringLiteral("Site Manager: "), QStringLiteral("Administrador del Lugar: "),
-         p.Manager, 2, 3},
-        {5, 1, QStringLiteral("Address: "), QStringLiteral("Dirección: "),
+        {2, 1, QT_TRANSLATE_NOOP("PlanDocument", "Facility: "), p.Facility, 1, 1},
+        {2, 2, QT_TRANSLATE_NOOP("PlanDocument", "Site: "), p.Site, 1, 1},
+        {3, 1, QT_TRANSLATE_NOOP("PlanDocument", "Project Coordinator: "), p.Coordinator, 2, 3},
+        {4, 1, QT_TRANSLATE_NOOP("PlanDocument", "Site Manager: "), p.Manager, 2, 3},
+        {5, 1, QT_TRANSLATE_NOOP("PlanDocument", "Address: "),
          p.Address1 + QLatin1Char('\n') + p.Address2, 1, 1},
-        {6, 1, QStringLiteral("Phone: "), QStringLiteral("Teléfono: "), p.Phone, 1, 1},
-        {3, 2, QStringLiteral("Project Description: "),
-         QStringLiteral("Descripción del Proyecto: "), p.Activity, 2, 3},
+        {6, 1, QT_TRANSLATE_NOOP("PlanDocument", "Phone: "), p.Phone, 1, 1},
+        {3, 2, QT_TRANSLATE_NOOP("PlanDocument", "Project Description: "), p.Activity, 2, 3},
     };
     for (const Field& f : fields) {
         Cell& cell = t.cell(f.row, f.column);
-        write(cell, tr(f.english, f.spanish) + QLatin1Char('\n') + f.value, Points{12}, false,
+        write(cell, localized(f.label) + QLatin1Char('\n') + f.value, Points{12}, false,
               Alignment::Left);
         setLabelWords(cell, m_spanish ? f.nSpanish : f.nEnglish, Points{10});
     }
@@ -175,9 +178,8 @@ void PlanDocumentBuilder::form1(Table& t) {
 
     Cell& heading = t.cell(8, 1);
     write(heading,
-          tr(QStringLiteral("Project Description\n(Who, What, Where, When, How & Why)"),
-             QStringLiteral("Descripción del Proyecto: \n(Quién, Qué, Dónde, Cuándo, Cómo & Por "
-                            "Qué)")),
+          localized(QT_TRANSLATE_NOOP("PlanDocument",
+                                      "Project Description\n(Who, What, Where, When, How & Why)")),
           Points{10}, true, Alignment::Center);
     formatWords(heading, 1, m_spanish ? 3 : 2, [](Font& f) { f.setSize(Points{12}); });
     t.merge(8, 1, 8, 2);
@@ -192,22 +194,21 @@ void PlanDocumentBuilder::form1(Table& t) {
 void PlanDocumentBuilder::form2(Table& t) {
     for (int r = 2; r <= 6; ++r)
         t.setRowMinHeight(r, Twips::from(Points{100}));
-    writeTitle(t.cell(1, 1),
-               tr(QStringLiteral("HACCP Step 2 - Potential Hazard Identification"),
-                  QStringLiteral("HACCP Paso 2 - Identificación de Riesgos Potenciales")));
+    writeTitle(t.cell(1, 1), localized(QT_TRANSLATE_NOOP(
+                                 "PlanDocument",
+                                 "HACCP Step 2 - Potential Hazard Identification")));
 
-    const QString labels[5][2] = {
-        {QStringLiteral("Vertebrates:"), QStringLiteral("Vertebrados:")},
-        {QStringLiteral("Invertebrates:"), QStringLiteral("Invertebrados:")},
-        {QStringLiteral("Plants:"), QStringLiteral("Plantas:")},
-        {QStringLiteral("Other Biologics:"), QStringLiteral("Otros Organismos Biológicos:")},
-        {QStringLiteral("Others:"),
-         QStringLiteral("Otros (ej. materiales de construcción, etc.):")},
+    const char* const labels[5] = {
+        QT_TRANSLATE_NOOP("PlanDocument", "Vertebrates:"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Invertebrates:"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Plants:"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Other Biologics:"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Others:"),
     };
     QString text[5];
     bool filled[5] = {};
     for (int i = 0; i < 5; ++i)
-        text[i] = tr(labels[i][0], labels[i][1]);
+        text[i] = localized(labels[i]);
 
     using namespace model::HazardTypes;
     for (const auto& hazard : m_plan.PotentialHazards) {
@@ -240,8 +241,8 @@ void PlanDocumentBuilder::form3(Table& t) {
         t.addRow();
     }
     t.merge(1, 1, 1, 2);
-    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 3 - Flow Diagram"),
-                                QStringLiteral("HACCP Paso 3 - Diagrama de Flujo")));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Step 3 - Flow Diagram")));
     for (int i = 1; i <= n; ++i) {
         const auto& task = m_plan.Tasks.item(i);
         write(t.cell(2 * i, 1), task->Name, Points{12}, true, Alignment::Center);
@@ -273,28 +274,27 @@ void PlanDocumentBuilder::form4(Table& t) {
         for (int h = 0; h < task->TSHazards.count(); ++h)
             t.addRow();
 
-    const QString headings[6][2] = {
-        {QStringLiteral("Task"), QStringLiteral("Trabajo")},
-        {QStringLiteral("Hazard"), QStringLiteral("Riesgo")},
-        {QStringLiteral("Probable?"), QStringLiteral("¿Probable?")},
-        {QStringLiteral("Justification"), QStringLiteral("Justificación")},
-        {QStringLiteral("Control Measures"), QStringLiteral("Medidas de Control")},
-        {QStringLiteral("CCP?"), QStringLiteral("¿Punto de Control Crítico?")},
+    const char* const headings[6] = {
+        QT_TRANSLATE_NOOP("PlanDocument", "Task"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Hazard"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Probable?"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Justification"),
+        QT_TRANSLATE_NOOP("PlanDocument", "Control Measures"),
+        QT_TRANSLATE_NOOP("PlanDocument", "CCP?"),
     };
     for (int c = 1; c <= 6; ++c) {
         Cell& cell = t.cell(2, c);
-        write(cell, tr(headings[c - 1][0], headings[c - 1][1]), Points{12}, true,
-              Alignment::Center);
+        write(cell, localized(headings[c - 1]), Points{12}, true, Alignment::Center);
         cell.vAlign = VerticalAlignment::Center;
     }
 
-    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 4 - Hazard Analysis"),
-                                QStringLiteral("HACCP Paso 4 - Hoja para Análisis de Riesgos")));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Step 4 - Hazard Analysis")));
     for (int c = 6; c >= 2; --c)
         t.merge(1, c - 1, 1, c);
     t.cell(1, 1).setAlignment(Alignment::Center);
 
-    const QString yes = tr(model::Yes, QStringLiteral("Sí"));
+    const QString yes = localized(QT_TRANSLATE_NOOP("PlanDocument", "Yes"));
     int r = 3;
     for (const auto& task : m_plan.Tasks) {
         for (const auto& hz : task->TSHazards) {
@@ -338,8 +338,8 @@ void PlanDocumentBuilder::form5(Table& t) {
     t.addRow();
     t.addRow();
 
-    writeTitle(t.cell(1, 1), tr(QStringLiteral("HACCP Step 5 - HACCP Plan"),
-                                QStringLiteral("HACCP Paso 5 - Formulario del Plan HACCP")));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Step 5 - HACCP Plan")));
     for (int r = 2; r <= t.rowCount() - 3; ++r) {
         Cell& c = t.cell(r, 1);
         c.vAlign = VerticalAlignment::Center;
@@ -356,37 +356,32 @@ void PlanDocumentBuilder::form5(Table& t) {
             int n;
         };
         const Line lines[] = {
-            m_spanish
-                ? Line{QStringLiteral("Punto Crítico de Control #") + number + QStringLiteral(": "),
-                       ccp->TaskName + nl, 5}
-                : Line{QStringLiteral("Critical Control Point #") + number + QStringLiteral(": ") +
-                           nl,
-                       ccp->TaskName, 4},
-            m_spanish ? Line{QStringLiteral("Riesgo(s) Significativo(s): "), ccp->SigHaz, 8}
-                      : Line{QStringLiteral("Significant Hazards: ") + nl, ccp->SigHaz, 4},
-            Line{tr(QStringLiteral("Control Measures: "), QStringLiteral("Medida de Control: ")) +
-                     nl,
+            // The first line is one text: the Spanish one breaks after the task, not before it.
+            // Its bold words all lie before the task.
+            Line{model::fillIn(localized(QT_TRANSLATE_NOOP("PlanDocument",
+                                                           "Critical Control Point #%1: \n%2")),
+                               {number, ccp->TaskName}),
+                 {}, m_spanish ? 5 : 4},
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Significant Hazards: \n")),
+                 ccp->SigHaz, m_spanish ? 8 : 4},
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Control Measures: ")) + nl,
                  ccp->Control, m_spanish ? 6 : 4},
-            Line{tr(QStringLiteral("Limits for Control Measures: "),
-                    QStringLiteral("Límites para cada Medida de Control: ")) +
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Limits for Control Measures: ")) +
                      nl,
                  ccp->Limits, m_spanish ? 6 : 4},
-            Line{tr(QStringLiteral("Monitoring: What? "), QStringLiteral("Control - Qué: ")) + nl,
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: What? ")) + nl,
                  ccp->What, m_spanish ? 3 : 4},
-            Line{tr(QStringLiteral("Monitoring: How? "), QStringLiteral("Control - Cómo: ")) + nl,
-                 ccp->How, m_spanish ? 3 : 4},
-            Line{tr(QStringLiteral("Monitoring: Frequency? "),
-                    QStringLiteral("Control - Frecuencia: ")) +
-                     nl,
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: How? ")) + nl, ccp->How,
+                 m_spanish ? 3 : 4},
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: Frequency? ")) + nl,
                  ccp->When, m_spanish ? 3 : 4},
-            Line{tr(QStringLiteral("Monitoring: Who? "), QStringLiteral("Control - Quién: ")) + nl,
-                 ccp->Who, m_spanish ? 3 : 4},
-            Line{tr(QStringLiteral("Evaluation & Corrective Actions: "),
-                    QStringLiteral("Evaluación & Acción(es) Correctiva(s): ")) +
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: Who? ")) + nl, ccp->Who,
+                 m_spanish ? 3 : 4},
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument",
+                                             "Evaluation & Corrective Actions: ")) +
                      nl,
                  ccp->Correction, m_spanish ? 10 : 4},
-            Line{tr(QStringLiteral("Supporting Documentation: "),
-                    QStringLiteral("Documentación de Apoyo (si la hay): ")),
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Supporting Documentation: ")),
                  ccp->SupportDocs, m_spanish ? 8 : 2},
         };
         for (int k = 0; k < 10; ++k) {
@@ -410,15 +405,14 @@ void PlanDocumentBuilder::form5(Table& t) {
         BoldLeadingWords(cell, 1);
     };
     closing(last - 2, 1,
-            tr(QStringLiteral("Facility: "), QStringLiteral("Instalación: ")) + nl +
-                m_plan.Facility);
+            localized(QT_TRANSLATE_NOOP("PlanDocument", "Facility: ")) + nl + m_plan.Facility);
     closing(last - 2, 2,
-            tr(QStringLiteral("Activity: "), QStringLiteral("Actividad: ")) + nl + m_plan.Activity);
+            localized(QT_TRANSLATE_NOOP("PlanDocument", "Activity: ")) + nl + m_plan.Activity);
     closing(last - 1, 1,
-            tr(QStringLiteral("Address: "), QStringLiteral("Dirección: ")) + nl + m_plan.Address1 +
-                nl + m_plan.Address2);
-    closing(last, 1, tr(QStringLiteral("Signature: "), QStringLiteral("Firma: ")));
-    closing(last, 2, tr(QStringLiteral("Date: "), QStringLiteral("Fecha: ")));
+            localized(QT_TRANSLATE_NOOP("PlanDocument", "Address: ")) + nl + m_plan.Address1 + nl +
+                m_plan.Address2);
+    closing(last, 1, localized(QT_TRANSLATE_NOOP("PlanDocument", "Signature: ")));
+    closing(last, 2, localized(QT_TRANSLATE_NOOP("PlanDocument", "Date: ")));
     t.merge(last - 2, 2, last - 1, 2);
 }
 
@@ -447,8 +441,8 @@ void PlanDocumentBuilder::checklist(Table& t) {
         MergeRowCells(t, 2, 3, r);
 
     write(t.cell(1, 1),
-          tr(QStringLiteral("HACCP Checklist: "), QStringLiteral("Lista de verificación: ")) +
-              QLatin1Char('\n') + m_plan.Activity,
+          localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Checklist: ")) + QLatin1Char('\n') +
+              m_plan.Activity,
           Points{16}, true, Alignment::Left);
 
     const QString labels[5][2] = {

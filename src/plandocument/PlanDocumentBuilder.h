@@ -21,9 +21,9 @@ public:
     static constexpr char16_t emptyBox = 0xF06F;         // "o" in Wingdings
 
 private:
-    QString tr(const QString& english, const QString& spanish) const {
-        return m_spanish ? spanish : english;
-    }
+    // A heading or label in the document's language: Spanish from the catalogue, whatever
+    // language the program runs in.
+    QString localized(const char* english) const;
     void addArea(docx::Section& section, const QString& bookmark, docx::Table table, bool pageBreak);
     void writeHeaderAndFooter();
     void form1(docx::Table& t);

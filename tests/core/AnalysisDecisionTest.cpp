@@ -1,5 +1,6 @@
 #include "AnalysisScript.h"
 #include "QtPrinters.h"
+#include "SpanishRun.h"
 #include "analysis/CcpDecision.h"
 
 using namespace analysistest;
@@ -116,7 +117,7 @@ TEST(AnalysisDecision, QuestionsCarryTheTaskHeaderExceptTheLast) {
              header +
                  "Will a subsequent step eliminate Zebra mussel or reduce the likely occurrence "
                  "to an acceptable level?"}));
-    const auto q = decisionQuestions(rig.state, rig.task(1), "Zebra mussel");
+    const auto q = decisionQuestions(rig.task(1), "Zebra mussel");
     EXPECT_EQ(q.q5, "Is control at this step necessary to prevent Zebra mussel or reduce it to an "
                     "acceptable level?");
     EXPECT_EQ(rig.prompts.asked[0].text,
@@ -127,6 +128,7 @@ TEST(AnalysisDecision, QuestionsCarryTheTaskHeaderExceptTheLast) {
 TEST(AnalysisDecision, SpanishTexts) {
     DecisionRig rig;
     rig.state.UseSpanish = true;
+    testsupport::SpanishRun spanish;
     rig.task(1).Name = "Trabajo  1";
     rig.dialogs.yesNo << Y << N << N << N << Y << Y << Y;
     int number = 0;

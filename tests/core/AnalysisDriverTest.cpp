@@ -1,5 +1,6 @@
 #include "AnalysisScript.h"
 #include "QtPrinters.h"
+#include "SpanishRun.h"
 
 using namespace analysistest;
 
@@ -121,6 +122,7 @@ TEST(AnalysisDriver, JustificationTextsAndTaskList) {
 TEST(AnalysisDriver, SpanishJustificationTexts) {
     Rig rig;
     rig.state.UseSpanish = true;
+    testsupport::SpanishRun spanish;
     fillPlan(rig.state, 1, {"A", "B"});
     rig.task(1).Name = "Trabajo  1";
     rig.dialogs.sel.answers << Sel{false, QList<bool>{true, false}};

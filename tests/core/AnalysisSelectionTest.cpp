@@ -1,5 +1,6 @@
 #include "AnalysisScript.h"
 #include "QtPrinters.h"
+#include "SpanishRun.h"
 #include "analysis/CcpRecords.h"
 #include "analysis/HazardSelection.h"
 
@@ -74,6 +75,7 @@ TEST(AnalysisSelection, UserClicksRebuildAndAnswerWhetherAnythingIsTicked) {
 TEST(AnalysisSelection, MatchesEntitiesExactlyAndSpanishTitle) {
     SelectionRig rig;
     rig.state.UseSpanish = true;
+    testsupport::SpanishRun spanish;
     rig.hazard(1, 1).Entity = "a"; // case differs: no longer the listed hazard
     rig.select();
     EXPECT_EQ(rig.dialogs.sel.shown.at(0).caption, "Riegos");

@@ -1,5 +1,10 @@
+#include "Catalogue.h"
 #include "QtPrinters.h"
+#include "SpanishRun.h"
+#include "model/Language.h"
 #include "model/ProgramState.h"
+#include <QCoreApplication>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace orvella::model;
@@ -44,4 +49,36 @@ TEST(ProgramState, HazardKeysKeepCountingAndNeverWrap) {
     EXPECT_EQ(s.nextHazardKey(), "32767");
     EXPECT_EQ(s.nextHazardKey(), "32767");
     EXPECT_EQ(s.HazardKeyCounter, 32767);
+}
+
+
+TEST(SpanishCatalogue, EveryMessageIsFinishedAndCompiledIntoTheProgram) {
+    const auto messages = testsupport::readCatalogue();
+    ASSERT_FALSE(messages.isEmpty());
+    const QTranslator& catalogue = orvella::model::spanishCatalogue();
+    ASSERT_FALSE(catalogue.isEmpty());
+    for (const auto& m : messages) {
+        const QByteArray context = m.context.toUtf8(), source = m.source.toUtf8(),
+                         comment = m.comment.toUtf8();
+        SCOPED_TRACE(context.toStdString() + ": " + source.toStdString());
+        EXPECT_TRUE(m.type.isEmpty()) << m.type.toStdString();
+        EXPECT_FALSE(m.translation.isEmpty());
+        const char* disambiguation = comment.isEmpty() ? nullptr : comment.data();
+        EXPECT_EQ(catalogue.translate(context, source, disambiguation), m.translation);
+    }
+}
+
+TEST(SpanishCatalogue, InstalledOnlyForASpanishRun) {
+    const auto ok = [] { return QCoreApplication::translate("Analysis", "OK"); };
+    EXPECT_EQ(ok(), "OK");
+    {
+        testsupport::SpanishRun spanish;
+        EXPECT_EQ(ok(), "Continuar");
+        EXPECT_EQ(orvella::model::spanishText("Analysis", "No such text"), "No such text");
+    }
+    EXPECT_EQ(ok(), "OK");
+    EXPECT_EQ(orvella::model::spanishText("Analysis", "OK"), "Continuar");
+    // Values go in once, by number; a translation may leave one out.
+    EXPECT_EQ(orvella::model::fillIn("%2 of %1, 100%", {"%2", "b"}), "b of %2, 100%");
+    EXPECT_EQ(orvella::model::fillIn("only %1", {"a", "b"}), "only a");
 }

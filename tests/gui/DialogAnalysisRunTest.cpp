@@ -56,7 +56,7 @@ TEST(DialogAnalysisRun, RealDialogsCarryAWholeRun) {
 
     ScriptedPrompts prompts;
     QString taskList;
-    analysisdialogs::QtAnalysisDialogs dialogs(nullptr, false, prompts);
+    analysisdialogs::QtAnalysisDialogs dialogs(nullptr, prompts);
     analysis::HazardAnalysis run({state, prompts, dialogs});
     run.onTaskList = [&](const QString& text) { taskList = text; };
 

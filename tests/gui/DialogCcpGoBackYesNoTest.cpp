@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "SpanishRun.h"
 #include "analysis/Prompts.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "analysisdialogs/frmCCP.h"
@@ -14,9 +15,10 @@ using namespace orvella::analysisdialogs;
 using orvella::analysis::Prompts;
 
 TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
-    frmCCP en(false);
+    frmCCP en;
     EXPECT_EQ(en.findChild<QLabel*>("lblCCP")->text(), "CCP:");
-    frmCCP d(true);
+    testsupport::SpanishRun spanish;
+    frmCCP d;
     EXPECT_EQ(d.windowTitle(), "Critical Control Point");
     EXPECT_EQ(d.findChild<QLabel*>("lblCCP")->text(), "PCC"); // set on load
     EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Identified Hazards:");
@@ -57,7 +59,7 @@ TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
 }
 
 TEST(DialogGoBack, ButtonsSetTheDestinationAndFrameCloseContinues) {
-    frmGoBack d(false);
+    frmGoBack d;
     EXPECT_EQ(d.windowTitle(), "What do you want to do?");
     EXPECT_EQ(d.Destination(), 0);
     EXPECT_EQ(d.findChild<QPushButton*>("cmdContinue")->text(), "Continue ");
@@ -74,7 +76,8 @@ TEST(DialogGoBack, ButtonsSetTheDestinationAndFrameCloseContinues) {
     d.showModal();
     EXPECT_EQ(d.Destination(), 0);
 
-    frmGoBack es(true);
+    testsupport::SpanishRun spanish;
+    frmGoBack es;
     EXPECT_TRUE(es.findChild<QLabel*>("Label1")->text().startsWith(
         "A partir de este punto usted tiene tres opciones"));
     EXPECT_EQ(es.findChild<QLabel*>("Label2")->text(), "Go Back");

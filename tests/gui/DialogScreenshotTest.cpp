@@ -1,6 +1,7 @@
 // Renders every analysis dialog, filled as the analysis fills it, into PNG files for a
 // person to look at. Runs only when ORVELLA_SHOTS names an output folder.
 #include "ScriptedPrompts.h"
+#include "SpanishRun.h"
 #include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "analysisdialogs/frmCCP.h"
@@ -35,10 +36,11 @@ TEST(DialogScreenshots, AllDialogsInBothLanguages) {
     if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS"))
         GTEST_SKIP() << "set ORVELLA_SHOTS to a folder to render the dialogs";
     for (bool spanish : {false, true}) {
+        testsupport::SpanishRun language(spanish);
         const QString lang = spanish ? "es" : "en";
         const QString task = spanish ? "Trabajo  2" : "Task # 2";
 
-        Dialog sel(spanish);
+        Dialog sel;
         sel.setCaption(spanish ? "Riegos" : "Significant Hazards");
         sel.setTask(task, "Launch the airboat at the north ramp and survey the marsh edge");
         sel.setHazards({"Giant Salvinia", "Zebra mussel", "Hydrilla", "Nutria"},
@@ -86,7 +88,7 @@ TEST(DialogScreenshots, AllDialogsInBothLanguages) {
         just.setJustification("");
         save(just, "dialog-justification-not-probable-" + lang);
 
-        frmCCP ccp(spanish);
+        frmCCP ccp;
         if (spanish)
             ccp.setSpanishCaptions();
         ccp.setCaption((spanish ? "Punto de Control Crítico #" : "Critical Control Point #") +
@@ -104,7 +106,7 @@ TEST(DialogScreenshots, AllDialogsInBothLanguages) {
         ccp.findChild<QLineEdit*>("txtSuppDocs")->setText("Boat cleaning SOP 4.2");
         save(ccp, "dialog-ccp-" + lang);
 
-        frmGoBack goBack(spanish);
+        frmGoBack goBack;
         save(goBack, "dialog-goback-" + lang);
 
         YesNoBox shortBox;

@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "SpanishRun.h"
 #include "analysisdialogs/Dialog.h"
 #include "gui/ModalAnswerer.h"
 #include <QCheckBox>
@@ -26,11 +27,12 @@ void click(Dialog& d, int i) {
 } // namespace
 
 TEST(DialogSelection, CaptionsInBothLanguages) {
-    Dialog en(false);
+    Dialog en;
     EXPECT_EQ(en.windowTitle(), "Potential Hazards");
     EXPECT_EQ(box(en, 0)->text(), "None");
     EXPECT_EQ(en.findChild<QPushButton*>("OKButton")->text(), "Continue");
-    Dialog es(true);
+    testsupport::SpanishRun spanish;
+    Dialog es;
     EXPECT_EQ(es.findChild<QLabel*>("Label1")->text(),
               "Seleccione cualquier riesgo que pueda ser potencialmente transportado durante esta "
               "tarea.");
@@ -41,7 +43,7 @@ TEST(DialogSelection, CaptionsInBothLanguages) {
 }
 
 TEST(DialogSelection, NoneAndHazardBoxesExcludeEachOther) {
-    Dialog d(false);
+    Dialog d;
     d.setHazards({"Zebra mussel", "Hydrilla", "Nutria"}, {false, true, false});
     d.setNoneTicked(false);
     d.show();
@@ -76,7 +78,7 @@ TEST(DialogSelection, NoneAndHazardBoxesExcludeEachOther) {
 }
 
 TEST(DialogSelection, HeightFollowsTheHazardCountWithinTheScreen) {
-    Dialog d(false);
+    Dialog d;
     QStringList ten;
     for (int i = 1; i <= 10; ++i)
         ten << QStringLiteral("Hazard %1").arg(i);
@@ -103,7 +105,7 @@ TEST(DialogSelection, HeightFollowsTheHazardCountWithinTheScreen) {
 }
 
 TEST(DialogSelection, ButtonsAndFrameCloseSetGoBack) {
-    Dialog d(false);
+    Dialog d;
     d.setHazards({"A"}, {true});
     testsupport::answerNextModal<Dialog>(
         [](Dialog* w) { w->findChild<QPushButton*>("cmdBack")->click(); });

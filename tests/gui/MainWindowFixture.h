@@ -1,6 +1,7 @@
 #pragma once
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
+#include "SpanishRun.h"
 #include "mainwindow/frmMain.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 // A main window as start-up leaves it, on a fixed clock, with scripted message boxes.
 class MainWindowTest : public ::testing::Test {
@@ -20,6 +22,8 @@ protected:
 
     void open(bool spanish) {
         window.reset();
+        language.reset();
+        language.emplace(spanish);
         state = orvella::model::ProgramState{};
         state.UseSpanish = spanish;
         state.clock = [this] { return now; };
@@ -62,6 +66,7 @@ protected:
     }
 
     QDateTime now{QDate(2026, 3, 14), QTime(9, 26, 53)};
+    std::optional<testsupport::SpanishRun> language; // the catalogue of a Spanish window
     ScriptedPrompts prompts;
     orvella::model::ProgramState state;
     std::unique_ptr<orvella::mainwindow::frmMain> window;

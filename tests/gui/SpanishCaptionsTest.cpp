@@ -1,5 +1,6 @@
 // The Spanish captions of the step pages, and what stays English.
 #include "mainwindow/SpanishCaptions.h"
+#include "Catalogue.h"
 #include "MainWindowFixture.h"
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -76,4 +77,14 @@ TEST_F(MainWindowTest, EnglishWindowKeepsItsDesignTexts) {
     EXPECT_EQ(english["Label28"], "Third, click this button to add the hazard to the list... ");
     EXPECT_EQ(english["Label11"], "Task 2");
     EXPECT_EQ(english["cmdDone"], "Create HACCP Plan as an MS Word Document");
+
+    // The catalogue knows each Spanish caption by the English caption of the control it names.
+    int named = 0;
+    for (const auto& m : testsupport::readCatalogue()) {
+        if (m.context != "SpanishCaptions" || m.comment == "TabStrip")
+            continue;
+        EXPECT_EQ(m.source, english.value(m.comment)) << m.comment.toStdString();
+        ++named;
+    }
+    EXPECT_EQ(named, 46);
 }

@@ -3,6 +3,7 @@
 #include "FakeWordProcessor.h"
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
+#include "SpanishRun.h"
 #include "gui/ModalAnswerer.h"
 #include "mainwindow/frmSplash.h"
 #include <QApplication>
@@ -108,6 +109,7 @@ TEST(Startup, EnglishButtonOpensTheMainWindowInEnglish) {
 }
 
 TEST(Startup, SpanishButtonAppliesSpanishCaptionsBeforeShowing) {
+    testsupport::SpanishRun english(false); // the button installs the catalogue; this removes it
     FakeWordProcessor writer;
     ScriptedPrompts prompts;
     orvella::model::ProgramState state;
@@ -118,6 +120,7 @@ TEST(Startup, SpanishButtonAppliesSpanishCaptionsBeforeShowing) {
 
     ASSERT_NE(result.mainWindow, nullptr);
     EXPECT_TRUE(state.UseSpanish);
+    EXPECT_EQ(QCoreApplication::translate("Analysis", "Wizard Complete"), "Terminado Su Labor");
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(tabText(result.mainWindow.get(), i), QStringLiteral("Paso %1").arg(i + 1));
     EXPECT_EQ(result.mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "&File");
