@@ -614,4 +614,55 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>Lista de verificación: </translation>
     </message>
 </context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Orvella Help</source>
+        <translation>Ayuda de Orvella</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Type words to find…</source>
+        <translation>Escriba palabras para buscar…</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>Guide language:</source>
+        <translation>Idioma de la guía:</translation>
+    </message>
+    <message>
+        <source>No page contains all of these words.</source>
+        <translation>Ninguna página contiene todas estas palabras.</translation>
+    </message>
+    <message>
+        <source>1 page found.</source>
+        <translation>1 página encontrada.</translation>
+    </message>
+    <message>
+        <source>%1 pages found.</source>
+        <translation>%1 páginas encontradas.</translation>
+    </message>
+    <message>
+        <source>Words you type are looked up in every page of the guide.</source>
+        <translation>Las palabras que escriba se buscan en todas las páginas de la guía.</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,5 @@
 #include "help/HelpWindow.h"
+#include "model/Language.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -35,24 +36,25 @@ td, th { padding: 4px; }
 th { background-color: #dcefe2; text-align: left; }
 )";
 
-struct UiText {
-    const char* en;
-    const char* es;
-};
-const UiText kTitle{"Orvella Help", "Ayuda de Orvella"};
-const UiText kContents{"Contents", "Contenido"};
-const UiText kSearch{"Search", "Buscar"};
-const UiText kSearchHint{"Type words to find…", "Escriba palabras para buscar…"};
-const UiText kBack{"Back", "Atrás"};
-const UiText kForward{"Forward", "Adelante"};
-const UiText kHome{"Start page", "Página inicial"};
-const UiText kLanguage{"Guide language:", "Idioma de la guía:"};
-const UiText kNone{"No page contains all of these words.",
-                   "Ninguna página contiene todas estas palabras."};
-const UiText kOne{"1 page found.", "1 página encontrada."};
-const UiText kMany{"%1 pages found.", "%1 páginas encontradas."};
-const UiText kTypeMore{"Words you type are looked up in every page of the guide.",
-                       "Las palabras que escriba se buscan en todas las páginas de la guía."};
+// The window speaks the language of the guide it shows, whatever the run speaks.
+const char* const kTitle = QT_TRANSLATE_NOOP("HelpWindow", "Orvella Help");
+const char* const kContents = QT_TRANSLATE_NOOP("HelpWindow", "Contents");
+const char* const kSearch = QT_TRANSLATE_NOOP("HelpWindow", "Search");
+const char* const kSearchHint = QT_TRANSLATE_NOOP("HelpWindow", "Type words to find…");
+const char* const kBack = QT_TRANSLATE_NOOP("HelpWindow", "Back");
+const char* const kForward = QT_TRANSLATE_NOOP("HelpWindow", "Forward");
+const char* const kHome = QT_TRANSLATE_NOOP("HelpWindow", "Start page");
+const char* const kLanguage = QT_TRANSLATE_NOOP("HelpWindow", "Guide language:");
+const char* const kNone = QT_TRANSLATE_NOOP("HelpWindow", "No page contains all of these words.");
+const char* const kOne = QT_TRANSLATE_NOOP("HelpWindow", "1 page found.");
+const char* const kMany = QT_TRANSLATE_NOOP("HelpWindow", "%1 pages found.");
+const char* const kTypeMore =
+    QT_TRANSLATE_NOOP("HelpWindow", "Words you type are looked up in every page of the guide.");
+
+QString inLanguage(const QString& language, const char* text) {
+    return language == QLatin1String("es") ? model::spanishText("HelpWindow", text)
+                                           : QString::fromUtf8(text);
+}
 
 // Draws a search result as its page title in bold over a grey line of text around the match.
 class ResultDelegate : public QStyledItemDelegate {
@@ -225,8 +227,7 @@ HelpWindow::HelpWindow(const HelpGuide& guide, const QString& language, QWidget*
 }
 
 void HelpWindow::retranslate() {
-    const bool es = m_language == QLatin1String("es");
-    auto t = [es](const UiText& u) { return QString::fromUtf8(es ? u.es : u.en); };
+    auto t = [this](const char* text) { return inLanguage(m_language, text); };
     setWindowTitle(t(kTitle));
     m_tabs->setTabText(0, t(kContents));
     m_tabs->setTabText(1, t(kSearch));
@@ -313,8 +314,7 @@ void HelpWindow::setQuery(const QString& query) {
 }
 
 void HelpWindow::runSearch() {
-    const bool es = m_language == QLatin1String("es");
-    auto t = [es](const UiText& u) { return QString::fromUtf8(es ? u.es : u.en); };
+    auto t = [this](const char* text) { return inLanguage(m_language, text); };
     m_hits = m_guide.search(m_language, m_search->text());
     {
         const QSignalBlocker block(m_results);
