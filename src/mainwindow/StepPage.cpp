@@ -1,4 +1,5 @@
 #include "mainwindow/StepPage.h"
+#include "analysisdialogs/EntryBoxes.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@ QLabel* StepPage::makeLabel(const char* name, const QString& text, bool wrap) {
 QLineEdit* StepPage::makeLineEdit(const char* name) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QLatin1String(name));
+    analysisdialogs::removeLengthLimit(edit);
     return edit;
 }
 

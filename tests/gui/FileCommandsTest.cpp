@@ -3,6 +3,7 @@
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "model/HazardTypes.h"
+#include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "mainwindow/HelpCommands.h"
 #include "help/HelpWindow.h"
@@ -350,4 +351,25 @@ TEST_F(FileCommandsTest, ExitLetsGoOfTheDocumentAndClosesTheWindow) {
     trigger(QStringLiteral("mnuFileExit"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(FileCommandsTest, AMegabyteValueOpensIsShownAndSavesBackWhole) {
+    const QString huge = QString(1 << 20, QChar('m')) + QStringLiteral("end");
+    auto plan = samples::makePlan(2, 1, 0);
+    plan->Facility = huge;
+    plan->Title = huge;
+    plan->Tasks.item(1)->Description = huge;
+    writeFile(path(QStringLiteral("big.xml")), orvella::planfile::writePlan(*plan));
+    prompts.fileNames.enqueue(path(QStringLiteral("big.xml")));
+    commands()->open();
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), huge);
+    EXPECT_EQ(text(QStringLiteral("txtTitle")), huge);
+    EXPECT_EQ(text(QStringLiteral("txtTask(1)")), huge);
+    click(QStringLiteral("cmdNext"));
+    click(QStringLiteral("btnNext3"));
+    prompts.fileNames.enqueue(path(QStringLiteral("again.xml")));
+    ASSERT_TRUE(commands()->saveAs());
+    const auto again = orvella::planfile::readPlan(fileBytes(path(QStringLiteral("again.xml"))));
+    EXPECT_EQ(again.plan->Facility, huge);
+    EXPECT_EQ(again.plan->Tasks.item(1)->Description, huge);
 }
