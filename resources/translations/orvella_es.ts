@@ -665,4 +665,19 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>Las palabras que escriba se buscan en todas las páginas de la guía.</translation>
     </message>
 </context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Orvella was closed without saving %1 (%2). Recover the unsaved plan?</source>
+        <translation>Orvella se cerró sin guardar %1 (%2). ¿Recuperar el plan no guardado?</translation>
+    </message>
+    <message>
+        <source>the new plan</source>
+        <translation>el plan nuevo</translation>
+    </message>
+    <message>
+        <source>A recovery copy of an unsaved plan could not be read and has been deleted: %1</source>
+        <translation>No se pudo leer una copia de recuperación de un plan no guardado y se ha borrado: %1</translation>
+    </message>
+</context>
 </TS>

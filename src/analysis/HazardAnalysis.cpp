@@ -5,6 +5,7 @@
 #include "analysis/HazardSelection.h"
 #include "model/HazardTypes.h"
 #include "model/Language.h"
+#include "model/PlanCopy.h"
 #include <QLocale>
 
 namespace orvella::analysis {
@@ -27,6 +28,17 @@ QString HazardAnalysis::statusStamp(const QDateTime& when) {
 }
 
 AnalysisOutcome HazardAnalysis::run() {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    // A run the user walks out of must not leave half an analysis behind: no CCPs under a
+    // status that still says complete, no answers of a run that never finished.
+    HACCP_Plan before = copyPlan(plan);
+    const AnalysisOutcome outcome = runOnce();
+    if (outcome == AnalysisOutcome::Abandoned)
+        plan = std::move(before);
+    return outcome;
+}
+
+AnalysisOutcome HazardAnalysis::runOnce() {
     HACCP_Plan& plan = m_ctx.state.plan();
     for (;;) {
         m_ccpNumber = 0;
@@ -68,6 +80,7 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
             selection.ResetGoBack();
             if (selectHazards(m_ctx.state, *plan.Tasks.item(t), selection))
                 m_hazardsFound = true;
+            answered();
             if (selection.GoBack()) {
                 next = Next::Navigate;
                 break;
@@ -102,6 +115,7 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
                 hazard.Justification = justification.justification();
                 hazard.ControlMeasures = justification.controlMeasures();
                 ++h;
+                answered();
             }
             justification.ResetGoBack();
             break;
@@ -176,6 +190,7 @@ HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
                 if (hazard.Probable != Yes)
                     continue;
                 const DecisionResult result = evaluateHazard(m_ctx, task, hazard, m_ccpNumber);
+                answered();
                 if (result == DecisionResult::RestartAnalysis)
                     return Phase2::Restart;
                 if (result == DecisionResult::ReEvaluateTask) {
@@ -186,6 +201,11 @@ HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
         }
     }
     return Phase2::Done;
+}
+
+void HazardAnalysis::answered() {
+    if (onAnswer)
+        onAnswer();
 }
 
 void HazardAnalysis::finish() {

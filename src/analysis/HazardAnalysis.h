@@ -7,7 +7,8 @@ namespace orvella::analysis {
 // How a run of the analysis ended. Only Completed moves the main window on to step 5.
 enum class AnalysisOutcome {
     NoTasks,   // nothing to evaluate; the user was told
-    Abandoned, // Back from the first task's selection: ended without a word
+    Abandoned, // Back from the first task's selection: ended without a word, and the plan's
+               // analysis is as it was before the run
     Completed, // every task decided, the closing message shown, the plan stamped
 };
 
@@ -19,6 +20,9 @@ public:
 
     // Called with the task list text whenever the run rebuilds it (the main window keeps it).
     std::function<void(const QString&)> onTaskList;
+    // Called after every answer the run has put into the plan (a selection, a justification,
+    // a decided hazard), so what was answered can be kept safe as it goes.
+    std::function<void()> onAnswer;
 
     AnalysisOutcome run();
 
@@ -28,12 +32,14 @@ public:
     static QString statusStamp(const QDateTime& when);
 
 private:
+    AnalysisOutcome runOnce();
     enum class Phase1 { Done, Abandoned };
     Phase1 selectAndJustify();
     void justifyHazard(model::HACCP_Task& task, int h);
     enum class Phase2 { Done, Restart };
     Phase2 decideAll();
     void finish();
+    void answered();
 
     AnalysisContext m_ctx;
     int m_ccpNumber = 0;

@@ -1,4 +1,5 @@
 #include "analysisdialogs/Dialog.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Potential Hazards"));
     setModal(true);
+    EscapeGuard::install(this);
 
     m_label1 = new QLabel(
         tr("Select any hazards that may potentially be transported during this task."), this);

@@ -1,4 +1,5 @@
 #include "analysisdialogs/YesNoBox.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include "analysis/Prompts.h"
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@ YesNoBox::YesNoBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("YesNoBox"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setModal(true);
+    EscapeGuard::install(this);
 
     m_label1 = new QLabel(QStringLiteral("Question"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));

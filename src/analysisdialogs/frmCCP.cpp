@@ -1,4 +1,6 @@
 #include "analysisdialogs/frmCCP.h"
+#include "analysisdialogs/EntryBoxes.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +28,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, boo
 QLineEdit* makeEdit(QWidget* parent, const QString& name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
+    removeLengthLimit(edit);
     return edit;
 }
 
@@ -35,6 +38,7 @@ frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCCP"));
     setWindowTitle(QStringLiteral("Critical Control Point"));
     setModal(true);
+    EscapeGuard::install(this);
 
     m_lblName = makeLabel(this, QStringLiteral("lblName"), QStringLiteral("Task Name"), true);
     m_lblDesc = makeLabel(this, QStringLiteral("lblDesc"), QStringLiteral("Description"));

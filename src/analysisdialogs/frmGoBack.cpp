@@ -1,4 +1,5 @@
 #include "analysisdialogs/frmGoBack.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,7 @@ frmGoBack::frmGoBack(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGoBack"));
     setWindowTitle(QStringLiteral("What do you want to do?"));
     setModal(true);
+    EscapeGuard::install(this);
 
     auto* label1 =
         new QLabel(tr("From this point you have three options: 1) you may go back to re-evaluate "

@@ -1,4 +1,6 @@
 #include "analysisdialogs/frmJustification.h"
+#include "analysisdialogs/EntryBoxes.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +16,10 @@ QComboBox* makeCombo(const QString& name, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
+    // What is stored is what was typed or picked: an editable combo box would otherwise
+    // complete "Mud" to an earlier "Mud on boots" as the user types.
+    box->setCompleter(nullptr);
+    removeLengthLimit(box->lineEdit());
     // Only OK adds to the list: Return in the box confirms the dialog instead.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -57,6 +63,7 @@ frmJustification::frmJustification(analysis::Prompts& prompts,
     setObjectName(QStringLiteral("frmJustification"));
     setWindowTitle(QStringLiteral("Justification"));
     setModal(true);
+    EscapeGuard::install(this);
 
     m_lblTask = makeLabel(QStringLiteral("lblTask"), QStringLiteral("Task"), this);
     QFont bold = m_lblTask->font();

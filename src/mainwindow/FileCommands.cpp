@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,12 +44,63 @@ void FileCommands::attach(const MainWindowActions& actions) {
     hook(actions.saveButton, [this] { saveAs(); });
     hook(actions.openButton, [this] { open(); });
     m_window.installEventFilter(this);
+    m_savedFingerprint = fingerprint();
 }
 
 bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_window && event->type() == QEvent::Close)
+    if (watched == &m_window && event->type() == QEvent::Close) {
+        // The document command has saved and handed the plan over; Exit has asked already.
+        if (!m_closeConfirmed && !m_state.DocumentCreated && !askToSaveChanges()) {
+            event->ignore();
+            return true;
+        }
         closingSequence();
+    }
     return QObject::eventFilter(watched, event);
+}
+
+// ---- unsaved changes ----
+
+QByteArray FileCommands::fingerprint() const {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // A status never set is the same "no analysis" as Incomplete (the copy shares records).
+    model::HACCP_Plan plan = m_state.plan();
+    if (plan.AnalysisStatus.isEmpty())
+        plan.AnalysisStatus = model::Incomplete;
+    hash.addData(planfile::writePlan(plan));
+    for (const QString& text : m_window.pageContents()) {
+        hash.addData(QByteArray::number(text.size()) + ':');
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(text.utf16()),
+                                    text.size() * qsizetype(sizeof(char16_t))));
+    }
+    return hash.result();
+}
+
+void FileCommands::settle() {
+    m_savedFingerprint = fingerprint();
+    emit changesSettled();
+}
+
+bool FileCommands::hasUnsavedChanges() const {
+    return m_savedFingerprint.isEmpty() || fingerprint() != m_savedFingerprint;
+}
+
+bool FileCommands::askToSaveChanges() {
+    if (!hasUnsavedChanges())
+        return true;
+    const QString name = m_state.CurrentFileName.isEmpty()
+                             ? QStringLiteral("the new plan")
+                             : QFileInfo(m_state.CurrentFileName).fileName();
+    const int answer = m_prompts.choose(
+        QStringLiteral("Save changes to %1 before closing?").arg(name), QString(),
+        {QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel")}, 2);
+    if (answer == 0)
+        return saveAs();
+    if (answer == 1) {
+        emit changesSettled();
+        return true;
+    }
+    return false;
 }
 
 // ---- starting from scratch ----
@@ -58,6 +110,8 @@ void FileCommands::newPlan() {
 }
 
 void FileCommands::closePlan() {
+    if (!askToSaveChanges())
+        return;
     m_state.LastAnswer = m_prompts.message(kCloseQuestion, kCloseTitle, analysis::Prompts::Icon::None,
                                            analysis::Prompts::Buttons::YesNo);
     if (m_state.LastAnswer == analysis::Prompts::AnswerYes)
@@ -69,6 +123,7 @@ void FileCommands::startFromScratch() {
     m_state.CurrentPlan = std::make_shared<model::HACCP_Plan>();
     m_state.CurrentPlan->AnalysisStatus = model::Incomplete;
     m_window.loadPlan();
+    settle();
 }
 
 // ---- saving ----
@@ -103,20 +158,25 @@ bool FileCommands::saveAs() {
         return false;
     }
     m_state.CurrentFileName = path;
+    settle();
     return true;
 }
 
 // ---- opening ----
 
 void FileCommands::open() {
+    if (!askToSaveChanges())
+        return;
     analysis::Prompts::FileRequest request;
     request.title = QStringLiteral("Open");
     request.initialPath = m_dialogFileName;
     request.filter = QStringLiteral("Data Files (*.xml)");
     const QString path = m_prompts.openFileName(request);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
 
+void FileCommands::openFile(const QString& path) {
     // The file is read and checked before anything of the current plan is touched.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -154,6 +214,24 @@ void FileCommands::open() {
     for (const QString& warning : read.warnings)
         m_prompts.message(warning);
     m_state.InputsChanged = false;
+    settle();
+}
+
+bool FileCommands::openRecovered(const QByteArray& bytes, const QString& originalPath) {
+    planfile::PlanReadResult read = planfile::readPlan(bytes, m_state.HazardKeyCounter);
+    if (!read.isPlan || !read.plan)
+        return false;
+    m_state.CurrentPlan = read.plan;
+    m_state.HazardKeyCounter = read.hazardKeyCounter;
+    m_state.CurrentFileName = originalPath;
+    if (!originalPath.isEmpty())
+        m_dialogFileName = originalPath;
+    m_window.loadPlan();
+    for (const QString& warning : read.warnings)
+        m_prompts.message(warning);
+    m_state.InputsChanged = false;
+    m_savedFingerprint.clear();
+    return true;
 }
 
 // ---- leaving ----
@@ -163,8 +241,12 @@ void FileCommands::discardWorkingDocument() {
 }
 
 void FileCommands::exit() {
+    if (!m_state.DocumentCreated && !askToSaveChanges())
+        return;
     discardWorkingDocument();
+    m_closeConfirmed = true;
     m_window.close();
+    m_closeConfirmed = false;
 }
 
 void FileCommands::closingSequence() {

@@ -29,9 +29,22 @@ public:
     // there. Answers true when the plan was written; Cancel writes nothing.
     bool saveAs();
 
-    // Open and the Open button: reads the chosen file and, only when it is a plan file,
-    // replaces the plan and the pages with it.
+    // Open and the Open button: offers to save changes, then reads the chosen file.
     void open();
+    // Reads the file and, only when it is a plan file, replaces the plan and the pages with
+    // it (what Open does once a file was chosen).
+    void openFile(const QString& path);
+    // Puts a plan kept by the crash recovery in place as an unsaved plan: the save question
+    // comes on close, and Save proposes `originalPath` (empty for a plan never saved).
+    // False, with nothing changed, when the bytes are not a plan.
+    bool openRecovered(const QByteArray& bytes, const QString& originalPath);
+
+    // Whether the plan, or any box of the step pages, differs from what was last opened or
+    // saved (or from the empty plan).
+    bool hasUnsavedChanges() const;
+    // When there are unsaved changes, asks whether to save them first: Save (runs the
+    // save), Don't Save, Cancel. False when the user cancelled (here or in the save).
+    bool askToSaveChanges();
 
     // Exit: lets go of the working document and closes the main window.
     void exit();
@@ -49,12 +62,20 @@ public:
 
     static QString defaultFileName() { return QStringLiteral("HACCP_plan.xml"); }
 
+signals:
+    // What the window shows is what was last opened or saved, or the user let the changes
+    // go: a copy kept for a crash is of no use any more.
+    void changesSettled();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startFromScratch();
     void discardWorkingDocument();
+    QByteArray fingerprint() const;
+    // What the window shows now counts as saved (after open, save, start from scratch).
+    void settle();
 
     frmMain& m_window;
     model::ProgramState& m_state;
@@ -63,6 +84,10 @@ private:
     // The file dialogs share one file name, as the classic common dialog did.
     QString m_dialogFileName;
     bool m_closing = false;
+    bool m_closeConfirmed = false;
+    // Of the plan and the pages as last opened or saved; empty for a recovered plan, which
+    // is unsaved until it is saved.
+    QByteArray m_savedFingerprint;
 };
 
 } // namespace orvella::mainwindow

@@ -1,6 +1,7 @@
 #include "mainwindow/Startup.h"
 #include "model/HazardTypes.h"
 #include "model/Language.h"
+#include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/frmSplash.h"
 #include "mainwindow/SpanishCaptions.h"
 #include <QApplication>
@@ -31,7 +32,7 @@ const QString ReadyText = QStringLiteral(
 } // namespace
 
 StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts& prompts,
-                      model::ProgramState& state) {
+                      model::ProgramState& state, const QString& recoveryFolder) {
     state.InputsChanged = false;
     state.UseSpanish = false;
     model::useSpanishCatalogue(false);
@@ -79,6 +80,13 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
         ApplySpanishCaptions(result.mainWindow.get());
     result.mainWindow->show();
     state.plan().AnalysisStatus = model::Incomplete;
+
+    // Asked in the chosen language, over the window the plan would open in.
+    result.recovery = new RecoveryKeeper(
+        *result.mainWindow, prompts,
+        recoveryFolder.isEmpty() ? RecoveryKeeper::defaultFolder() : recoveryFolder,
+        QCoreApplication::applicationPid());
+    result.recovery->offerRecovery();
     return result;
 }
 

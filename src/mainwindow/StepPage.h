@@ -20,6 +20,10 @@ public:
     // Puts what the page shows into the plan.
     virtual void store(model::HACCP_Plan& plan) = 0;
 
+    // Everything the page's boxes and lists show, in a fixed order: two calls answer the
+    // same list exactly when nothing on the page was typed, added or removed in between.
+    QStringList contents() const;
+
 signals:
     // The page has stored its entries in the plan; the window moves on to the next step.
     void submitted();

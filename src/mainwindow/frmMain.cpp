@@ -1,4 +1,5 @@
 #include "mainwindow/frmMain.h"
+#include "model/PlanCopy.h"
 #include "analysis/HazardAnalysis.h"
 #include "analysisdialogs/QtAnalysisDialogs.h"
 #include "analysisdialogs/YesNoBox.h"
@@ -50,6 +51,7 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
 
     ApplyStringTable(this);
     auto* files = new FileCommands(*this, m_state, m_prompts);
+    m_files = files;
     files->attach(m_actions);
     (new EditCommands(*this))->attach(m_actions);
     (new HelpCommands(this, m_state, m_prompts))
@@ -246,6 +248,7 @@ void frmMain::cmdEvalTasks_Click() {
     analysisdialogs::QtAnalysisDialogs dialogs(this, m_prompts);
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
+    analysis.onAnswer = [this] { emit analysisAnswered(); };
     if (analysis.run() != analysis::AnalysisOutcome::Completed)
         return;
     selectStep(5);
@@ -258,6 +261,21 @@ void frmMain::loadPlan() {
     const model::HACCP_Plan& plan = m_state.plan();
     for (StepPage* page : m_pages)
         page->load(plan);
+}
+
+QStringList frmMain::pageContents() const {
+    QStringList out;
+    for (const StepPage* page : m_pages)
+        out << page->contents();
+    return out;
+}
+
+model::HACCP_Plan frmMain::draftPlan() const {
+    model::HACCP_Plan draft = model::copyPlan(m_state.plan());
+    // Steps 2 and 3 stay as submitted: their submits would drop an analysis or use up keys.
+    m_pages.first()->store(draft);
+    m_planForm->store(draft);
+    return draft;
 }
 
 int frmMain::currentStep() const {

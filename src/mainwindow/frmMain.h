@@ -17,6 +17,7 @@ struct WorkingDocument;
 namespace orvella::mainwindow {
 
 class ActivityPage;
+class FileCommands;
 class AnalysisPage;
 class HazardsPage;
 class PlanFormPage;
@@ -40,6 +41,14 @@ public:
 
     // Every page shows the current plan afresh (after Open, New and Close).
     void loadPlan();
+
+    // What every step page shows (StepPage::contents), page by page.
+    QStringList pageContents() const;
+    // The plan with what steps 1 and 5 show put into it, as their submits would: what a
+    // recovery copy keeps. The current plan itself is not touched.
+    model::HACCP_Plan draftPlan() const;
+
+    FileCommands& fileCommands() const { return *m_files; }
 
     AnalysisPage& analysisPage() const { return *m_analysis; }
     PlanFormPage& planFormPage() const { return *m_planForm; }
@@ -82,6 +91,8 @@ signals:
     // A toolbar button was pressed; key is "SaveButton", "OpenButton", "UndoButton",
     // "CutButton", "CopyButton" or "PasteButton".
     void toolbarButtonClicked(const QString& key);
+    // The running analysis has put an answer into the plan.
+    void analysisAnswered();
 
 private:
     void buildMenus();
@@ -96,6 +107,7 @@ private:
     MainWindowActions m_actions;
     QTabWidget* m_tabs = nullptr;
     QList<StepPage*> m_pages;
+    FileCommands* m_files = nullptr;
     HazardsPage* m_hazards = nullptr;
     AnalysisPage* m_analysis = nullptr;
     PlanFormPage* m_planForm = nullptr;

@@ -298,6 +298,8 @@ private:
 PlanReadResult readPlan(const QByteArray& bytes, qint16 hazardKeyCounter) {
     PlanReadResult r;
     r.plan = std::make_shared<HACCP_Plan>();
+    // A file that ends before its status (or never had one) holds no finished analysis.
+    r.plan->AnalysisStatus = Incomplete;
     r.hazardKeyCounter = hazardKeyCounter;
 
     QByteArrayView body(bytes);

@@ -267,6 +267,11 @@ TEST(PlanReader, TruncatedFilesKeepWhatWasReadAndSaySo) {
     EXPECT_EQ(midTask.plan->Tasks.count(), 5);
     EXPECT_EQ(midTask.plan->Tasks.item(5)->TSHazards.count(), 8); // the cut one too, part filled
     EXPECT_EQ(midTask.plan->PotentialHazards.count(), 8);
+
+    // Cut before the status: no analysis, and saving again does not make one.
+    const PlanReadResult noStatus = readPlan(full.left(full.indexOf("<AnalysisStatus>")));
+    EXPECT_EQ(noStatus.plan->AnalysisStatus, Incomplete);
+    EXPECT_EQ(readPlan(writePlan(*noStatus.plan)).plan->AnalysisStatus, Incomplete);
 }
 
 TEST(PlanReader, SurvivesHostileBytes) {

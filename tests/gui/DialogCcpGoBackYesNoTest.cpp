@@ -1,7 +1,11 @@
 #include "QtPrinters.h"
 #include "SpanishRun.h"
 #include "analysis/Prompts.h"
+#include "ScriptedPrompts.h"
+#include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/YesNoBox.h"
+#include "analysisdialogs/frmJustification.h"
+#include <QApplication>
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/frmGoBack.h"
 #include "gui/ModalAnswerer.h"
@@ -115,4 +119,44 @@ TEST(DialogYesNo, AnswersAndAlignmentRule) {
     EXPECT_EQ(fresh.windowTitle(), "Dialog Caption");
     EXPECT_EQ(fresh.findChild<QPushButton*>("YesButton")->text(), "Yes");
     EXPECT_EQ(fresh.findChild<QPushButton*>("NoButton")->text(), "No");
+}
+
+// One stray Escape must not count as Back or as an answer; the frame still closes.
+TEST(AnalysisDialogs, EscapeAnswersNothingWhileTheFrameStillCloses) {
+    const auto escapeThenFrame = [](auto& dialog, auto show) {
+        using T = std::remove_reference_t<decltype(dialog)>;
+        bool openAfterEscape = false;
+        testsupport::answerNextModal<T>([&openAfterEscape](T* w) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+            QTest::keyClick(target, Qt::Key_Escape);
+            QTest::keyClick(w, Qt::Key_Escape);
+            openAfterEscape = w->isVisible();
+            w->close();
+        });
+        show();
+        return openAfterEscape;
+    };
+    ScriptedPrompts prompts;
+    Dialog selection;
+    selection.setBackVisible(true);
+    EXPECT_TRUE(escapeThenFrame(selection, [&] { selection.showModal(); }));
+    EXPECT_TRUE(selection.GoBack());
+    frmJustification justification(prompts);
+    EXPECT_TRUE(escapeThenFrame(justification, [&] { justification.showModal(); }));
+    EXPECT_TRUE(justification.GoBack());
+    frmCCP ccp;
+    EXPECT_TRUE(escapeThenFrame(ccp, [&] { ccp.showModal(); }));
+    EXPECT_TRUE(ccp.GoBack());
+    frmGoBack goBack;
+    goBack.SetDestination(2);
+    EXPECT_TRUE(escapeThenFrame(goBack, [&] { goBack.showModal(); }));
+    EXPECT_EQ(goBack.Destination(), 0);
+    YesNoBox box;
+    EXPECT_TRUE(escapeThenFrame(box, [&] { box.exec(); }));
+    EXPECT_EQ(box.Result, 0);
+
+    // The CCP boxes take a value of any length.
+    const QString huge(1 << 20, QChar('c'));
+    ccp.findChild<QLineEdit*>("txtLimits")->setText(huge);
+    EXPECT_EQ(ccp.fields().Limits, huge);
 }

@@ -74,6 +74,23 @@ TEST(DialogJustification, CombosLearnNewTextsOnlyOnOk) {
     EXPECT_FALSE(rig.d.isVisible());
     EXPECT_FALSE(rig.d.GoBack());
     EXPECT_EQ(rig.d.justificationList(), QStringList({"Mud on boots", "Seeds in treads"}));
+
+    // A learned entry is offered in the list only: typing its start stores just what was
+    // typed, and a value far beyond QLineEdit's usual 32,767 characters comes back whole.
+    rig.d.setJustification("");
+    rig.d.setControlMeasures("");
+    rig.run([&] {
+        rig.type(rig.just, "Mud");
+        rig.type(rig.control, "Wash");
+    });
+    EXPECT_EQ(rig.d.justification(), "Mud");
+    EXPECT_EQ(rig.d.controlMeasures(), "Wash");
+    const QString huge(1 << 20, QChar('j'));
+    rig.d.setJustification(huge);
+    rig.d.setControlMeasures(huge);
+    rig.run([] {});
+    EXPECT_EQ(rig.d.justification(), huge);
+    EXPECT_EQ(rig.d.controlMeasures(), huge);
 }
 
 TEST(DialogJustification, ShowListOfTasksKeepsTheDialogOpen) {

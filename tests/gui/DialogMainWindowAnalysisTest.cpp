@@ -4,7 +4,9 @@
 #include "ScriptedPrompts.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "gui/ModalAnswerer.h"
+#include "SamplePlans.h"
 #include "model/HazardTypes.h"
+#include "planfile/PlanWriter.h"
 #include "mainwindow/frmMain.h"
 #include <QCheckBox>
 #include <QLabel>
@@ -104,4 +106,37 @@ TEST(DialogMainWindowAnalysis, YesNoUsesTheQuestionBox) {
     });
     EXPECT_EQ(rig.window->YesNo("Sure?", "Orvella"), analysis::Prompts::AnswerNo);
     EXPECT_EQ(parent, rig.window.get());
+}
+
+TEST(DialogMainWindowAnalysis, WalkingOutOfARunLeavesTheFinishedAnalysisAsItWas) {
+    WindowRig rig;
+    rig.state.CurrentPlan = samples::makeTypicalPlan();
+    rig.window->loadPlan();
+    rig.window->selectStep(4);
+    const QByteArray before = planfile::writePlan(rig.state.plan());
+    ASSERT_GT(rig.state.plan().CCPs.count(), 0);
+    ASSERT_FALSE(rig.note()->isHidden());
+
+    // Untick a hazard of task 1 (rebuilding its hazards), Back from its first justification,
+    // then Back from its selection: the run ends without completing.
+    testsupport::answerNextModal<QDialog>([](QDialog* selection) {
+        testsupport::answerNextModal<QDialog>([](QDialog* justification) {
+            testsupport::answerNextModal<QDialog>(
+                [](QDialog* again) { press(again, "cmdBack"); });
+            press(justification, "btnBack");
+        });
+        for (auto* box : selection->findChildren<QCheckBox*>())
+            if (box->isChecked() && box->objectName() != "chkHaz(0)") {
+                box->click();
+                break;
+            }
+        press(selection, "OKButton");
+    });
+    press(rig.window.get(), "cmdEvalTasks");
+
+    EXPECT_EQ(rig.window->currentStep(), 4);
+    EXPECT_TRUE(planfile::writePlan(rig.state.plan()) == before);
+    EXPECT_FALSE(rig.note()->isHidden());
+    EXPECT_TRUE(rig.button("cmdSkip")->isEnabled());
+    EXPECT_TRUE(rig.prompts.asked.isEmpty());
 }

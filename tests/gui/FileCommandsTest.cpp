@@ -3,6 +3,7 @@
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "model/HazardTypes.h"
+#include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "mainwindow/HelpCommands.h"
 #include "help/HelpWindow.h"
@@ -27,6 +28,11 @@ using orvella::mainwindow::FileCommands;
 using orvella::mainwindow::frmMain;
 
 namespace {
+
+// The buttons of the save question.
+constexpr int Save = 0;
+constexpr int DontSave = 1;
+constexpr int Cancel = 2;
 
 // The real main window with its commands, a scripted user and a folder for files.
 class FileCommandsTest : public testing::Test {
@@ -204,13 +210,14 @@ TEST_F(FileCommandsTest, OpenLeavesEverythingAsItWasForAFileThatIsNotAPlanOrCann
     for (const QString& file :
          {path(QStringLiteral("notes.xml")), path(QStringLiteral("empty.xml")), missing}) {
         prompts.asked.clear();
+        prompts.answers.enqueue(DontSave);
         prompts.fileNames.enqueue(file);
         trigger(QStringLiteral("mnuFileOpen"));
-        ASSERT_EQ(prompts.asked.size(), 1) << file.toStdString();
+        ASSERT_EQ(prompts.asked.size(), 2) << file.toStdString();
         if (file == missing)
-            EXPECT_TRUE(prompts.asked[0].text.startsWith(QDir::toNativeSeparators(file)));
+            EXPECT_TRUE(prompts.asked[1].text.startsWith(QDir::toNativeSeparators(file)));
         else
-            EXPECT_EQ(prompts.asked[0].text, file + QStringLiteral(" is not a HACCP Plan"));
+            EXPECT_EQ(prompts.asked[1].text, file + QStringLiteral(" is not a HACCP Plan"));
         EXPECT_EQ(QString::fromLatin1(orvella::planfile::writePlan(state.plan())), planBefore);
         EXPECT_EQ(text(QStringLiteral("txtFacility")), QStringLiteral("Corvane Nature Reserve"));
         EXPECT_EQ(text(QStringLiteral("txtTask(3)")), QStringLiteral("Ignite and hold"));
@@ -230,6 +237,7 @@ TEST_F(FileCommandsTest, OpenStartsFromAnEmptyPlanAndShowsTheAnalysisState) {
     bare.Facility = QStringLiteral("Only this");
     bare.AnalysisStatus = orvella::model::Incomplete;
     writeFile(path(QStringLiteral("bare.xml")), orvella::planfile::writePlan(bare));
+    prompts.answers.enqueue(DontSave);
     prompts.fileNames.enqueue(path(QStringLiteral("bare.xml")));
     commands()->open();
     EXPECT_EQ(state.plan().CCPs.count(), 0);
@@ -282,9 +290,12 @@ TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
     find<QLabel>(QStringLiteral("lblStatus"))->show();
     find<QPushButton>(QStringLiteral("cmdSkip"))->setEnabled(true);
 
-    prompts.answers.enqueue(Prompts::AnswerNo);
+    // The save question comes first; the close question follows.
+    prompts.answers << DontSave << Prompts::AnswerNo;
     trigger(QStringLiteral("mnuFileClose"));
-    ASSERT_EQ(prompts.asked.size(), 1);
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Save changes to the new plan before closing?"));
+    prompts.asked.removeFirst();
     EXPECT_EQ(prompts.asked[0].title, QStringLiteral("Close Current File"));
     EXPECT_EQ(prompts.asked[0].text,
               QStringLiteral("You are about to reset all the fields.  \r\nAre you sure you want "
@@ -296,10 +307,10 @@ TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
     EXPECT_EQ(rows(QStringLiteral("lstHazards")).size(), 3);
 
     // New asks the same question and does the same; no placeholder message any more.
-    prompts.answers.enqueue(Prompts::AnswerYes);
+    prompts.answers << DontSave << Prompts::AnswerYes;
     trigger(QStringLiteral("mnuFileNew"));
-    ASSERT_EQ(prompts.asked.size(), 2);
-    EXPECT_EQ(prompts.asked[1].text, prompts.asked[0].text);
+    ASSERT_EQ(prompts.asked.size(), 3);
+    EXPECT_EQ(prompts.asked[2].text, prompts.asked[0].text);
     EXPECT_EQ(state.LastAnswer, Prompts::AnswerYes);
     for (QWidget* box : window->findChildren<QLineEdit*>())
         EXPECT_TRUE(static_cast<QLineEdit*>(box)->text().isEmpty())
@@ -350,4 +361,73 @@ TEST_F(FileCommandsTest, ExitLetsGoOfTheDocumentAndClosesTheWindow) {
     trigger(QStringLiteral("mnuFileExit"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(FileCommandsTest, AMegabyteValueOpensIsShownAndSavesBackWhole) {
+    const QString huge = QString(1 << 20, QChar('m')) + QStringLiteral("end");
+    auto plan = samples::makePlan(2, 1, 0);
+    plan->Facility = huge;
+    plan->Title = huge;
+    plan->Tasks.item(1)->Description = huge;
+    writeFile(path(QStringLiteral("big.xml")), orvella::planfile::writePlan(*plan));
+    prompts.fileNames.enqueue(path(QStringLiteral("big.xml")));
+    commands()->open();
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), huge);
+    EXPECT_EQ(text(QStringLiteral("txtTitle")), huge);
+    EXPECT_EQ(text(QStringLiteral("txtTask(1)")), huge);
+    click(QStringLiteral("cmdNext"));
+    click(QStringLiteral("btnNext3"));
+    prompts.fileNames.enqueue(path(QStringLiteral("again.xml")));
+    ASSERT_TRUE(commands()->saveAs());
+    const auto again = orvella::planfile::readPlan(fileBytes(path(QStringLiteral("again.xml"))));
+    EXPECT_EQ(again.plan->Facility, huge);
+    EXPECT_EQ(again.plan->Tasks.item(1)->Description, huge);
+}
+
+TEST_F(FileCommandsTest, UnsavedWorkIsOfferedForSavingBeforeItIsLeft) {
+    window->show();
+    // Typing and taking it back again is no change.
+    type(QStringLiteral("txtSite"), QStringLiteral("North marsh"));
+    type(QStringLiteral("txtSite"), QString());
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    // Typed but not submitted counts: the close box asks, and Cancel keeps the window.
+    window->show();
+    type(QStringLiteral("txtSite"), QStringLiteral("North marsh"));
+    prompts.answers.enqueue(Cancel);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Save changes to the new plan before closing?"));
+    EXPECT_EQ(prompts.asked[0].choices,
+              (QStringList{QStringLiteral("Save"), QStringLiteral("Don't Save"),
+                           QStringLiteral("Cancel")}));
+    EXPECT_TRUE(window->isVisible());
+
+    // Save, then Cancel in the save dialog: still nothing lost, nothing written.
+    prompts.answers.enqueue(Save);
+    trigger(QStringLiteral("mnuFileExit"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(text(QStringLiteral("txtSite")), QStringLiteral("North marsh"));
+
+    // Save with a name: written, and from then on the file's name is asked about.
+    prompts.answers.enqueue(Save);
+    prompts.fileNames.enqueue(path(QStringLiteral("marsh.xml")));
+    trigger(QStringLiteral("mnuFileOpen")); // its own dialog then cancelled
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("marsh.xml"))));
+    click(QStringLiteral("cmdNext"));
+    prompts.asked.clear();
+    prompts.answers.enqueue(Cancel);
+    const auto dialogsBefore = prompts.fileRequests.size();
+    trigger(QStringLiteral("OpenButton"));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Save changes to marsh.xml before closing?"));
+    EXPECT_EQ(prompts.fileRequests.size(), dialogsBefore) << "Cancel must not go on to Open";
+
+    // Don't Save lets the window go without writing.
+    prompts.answers.enqueue(DontSave);
+    trigger(QStringLiteral("mnuFileExit"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(orvella::planfile::readPlan(fileBytes(path(QStringLiteral("marsh.xml")))).plan->Site,
+              QString());
 }

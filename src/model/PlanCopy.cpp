@@ -1,0 +1,35 @@
+#include "model/PlanCopy.h"
+
+namespace orvella::model {
+
+namespace {
+
+template <typename T, typename Copy>
+KeyedCollection<T> copyCollection(const KeyedCollection<T>& from, Copy copy) {
+    KeyedCollection<T> to;
+    to.reserve(from.count());
+    for (int i = 1; i <= from.count(); ++i)
+        to.add(copy(*from.item(i)), from.key(i));
+    return to;
+}
+
+template <typename T> std::shared_ptr<T> copyRecord(const T& record) {
+    return std::make_shared<T>(record);
+}
+
+} // namespace
+
+HACCP_Plan copyPlan(const HACCP_Plan& plan) {
+    HACCP_Plan copy = plan;
+    copy.PotentialHazards =
+        copyCollection(plan.PotentialHazards, copyRecord<HACCP_PotentialHazard>);
+    copy.CCPs = copyCollection(plan.CCPs, copyRecord<HACCP_CCP>);
+    copy.Tasks = copyCollection(plan.Tasks, [](const HACCP_Task& task) {
+        auto t = std::make_shared<HACCP_Task>(task);
+        t->TSHazards = copyCollection(task.TSHazards, copyRecord<HACCP_TaskSpecific_Hazard>);
+        return t;
+    });
+    return copy;
+}
+
+} // namespace orvella::model
