@@ -14,7 +14,7 @@ struct Io {
 };
 
 // Exit codes shared by all subcommands.
-enum ExitCode { Ok = 0, NotAPlan = 1, UsageOrIoError = 2 };
+enum ExitCode { Ok = 0, NotAPlan = 1, UsageOrIoError = 2, Incomplete = 3 };
 
 struct Command {
     const char* name;

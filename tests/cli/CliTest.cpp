@@ -72,7 +72,8 @@ TEST(Cli, CheckJsonHoldsTheWholePlanWithExactKeys) {
     EXPECT_EQ(keysOf(plan),
               (QSet<QString>{"title", "facility", "site", "coordinator", "manager", "address1",
                              "address2", "phone", "activity", "description", "analysisStatus",
-                             "potentialHazards", "tasks", "ccps", "warnings"}));
+                             "potentialHazards", "tasks", "ccps", "warnings", "gaps"}));
+    EXPECT_EQ(plan["gaps"].toArray().size(), 0);
     EXPECT_EQ(plan["manager"].toString(), QString::fromUtf8("Tomás Reyes, director del refugio"));
     EXPECT_TRUE(plan["description"].toString().contains("\r\n"));
     EXPECT_EQ(plan["warnings"].toArray().size(), 0);
@@ -105,6 +106,30 @@ TEST(Cli, CheckJsonHoldsTheWholePlanWithExactKeys) {
               (QSet<QString>{"taskName", "taskNumber", "sigHaz", "control", "limits", "what", "how",
                              "when", "who", "correction", "supportDocs"}));
     EXPECT_EQ(ccps[2].toObject()["taskNumber"].toInt(), 5);
+}
+
+TEST(Cli, CheckListsGapsAndStrictHoldsBackAnUnfinishedPlan) {
+    CliRun r = cli({"check", "--strict", example("prescribed-burn.xml")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Gaps:         none, the plan is complete\n"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("unfinished.xml");
+    writeAll(path, readAll(example("prescribed-burn.xml"))
+                       .replace("3/14/2026 4:22:10 PM", "Incomplete"));
+    r = cli({"check", path});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(
+        r.out.endsWith("Gap:          step 4: The hazard analysis has not been run to its end.\n"))
+        << r.out.constData();
+    r = cli({"check", "--strict", "--json", path});
+    EXPECT_EQ(r.code, 3);
+    const QJsonArray gaps = QJsonDocument::fromJson(r.out).object()["gaps"].toArray();
+    ASSERT_EQ(gaps.size(), 1) << r.out.constData();
+    EXPECT_EQ(gaps[0].toObject()["step"].toInt(), 4);
+    // Not a plan stays 1 under --strict.
+    writeAll(path, "notes");
+    EXPECT_EQ(cli({"check", "--strict", path}).code, 1);
 }
 
 TEST(Cli, CheckReportsWarningsAndStillSucceeds) {
@@ -156,7 +181,7 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_TRUE(r.out.contains("2.0.4"));
     r = cli({"--help"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.contains("check [--json] PLAN"));
+    EXPECT_TRUE(r.out.contains("check [--json] [--strict] PLAN"));
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
     // The list, a command's usage errors and the README give each command the same line.
     const QByteArray document = "document PLAN -o OUT.docx [--spanish] [--title TEXT]";
