@@ -1,5 +1,6 @@
 // The submits of steps 1 to 3 and the hazard lists of step 2.
 #include "MainWindowFixture.h"
+#include "SamplePlans.h"
 #include "model/HazardTypes.h"
 
 namespace {
@@ -228,4 +229,36 @@ TEST_F(MainWindowTest, Step3SpanishNamesHaveTwoBlanks) {
     EXPECT_EQ(tasks.item(1)->Name, "Trabajo  1");
     EXPECT_EQ(tasks.item(1)->Description, QStringLiteral("Llegar al área"));
     EXPECT_EQ(tasks.item(2)->Name, "Trabajo  4");
+}
+
+TEST_F(MainWindowTest, Step5ListsWhatThePlanLacksAndTabsMarkCompleteSteps) {
+    auto marked = [this] {
+        QList<bool> out;
+        for (int i = 0; i < tabs()->count(); ++i)
+            out << !tabs()->tabIcon(i).isNull();
+        return out;
+    };
+    auto* gaps = label("lstGaps");
+    EXPECT_EQ(marked(), QList<bool>({false, false, false, false, false}));
+    EXPECT_TRUE(gaps->text().contains("Step 2: No potential hazards are listed."));
+
+    state.CurrentPlan = samples::makeTypicalPlan();
+    window->loadPlan();
+    EXPECT_EQ(marked(), QList<bool>({true, true, true, true, true}));
+    EXPECT_EQ(gaps->text(), "The plan is complete: every step has what the document needs.");
+    for (int i = 0; i < tabs()->count(); ++i)
+        EXPECT_EQ(tabs()->tabText(i), QStringLiteral("Step %1").arg(i + 1));
+
+    // A submit of step 3 after the analysis makes it stale, even with the same tasks.
+    window->selectStep(3);
+    click("btnNext3");
+    window->selectStep(5);
+    EXPECT_EQ(marked(), QList<bool>({true, true, true, false, false}));
+    EXPECT_TRUE(gaps->text().contains("Steps 2 or 3 changed after the hazard analysis ran"));
+    emit gaps->linkActivated(QStringLiteral("4"));
+    EXPECT_EQ(window->currentStep(), 4);
+    EXPECT_TRUE(button("cmdDone")->isEnabled());
+
+    open(true);
+    EXPECT_TRUE(label("lblGaps")->text().startsWith("Antes de crear"));
 }
