@@ -7,7 +7,7 @@ using namespace orvella::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&kCheck, &kResave, &kDocument};
+const Command* const kCommands[] = {&kCheck, &kResave, &kDocument, &kHazards};
 
 void printHelp(QTextStream& to) {
     to << "Usage: orvella-cli COMMAND [OPTIONS]\n\n"

@@ -132,6 +132,20 @@ TEST(Cli, CheckListsGapsAndStrictHoldsBackAnUnfinishedPlan) {
     EXPECT_EQ(cli({"check", "--strict", path}).code, 1);
 }
 
+TEST(Cli, HazardsListsTheCatalogueEntriesThatMatch) {
+    CliRun r = cli({"hazards", "--type", "invertebrate", "DREISSENA"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Invertebrate    Zebra mussel (Dreissena polymorpha)\n"
+                     "Invertebrate    Quagga mussel (Dreissena bugensis)\n");
+    r = cli({"hazards", "white-nose"});
+    EXPECT_EQ(r.out, "Other Biologic  White-nose syndrome fungus (Pseudogymnoascus destructans)\n");
+    r = cli({"hazards", "zebra", "mussle"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_GE(cli({"hazards"}).out.count('\n'), 150);
+}
+
 TEST(Cli, CheckReportsWarningsAndStillSucceeds) {
     QTemporaryDir dir;
     const QString path = dir.filePath("odd.xml");
@@ -167,7 +181,9 @@ TEST(Cli, NotAPlanAndBadUsageHaveTheirOwnExitCodes) {
                                     {"check", dir.path()},
                                     {"resave", text},
                                     {"resave", text, "-o"},
-                                    {"resave", "-o", dir.filePath("out.xml")}}) {
+                                    {"resave", "-o", dir.filePath("out.xml")},
+                                    {"hazards", "--type", "Fish"},
+                                    {"hazards", "--type"}}) {
         r = cli(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
