@@ -1,6 +1,8 @@
 // The submits of steps 1 to 3 and the hazard lists of step 2.
 #include "MainWindowFixture.h"
 #include "SamplePlans.h"
+#include <QAbstractItemView>
+#include <QApplication>
 #include "model/HazardTypes.h"
 
 namespace {
@@ -261,4 +263,43 @@ TEST_F(MainWindowTest, Step5ListsWhatThePlanLacksAndTabsMarkCompleteSteps) {
 
     open(true);
     EXPECT_TRUE(label("lblGaps")->text().startsWith("Antes de crear"));
+}
+
+TEST_F(MainWindowTest, Step2SuggestsUsualHazardsAndPickingSetsNameAndKind) {
+    window->selectStep(2);
+    QAbstractItemView* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "lstSuggestions")
+            popup = qobject_cast<QAbstractItemView*>(w);
+    ASSERT_NE(popup, nullptr);
+    auto shown = [&] {
+        QStringList out;
+        for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+            out << popup->model()->index(row, 0).data().toString();
+        return out;
+    };
+
+    type("txtAddHaz", "dreissena");
+    EXPECT_EQ(shown(), QStringList({"Zebra mussel (Dreissena polymorpha)",
+                                    "Quagga mussel (Dreissena bugensis)"}));
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(edit("txtAddHaz")->text(), "Zebra mussel (Dreissena polymorpha)");
+    EXPECT_TRUE(control<QRadioButton>("optHazType(1)")->isChecked());
+    EXPECT_TRUE(rows("lstHazards").isEmpty()) << "picking only fills the box";
+    click("btnAddHazard");
+    EXPECT_EQ(rows("lstHazardKinds"), QStringList({"Invertebrate"}));
+
+    // Accents and case do not matter; Enter with nothing highlighted adds what was typed.
+    type("txtAddHaz", "OHIA");
+    EXPECT_EQ(shown(), QStringList({QString::fromUtf8("Rapid ʻōhiʻa death (Ceratocystis lukuohia)")}));
+    QTest::keyClick(popup, Qt::Key_Return);
+    type("txtAddHaz", "Zebra mussle");
+    EXPECT_TRUE(shown().isEmpty());
+    QTest::keyClick(edit("txtAddHaz"), Qt::Key_Return);
+    EXPECT_EQ(rows("lstHazards"), QStringList({"Zebra mussel (Dreissena polymorpha)", "OHIA",
+                                               "Zebra mussle"}));
+    EXPECT_EQ(rows("lstHazardKinds"),
+              QStringList({"Invertebrate", "Invertebrate", "Invertebrate"}));
 }
