@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,8 +21,9 @@ struct CliRun {
     QByteArray out, err;
 };
 
-CliRun cli(const QStringList& args) {
+CliRun cli(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ORVELLA_CLI_PATH), args);
     EXPECT_TRUE(p.waitForFinished(30000));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -146,6 +148,28 @@ TEST(Cli, HazardsListsTheCatalogueEntriesThatMatch) {
     EXPECT_GE(cli({"hazards"}).out.count('\n'), 150);
 }
 
+TEST(Cli, DocumentAsPdfThroughLibreOfficeOrSaysWhatToInstall) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("plan.PDF");
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    bare.insert("PATH", dir.path());
+    CliRun r = cli({"document", example("prescribed-burn.xml"), "-o", pdf}, bare);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("sudo apt-get install libreoffice-writer-nogui")) << r.err.constData();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed: no PDF to check";
+    r = cli({"document", example("quema-prescrita.xml"), "-o", pdf, "--spanish"});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
+    // --pdf whatever the name.
+    const QString named = dir.filePath("plan.out");
+    r = cli({"document", "--pdf", example("prescribed-burn.xml"), "-o", named});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_TRUE(readAll(named).startsWith("%PDF-"));
+}
+
 TEST(Cli, CheckReportsWarningsAndStillSucceeds) {
     QTemporaryDir dir;
     const QString path = dir.filePath("odd.xml");
@@ -200,7 +224,8 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_TRUE(r.out.contains("check [--json] [--strict] PLAN"));
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
     // The list, a command's usage errors and the README give each command the same line.
-    const QByteArray document = "document PLAN -o OUT.docx [--spanish] [--title TEXT]";
+    const QByteArray document =
+        "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]";
     EXPECT_TRUE(r.out.contains("  " + document + "\n"));
     EXPECT_TRUE(cli({"document"}).err.contains("Usage: orvella-cli " + document + "\n"));
     r = cli({"resave", "--help"});
