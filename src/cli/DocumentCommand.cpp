@@ -15,8 +15,7 @@ namespace orvella::cli {
 
 const Command kDocument{"document",
                         "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]",
-                        "write the plan document (Forms 1 to 5 and the checklist); "
-                        "PDF through LibreOffice",
+                        "write the plan document as .docx, or as PDF through LibreOffice",
                         &documentCommand};
 
 namespace {
