@@ -182,6 +182,7 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
     m_suggest->setWidget(name);
     m_suggest->setMaxVisibleItems(8);
     m_suggest->popup()->setObjectName(QStringLiteral("lstSuggestions"));
+    m_suggest->popup()->setFont(name->font());
     m_suggest->popup()->installEventFilter(this);
     connect(name, &QLineEdit::textEdited, this, &HazardsPage::suggest);
     connect(m_suggest, qOverload<const QModelIndex&>(&QCompleter::activated), this,
@@ -200,9 +201,11 @@ void HazardsPage::suggest(const QString& typed) {
             m_suggestions->appendRow(item);
         }
     }
-    if (m_suggestions->rowCount() > 0)
+    if (m_suggestions->rowCount() > 0) {
         m_suggest->complete();
-    else
+        // No row looks chosen until the user moves to one: Enter alone adds what was typed.
+        m_suggest->popup()->setCurrentIndex(QModelIndex());
+    } else
         m_suggest->popup()->hide();
 }
 
