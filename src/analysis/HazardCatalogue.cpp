@@ -11,9 +11,9 @@ static void initHazardResources() {
 namespace orvella::analysis {
 
 QString HazardEntry::display() const {
-    return scientificName.isEmpty() ? commonName
-                                    : commonName + QStringLiteral(" (") + scientificName +
-                                          QLatin1Char(')');
+    return scientificName.isEmpty()
+               ? commonName
+               : commonName + QStringLiteral(" (") + scientificName + QLatin1Char(')');
 }
 
 QList<HazardEntry> parseHazardCatalogue(const QByteArray& text, QStringList* problems) {

@@ -7,7 +7,7 @@ namespace orvella::analysis {
 
 // One of the usual hazards that field work moves, as the catalogue lists it.
 struct HazardEntry {
-    QString kind;           // a hazard type key
+    QString kind; // a hazard type key
     QString commonName;
     QString scientificName; // empty for hazards that are no organism (mud, ballast water)
 

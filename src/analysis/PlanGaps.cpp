@@ -93,7 +93,8 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan, bool changedSinceAnalysis) {
 bool stepComplete(const QList<PlanGap>& gaps, int step) {
     if (step == 5)
         return gaps.isEmpty();
-    return std::none_of(gaps.begin(), gaps.end(), [step](const PlanGap& g) { return g.step == step; });
+    return std::none_of(gaps.begin(), gaps.end(),
+                        [step](const PlanGap& g) { return g.step == step; });
 }
 
 } // namespace orvella::analysis

@@ -1,5 +1,5 @@
-#include "cli/Commands.h"
 #include "analysis/PlanGaps.h"
+#include "cli/Commands.h"
 #include "planfile/PlanJson.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,8 +10,7 @@ namespace orvella::cli {
 using namespace planfile;
 
 const Command kCheck{"check", "check [--json] [--strict] PLAN",
-                     "summarise a plan file and list what it still lacks",
-                     &checkCommand};
+                     "summarise a plan file and list what it still lacks", &checkCommand};
 
 namespace {
 
@@ -47,7 +46,8 @@ void printSummary(const PlanReadResult& r, const QList<PlanGap>& gaps, QTextStre
 QByteArray withGaps(QByteArray json, const QList<PlanGap>& gaps) {
     QJsonArray list;
     for (const PlanGap& g : gaps)
-        list.append(QJsonObject{{QStringLiteral("step"), g.step}, {QStringLiteral("text"), g.text}});
+        list.append(
+            QJsonObject{{QStringLiteral("step"), g.step}, {QStringLiteral("text"), g.text}});
     json.insert(json.lastIndexOf("\n}"),
                 ",\n  \"gaps\": " + QJsonDocument(list).toJson(QJsonDocument::Compact));
     return json;

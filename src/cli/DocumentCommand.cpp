@@ -13,10 +13,9 @@
 
 namespace orvella::cli {
 
-const Command kDocument{"document",
-                        "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]",
-                        "write the plan document as .docx, or as PDF through LibreOffice",
-                        &documentCommand};
+const Command kDocument{
+    "document", "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]",
+    "write the plan document as .docx, or as PDF through LibreOffice", &documentCommand};
 
 namespace {
 int usageError(const QString& why, QTextStream& err) {
@@ -96,7 +95,8 @@ bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& ou
     }
     QSaveFile out(output);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        *error = QStringLiteral("cannot write ") + output + QStringLiteral(": ") + out.errorString();
+        *error =
+            QStringLiteral("cannot write ") + output + QStringLiteral(": ") + out.errorString();
         return false;
     }
     return true;
@@ -149,10 +149,9 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (hasTitle)
         r.plan->Title = title;
     QString error;
-    const bool written =
-        pdf ? writePlanPdf(*r.plan, spanish, output, &error)
-            : plandocument::writePlanDocx(*r.plan, spanish, QDateTime::currentDateTime(), output,
-                                          &error);
+    const bool written = pdf ? writePlanPdf(*r.plan, spanish, output, &error)
+                             : plandocument::writePlanDocx(
+                                   *r.plan, spanish, QDateTime::currentDateTime(), output, &error);
     if (!written) {
         err << "orvella-cli: " << error << '\n';
         return UsageOrIoError;

@@ -5,8 +5,7 @@
 namespace orvella::cli {
 
 const Command kHazards{"hazards", "hazards [--type KIND] [WORDS...]",
-                       "list the catalogue's usual hazards that match every word",
-                       &hazardsCommand};
+                       "list the catalogue's usual hazards that match every word", &hazardsCommand};
 
 int hazardsCommand(const QStringList& args, Io& io) {
     QString kind;

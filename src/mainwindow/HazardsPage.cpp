@@ -1,12 +1,12 @@
 #include "mainwindow/HazardsPage.h"
 #include "analysis/HazardCatalogue.h"
-#include "model/HazardTypes.h"
 #include "mainwindow/FieldText.h"
 #include "mainwindow/ScreenTwips.h"
+#include "model/HazardTypes.h"
 #include <QAbstractItemView>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "mainwindow/PlanFormPage.h"
 #include "mainwindow/DecorativePicture.h"
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>

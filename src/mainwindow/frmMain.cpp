@@ -3,19 +3,19 @@
 #include "analysis/PlanGaps.h"
 #include "analysisdialogs/QtAnalysisDialogs.h"
 #include "analysisdialogs/YesNoBox.h"
+#include "mainwindow/ActivityPage.h"
+#include "mainwindow/AnalysisPage.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/DocumentCommand.h"
 #include "mainwindow/EditCommands.h"
 #include "mainwindow/FileCommands.h"
-#include "mainwindow/HelpCommands.h"
-#include "mainwindow/StringTable.h"
-#include "mainwindow/WorkingDocument.h"
-#include "mainwindow/ActivityPage.h"
-#include "mainwindow/AnalysisPage.h"
 #include "mainwindow/HazardsPage.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/PlanFormPage.h"
-#include "mainwindow/TasksPage.h"
 #include "mainwindow/ScreenTwips.h"
+#include "mainwindow/StringTable.h"
+#include "mainwindow/TasksPage.h"
+#include "mainwindow/WorkingDocument.h"
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
@@ -273,7 +273,8 @@ void frmMain::loadPlan() {
 }
 
 void frmMain::refreshGaps() {
-    const QList<analysis::PlanGap> gaps = analysis::planGaps(m_state.plan(), m_changedSinceAnalysis);
+    const QList<analysis::PlanGap> gaps =
+        analysis::planGaps(m_state.plan(), m_changedSinceAnalysis);
     const QIcon complete = Artwork::stepCompleteIcon();
     for (int step = 1; step <= StepCount; ++step)
         m_tabs->setTabIcon(step - 1, analysis::stepComplete(gaps, step) ? complete : QIcon());

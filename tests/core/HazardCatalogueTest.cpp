@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "analysis/HazardCatalogue.h"
+#include "QtPrinters.h"
 #include "model/HazardTypes.h"
 #include <QFile>
 #include <QMap>
@@ -25,9 +25,11 @@ TEST(HazardCatalogue, FileHasAHeaderAndWellFormedDistinctEntriesOfEveryKind) {
     QMap<QString, int> perKind;
     QSet<QString> common, scientific;
     for (const HazardEntry& e : entries) {
-        EXPECT_NE(std::find(kinds.begin(), kinds.end(), e.kind), kinds.end()) << e.display().toStdString();
+        EXPECT_NE(std::find(kinds.begin(), kinds.end(), e.kind), kinds.end())
+            << e.display().toStdString();
         ++perKind[e.kind];
-        EXPECT_FALSE(common.contains(matchWords(e.commonName).join(' '))) << e.display().toStdString();
+        EXPECT_FALSE(common.contains(matchWords(e.commonName).join(' ')))
+            << e.display().toStdString();
         common.insert(matchWords(e.commonName).join(' '));
         if (!e.scientificName.isEmpty()) {
             EXPECT_FALSE(scientific.contains(e.scientificName)) << e.display().toStdString();
@@ -63,7 +65,8 @@ TEST(HazardCatalogue, MatchesWordStartsOfEitherNameIgnoringCaseAndAccents) {
     EXPECT_EQ(names("dreissena b"), QStringList({"Quagga mussel"}));
     EXPECT_EQ(names("Zebra Mussel (Dreissena)"), QStringList({"Zebra mussel"}));
     EXPECT_EQ(names("quagga mussel"), QStringList({"Quagga mussel"}));
-    EXPECT_EQ(names(QString::fromUtf8("OHIA")), QStringList({QString::fromUtf8("Rapid ʻōhiʻa death")}));
+    EXPECT_EQ(names(QString::fromUtf8("OHIA")),
+              QStringList({QString::fromUtf8("Rapid ʻōhiʻa death")}));
     EXPECT_EQ(names(QString::fromUtf8("ʻōhiʻa")).size(), 1);
     EXPECT_EQ(names("nuttalls"), QStringList({"Nuttall's waterweed"}));
     EXPECT_EQ(names("mud seed"), QStringList({"Seed-laden mud"}));

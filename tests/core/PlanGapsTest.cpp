@@ -1,7 +1,7 @@
+#include "analysis/PlanGaps.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "SpanishRun.h"
-#include "analysis/PlanGaps.h"
 #include "planfile/PlanReader.h"
 #include <QFile>
 #include <functional>
@@ -41,10 +41,18 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
     } cases[] = {
         {"no description", [](HACCP_Plan& p) { p.Description = QStringLiteral("  "); }, false, 1,
          "The activity has no name or no description."},
-        {"no hazards", [](HACCP_Plan& p) { p.PotentialHazards.clear(); p.CCPs.clear(); }, false,
-         2, "No potential hazards are listed."},
-        {"no tasks", [](HACCP_Plan& p) { p.Tasks.clear(); p.CCPs.clear(); }, false, 3,
-         "No tasks are listed."},
+        {"no hazards",
+         [](HACCP_Plan& p) {
+             p.PotentialHazards.clear();
+             p.CCPs.clear();
+         },
+         false, 2, "No potential hazards are listed."},
+        {"no tasks",
+         [](HACCP_Plan& p) {
+             p.Tasks.clear();
+             p.CCPs.clear();
+         },
+         false, 3, "No tasks are listed."},
         {"analysis never ran", [](HACCP_Plan& p) { p.AnalysisStatus = Incomplete; }, false, 4,
          "The hazard analysis has not been run to its end."},
         {"inputs changed after it ran", [](HACCP_Plan&) {}, true, 4,
@@ -53,8 +61,8 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
          [](HACCP_Plan& p) { p.Tasks.item(2)->TSHazards.item(3)->Justification.clear(); }, false, 4,
          "Task # 2: Hazard species 3 is probable but has no justification."},
         {"no control measures",
-         [](HACCP_Plan& p) { p.Tasks.item(1)->TSHazards.item(1)->ControlMeasures = " "; }, false,
-         4, "Task # 1: Hazard species 1 is probable but has no control measures."},
+         [](HACCP_Plan& p) { p.Tasks.item(1)->TSHazards.item(1)->ControlMeasures = " "; }, false, 4,
+         "Task # 1: Hazard species 1 is probable but has no control measures."},
         {"not probable needs no measures",
          [](HACCP_Plan& p) {
              auto& h = *p.Tasks.item(1)->TSHazards.item(2);
