@@ -680,4 +680,87 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>No se pudo leer una copia de recuperación de un plan no guardado y se ha borrado: %1</translation>
     </message>
 </context>
+<context>
+    <name>Gaps</name>
+    <message>
+        <source>The activity has no name or no description.</source>
+        <translation>La actividad no tiene nombre o no tiene descripción.</translation>
+    </message>
+    <message>
+        <source>No potential hazards are listed.</source>
+        <translation>No hay riesgos potenciales en la lista.</translation>
+    </message>
+    <message>
+        <source>No tasks are listed.</source>
+        <translation>No hay tareas en la lista.</translation>
+    </message>
+    <message>
+        <source>The hazard analysis has not been run to its end.</source>
+        <translation>El análisis de riesgos no se ha completado.</translation>
+    </message>
+    <message>
+        <source>Steps 2 or 3 changed after the hazard analysis ran: run it again.</source>
+        <translation>Los pasos 2 o 3 cambiaron después del análisis de riesgos: vuelva a hacerlo.</translation>
+    </message>
+    <message>
+        <source>%1 is probable but has no justification.</source>
+        <translation>%1 es probable pero no tiene justificación.</translation>
+    </message>
+    <message>
+        <source>%1 is probable but has no control measures.</source>
+        <translation>%1 es probable pero no tiene medidas de control.</translation>
+    </message>
+    <message>
+        <source>CCP #%1 belongs to a task that is no longer listed (%2).</source>
+        <translation>El PCC #%1 pertenece a una tarea que ya no está en la lista (%2).</translation>
+    </message>
+    <message>
+        <source>CCP #%1 is for a hazard that is no longer listed (%2).</source>
+        <translation>El PCC #%1 es para un riesgo que ya no está en la lista (%2).</translation>
+    </message>
+    <message>
+        <source>critical limits</source>
+        <translation>límites críticos</translation>
+    </message>
+    <message>
+        <source>what is monitored</source>
+        <translation>qué se vigila</translation>
+    </message>
+    <message>
+        <source>how it is monitored</source>
+        <translation>cómo se vigila</translation>
+    </message>
+    <message>
+        <source>monitoring frequency</source>
+        <translation>frecuencia de vigilancia</translation>
+    </message>
+    <message>
+        <source>who monitors</source>
+        <translation>quién vigila</translation>
+    </message>
+    <message>
+        <source>corrective action</source>
+        <translation>acción correctiva</translation>
+    </message>
+    <message>
+        <source>supporting documents</source>
+        <translation>documentos de apoyo</translation>
+    </message>
+    <message>
+        <source>CCP #%1 has no %2.</source>
+        <translation>Al PCC #%1 le falta: %2.</translation>
+    </message>
+    <message>
+        <source>Before you create the plan document</source>
+        <translation>Antes de crear el documento del plan</translation>
+    </message>
+    <message>
+        <source>The plan is complete: every step has what the document needs.</source>
+        <translation>El plan está completo: cada paso tiene lo que el documento necesita.</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>Paso %1:</translation>
+    </message>
+</context>
 </TS>

@@ -1,16 +1,22 @@
+#include "analysis/PlanGaps.h"
 #include "cli/Commands.h"
 #include "planfile/PlanJson.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace orvella::cli {
 
 using namespace planfile;
 
-const Command kCheck{"check", "check [--json] PLAN",
-                     "read a plan file and summarise it (or print it as JSON)", &checkCommand};
+const Command kCheck{"check", "check [--json] [--strict] PLAN",
+                     "summarise a plan file and list what it still lacks", &checkCommand};
 
 namespace {
 
-void printSummary(const PlanReadResult& r, QTextStream& out) {
+using analysis::PlanGap;
+
+void printSummary(const PlanReadResult& r, const QList<PlanGap>& gaps, QTextStream& out) {
     const auto& plan = *r.plan;
     int taskHazards = 0;
     for (const auto& task : plan.Tasks)
@@ -30,6 +36,21 @@ void printSummary(const PlanReadResult& r, QTextStream& out) {
         row("Analysis:", QStringLiteral("incomplete"));
     for (const QString& w : r.warnings)
         row("Warning:", w);
+    if (gaps.isEmpty())
+        row("Gaps:", QStringLiteral("none, the plan is complete"));
+    for (const PlanGap& g : gaps)
+        row("Gap:", QStringLiteral("step %1: %2").arg(QString::number(g.step), g.text));
+}
+
+// The plan's JSON with a last member "gaps": [{"step": 2, "text": "..."}].
+QByteArray withGaps(QByteArray json, const QList<PlanGap>& gaps) {
+    QJsonArray list;
+    for (const PlanGap& g : gaps)
+        list.append(
+            QJsonObject{{QStringLiteral("step"), g.step}, {QStringLiteral("text"), g.text}});
+    json.insert(json.lastIndexOf("\n}"),
+                ",\n  \"gaps\": " + QJsonDocument(list).toJson(QJsonDocument::Compact));
+    return json;
 }
 
 int usageError(const QString& why, Io& io) {
@@ -39,11 +60,13 @@ int usageError(const QString& why, Io& io) {
 } // namespace
 
 int checkCommand(const QStringList& args, Io& io) {
-    bool json = false;
+    bool json = false, strict = false;
     QStringList files;
     for (const QString& a : args) {
         if (a == QLatin1String("--json"))
             json = true;
+        else if (a == QLatin1String("--strict"))
+            strict = true;
         else if (a.startsWith(u'-') && a.size() > 1)
             return usageError(QStringLiteral("unknown option ") + a, io);
         else
@@ -54,12 +77,13 @@ int checkCommand(const QStringList& args, Io& io) {
     PlanReadResult r;
     if (const int failed = readPlanFile(files[0], r, io.err); failed != Ok)
         return failed;
-    if (json) {
-        io.out << QString::fromUtf8(planToJson(*r.plan, r.warnings));
-    } else {
-        printSummary(r, io.out);
-    }
-    return Ok;
+    // A plan just read has no submits after its analysis.
+    const QList<PlanGap> gaps = analysis::planGaps(*r.plan, false);
+    if (json)
+        io.out << QString::fromUtf8(withGaps(planToJson(*r.plan, r.warnings), gaps));
+    else
+        printSummary(r, gaps, io.out);
+    return strict && !gaps.isEmpty() ? Incomplete : Ok;
 }
 
 } // namespace orvella::cli

@@ -14,7 +14,7 @@ struct Io {
 };
 
 // Exit codes shared by all subcommands.
-enum ExitCode { Ok = 0, NotAPlan = 1, UsageOrIoError = 2 };
+enum ExitCode { Ok = 0, NotAPlan = 1, UsageOrIoError = 2, Incomplete = 3 };
 
 struct Command {
     const char* name;
@@ -28,10 +28,12 @@ struct Command {
 extern const Command kCheck;    // CheckCommand.cpp
 extern const Command kResave;   // ResaveCommand.cpp
 extern const Command kDocument; // DocumentCommand.cpp
+extern const Command kHazards;  // HazardsCommand.cpp
 
 int checkCommand(const QStringList& args, Io& io);
 int resaveCommand(const QStringList& args, Io& io);
 int documentCommand(const QStringList& args, Io& io);
+int hazardsCommand(const QStringList& args, Io& io);
 
 // Shared helpers.
 bool isHelp(const QStringList& args);

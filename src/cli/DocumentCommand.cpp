@@ -3,12 +3,19 @@
 #include "model/Language.h"
 #include "plandocument/PlanDocx.h"
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace orvella::cli {
 
-const Command kDocument{"document", "document PLAN -o OUT.docx [--spanish] [--title TEXT]",
-                        "write the plan document (Forms 1 to 5 and the checklist) as .docx",
-                        &documentCommand};
+const Command kDocument{
+    "document", "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]",
+    "write the plan document as .docx, or as PDF through LibreOffice", &documentCommand};
 
 namespace {
 int usageError(const QString& why, QTextStream& err) {
@@ -27,6 +34,73 @@ public:
 private:
     bool m_before;
 };
+
+// LibreOffice's start-up alone takes seconds; a conversion that is not done in this long has
+// hung on something (a dialog, a locked profile).
+constexpr int ConversionSeconds = 120;
+
+// Writes the document as .docx into a folder of its own and has LibreOffice's headless
+// converter turn it into `output`. LibreOffice runs on a profile made for this run, so an open
+// LibreOffice of the user neither takes the job nor sees it.
+bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& output,
+                  QString* error) {
+    QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        soffice = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    if (soffice.isEmpty()) {
+        *error = QStringLiteral("a PDF needs LibreOffice, which is not installed; install it "
+                                "with: sudo apt-get install libreoffice-writer-nogui (or write "
+                                "a .docx)");
+        return false;
+    }
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        *error = QStringLiteral("cannot make a temporary folder: ") + work.errorString();
+        return false;
+    }
+    const QString docx = work.filePath(QStringLiteral("document.docx"));
+    if (!plandocument::writePlanDocx(plan, spanish, QDateTime::currentDateTime(), docx, error))
+        return false;
+
+    QProcess convert;
+    convert.setProcessChannelMode(QProcess::MergedChannels);
+    convert.start(soffice,
+                  {QStringLiteral("-env:UserInstallation=") +
+                       QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
+                   QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                   QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--outdir"), work.path(), docx});
+    if (!convert.waitForStarted()) {
+        *error = QStringLiteral("cannot start ") + soffice + QStringLiteral(": ") +
+                 convert.errorString();
+        return false;
+    }
+    if (!convert.waitForFinished(ConversionSeconds * 1000)) {
+        convert.kill();
+        convert.waitForFinished();
+        *error = QStringLiteral("LibreOffice did not convert the document within %1 s")
+                     .arg(ConversionSeconds);
+        return false;
+    }
+    // soffice answers 0 even when it could not convert: the PDF itself is the answer.
+    QFile pdf(work.filePath(QStringLiteral("document.pdf")));
+    QByteArray bytes;
+    if (pdf.open(QIODevice::ReadOnly))
+        bytes = pdf.readAll();
+    if (!bytes.startsWith("%PDF")) {
+        const QString said = QString::fromLocal8Bit(convert.readAll()).trimmed();
+        *error = QStringLiteral("LibreOffice made no PDF") +
+                 (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+        return false;
+    }
+    QSaveFile out(output);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        *error =
+            QStringLiteral("cannot write ") + output + QStringLiteral(": ") + out.errorString();
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -35,7 +109,7 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return Ok;
     }
     QString input, output, title;
-    bool spanish = false, hasTitle = false;
+    bool spanish = false, hasTitle = false, pdf = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
@@ -51,6 +125,8 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
             hasTitle = true;
         } else if (a == QLatin1String("--spanish")) {
             spanish = true;
+        } else if (a == QLatin1String("--pdf")) {
+            pdf = true;
         } else if (a.startsWith(u'-') && a.size() > 1) {
             return usageError(QStringLiteral("unknown option ") + a, err);
         } else if (input.isEmpty()) {
@@ -60,7 +136,9 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
         }
     }
     if (input.isEmpty() || output.isEmpty())
-        return usageError(QStringLiteral("document needs a plan file and -o OUT.docx"), err);
+        return usageError(QStringLiteral("document needs a plan file and -o OUT.docx or OUT.pdf"),
+                          err);
+    pdf = pdf || output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     const RunLanguage language(spanish);
 
     planfile::PlanReadResult r;
@@ -71,7 +149,10 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (hasTitle)
         r.plan->Title = title;
     QString error;
-    if (!plandocument::writePlanDocx(*r.plan, spanish, QDateTime::currentDateTime(), output, &error)) {
+    const bool written = pdf ? writePlanPdf(*r.plan, spanish, output, &error)
+                             : plandocument::writePlanDocx(
+                                   *r.plan, spanish, QDateTime::currentDateTime(), output, &error);
+    if (!written) {
         err << "orvella-cli: " << error << '\n';
         return UsageOrIoError;
     }

@@ -7,7 +7,7 @@ using namespace orvella::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&kCheck, &kResave, &kDocument};
+const Command* const kCommands[] = {&kCheck, &kResave, &kDocument, &kHazards};
 
 void printHelp(QTextStream& to) {
     to << "Usage: orvella-cli COMMAND [OPTIONS]\n\n"
@@ -24,7 +24,8 @@ void printHelp(QTextStream& to) {
     to << "\nOptions:\n"
           "  --help                      show this help (also after a command)\n"
           "  --version                   show the program version\n\n"
-          "Exit codes: 0 success, 1 the file is not a plan, 2 usage or file error.\n";
+          "Exit codes: 0 success, 1 the file is not a plan, 2 usage or file error,\n"
+          "3 check --strict: the plan still lacks something.\n";
 }
 
 } // namespace

@@ -171,4 +171,22 @@ QIcon toolIcon(const QString& name) {
     return icon;
 }
 
+QIcon stepCompleteIcon() {
+    QIcon icon;
+    for (int size : {12, 16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen pen(QColor(0x2e, 0x8b, 0x3e), size / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.setPen(pen);
+        const QPointF tick[] = {
+            {size * 0.18, size * 0.55}, {size * 0.42, size * 0.78}, {size * 0.84, size * 0.24}};
+        p.drawPolyline(tick, 3);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace orvella::mainwindow::Artwork

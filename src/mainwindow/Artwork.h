@@ -18,6 +18,9 @@ QPixmap landscape(int width, int height, qreal devicePixelRatio = 1.0);
 // Names: "save", "open", "undo", "cut", "copy", "paste".
 QIcon toolIcon(const QString& name);
 
+// The mark of a step tab whose step has everything the plan document needs: a green tick.
+QIcon stepCompleteIcon();
+
 } // namespace Artwork
 
 } // namespace orvella::mainwindow

@@ -1,8 +1,12 @@
 #include "mainwindow/HazardsPage.h"
-#include "model/HazardTypes.h"
+#include "analysis/HazardCatalogue.h"
 #include "mainwindow/FieldText.h"
 #include "mainwindow/ScreenTwips.h"
+#include "model/HazardTypes.h"
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace orvella::mainwindow {
@@ -168,9 +173,68 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
             m_state.SelectedHazardIndex = qint16(rows.constFirst().row());
     });
     m_hazards->installEventFilter(this);
+
+    // Suggestions from the catalogue of usual hazards. The completer is only shown and fed
+    // here: what the user types stays exactly as typed unless an entry is picked.
+    m_suggestions = new QStandardItemModel(this);
+    m_suggest = new QCompleter(m_suggestions, this);
+    m_suggest->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_suggest->setWidget(name);
+    m_suggest->setMaxVisibleItems(8);
+    m_suggest->popup()->setObjectName(QStringLiteral("lstSuggestions"));
+    m_suggest->popup()->setFont(name->font());
+    m_suggest->popup()->installEventFilter(this);
+    connect(name, &QLineEdit::textEdited, this, &HazardsPage::suggest);
+    connect(m_suggest, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &HazardsPage::pickSuggestion);
+}
+
+void HazardsPage::suggest(const QString& typed) {
+    constexpr int Shown = 30;
+    m_suggestions->clear();
+    if (trimSpaces(typed).size() >= 2) {
+        const auto found = analysis::matchHazards(analysis::hazardCatalogue(), typed);
+        for (qsizetype i = 0; i < found.size() && i < Shown; ++i) {
+            auto* item = new QStandardItem(found[i].display());
+            item->setData(found[i].kind, Qt::UserRole);
+            item->setToolTip(found[i].kind);
+            m_suggestions->appendRow(item);
+        }
+    }
+    if (m_suggestions->rowCount() > 0) {
+        m_suggest->complete();
+        // No row looks chosen until the user moves to one: Enter alone adds what was typed.
+        m_suggest->popup()->setCurrentIndex(QModelIndex());
+    } else
+        m_suggest->popup()->hide();
+}
+
+void HazardsPage::pickSuggestion(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    m_suggest->popup()->hide();
+    m_name->setText(index.data(Qt::DisplayRole).toString());
+    const QString kind = index.data(Qt::UserRole).toString();
+    for (int i = 0; i < 5; ++i)
+        if (All[std::size_t(i)] == kind)
+            m_types->button(i)->setChecked(true);
 }
 
 bool HazardsPage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a highlighted suggestion picks it; with none highlighted it goes to the name
+    // box alone, which adds what was typed.
+    if (m_suggest && watched == m_suggest->popup() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        const QModelIndexList picked = m_suggest->popup()->selectionModel()->selectedIndexes();
+        m_suggest->popup()->hide();
+        if (!picked.isEmpty())
+            pickSuggestion(picked.constFirst());
+        else
+            QCoreApplication::sendEvent(m_name, event);
+        return true;
+    }
     // Delete on the list does what "Remove From List" does, for keyboard users.
     if (watched == m_hazards && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
@@ -220,6 +284,7 @@ void HazardsPage::removeClicked() {
 }
 
 void HazardsPage::load(const model::HACCP_Plan& plan) {
+    m_suggest->popup()->hide();
     m_name->clear();
     m_hazards->clear();
     m_kinds->clear();

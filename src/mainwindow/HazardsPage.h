@@ -3,7 +3,9 @@
 #include "mainwindow/StepPage.h"
 
 class QButtonGroup;
+class QCompleter;
 class QListWidget;
+class QStandardItemModel;
 
 namespace orvella::mainwindow {
 
@@ -30,11 +32,19 @@ public:
     // Stores the hazards and asks for the next step.
     void submit();
 
+    // The catalogue entries offered under the name box while the user types.
+    QCompleter* suggestions() const { return m_suggest; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void suggest(const QString& typed);
+    void pickSuggestion(const QModelIndex& index);
+
     analysis::Prompts& m_prompts;
+    QCompleter* m_suggest = nullptr;
+    QStandardItemModel* m_suggestions = nullptr;
     QButtonGroup* m_types = nullptr;
     QLineEdit* m_name = nullptr;
     QListWidget* m_hazards = nullptr;

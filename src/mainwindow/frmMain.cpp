@@ -1,21 +1,22 @@
 #include "mainwindow/frmMain.h"
 #include "model/PlanCopy.h"
 #include "analysis/HazardAnalysis.h"
+#include "analysis/PlanGaps.h"
 #include "analysisdialogs/QtAnalysisDialogs.h"
 #include "analysisdialogs/YesNoBox.h"
+#include "mainwindow/ActivityPage.h"
+#include "mainwindow/AnalysisPage.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/DocumentCommand.h"
 #include "mainwindow/EditCommands.h"
 #include "mainwindow/FileCommands.h"
-#include "mainwindow/HelpCommands.h"
-#include "mainwindow/StringTable.h"
-#include "mainwindow/WorkingDocument.h"
-#include "mainwindow/ActivityPage.h"
-#include "mainwindow/AnalysisPage.h"
 #include "mainwindow/HazardsPage.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/PlanFormPage.h"
-#include "mainwindow/TasksPage.h"
 #include "mainwindow/ScreenTwips.h"
+#include "mainwindow/StringTable.h"
+#include "mainwindow/TasksPage.h"
+#include "mainwindow/WorkingDocument.h"
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
@@ -64,6 +65,7 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     setMinimumSize(designed.expandedTo(minimumSizeHint()));
     resize(designed);
     m_tabs->setCurrentIndex(0);
+    refreshGaps();
     // Connected last: building the tabs must not count as a tab change.
     connect(m_tabs, &QTabWidget::currentChanged, this, &frmMain::ShowSelectedStep);
 }
@@ -184,6 +186,10 @@ void frmMain::buildPages() {
     m_planForm = new PlanFormPage(m_state, m_tabs);
     m_pages = {new ActivityPage(m_state, m_tabs), m_hazards, new TasksPage(m_state, m_tabs),
                m_analysis, m_planForm};
+    // Before the step change that a submit asks for, which shows the gaps anew.
+    for (StepPage* inputs : {static_cast<StepPage*>(m_hazards), m_pages[2]})
+        connect(inputs, &StepPage::submitted, this, [this] { m_changedSinceAnalysis = true; });
+    connect(m_planForm, &PlanFormPage::stepRequested, this, &frmMain::selectStep);
     for (int i = 0; i < m_pages.size(); ++i) {
         m_tabs->addTab(m_pages[i], QStringLiteral("Step %1").arg(i + 1));
         m_tabs->setTabToolTip(i, QLatin1String(TabToolTips[i]));
@@ -249,18 +255,33 @@ void frmMain::cmdEvalTasks_Click() {
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
     analysis.onAnswer = [this] { emit analysisAnswered(); };
-    if (analysis.run() != analysis::AnalysisOutcome::Completed)
+    if (analysis.run() != analysis::AnalysisOutcome::Completed) {
+        refreshGaps(); // a run that found no tasks has emptied the CCPs
         return;
+    }
+    m_changedSinceAnalysis = false;
     selectStep(5);
     setStatusMessage(lookupString(FirstStepMessage + 4).value_or(QString()));
     m_analysis->showCompletedNote(true);
     m_analysis->enableSkip(true);
+    refreshGaps();
 }
 
 void frmMain::loadPlan() {
     const model::HACCP_Plan& plan = m_state.plan();
     for (StepPage* page : m_pages)
         page->load(plan);
+    m_changedSinceAnalysis = false;
+    refreshGaps();
+}
+
+void frmMain::refreshGaps() {
+    const QList<analysis::PlanGap> gaps =
+        analysis::planGaps(m_state.plan(), m_changedSinceAnalysis);
+    const QIcon complete = Artwork::stepCompleteIcon();
+    for (int step = 1; step <= StepCount; ++step)
+        m_tabs->setTabIcon(step - 1, analysis::stepComplete(gaps, step) ? complete : QIcon());
+    m_planForm->showGaps(gaps);
 }
 
 QStringList frmMain::pageContents() const {
@@ -308,6 +329,7 @@ void frmMain::ShowSelectedStep(int index) {
         m_analysis->enableSkip(false);
     }
     setStatusMessage(message);
+    refreshGaps();
 }
 
 } // namespace orvella::mainwindow

@@ -87,6 +87,9 @@ public:
     // Rewrites the date and time panels from the state's clock.
     void refreshClock();
 
+    // Brings the step-5 gap list and the tab marks up to date with the plan.
+    void refreshGaps();
+
 signals:
     // A toolbar button was pressed; key is "SaveButton", "OpenButton", "UndoButton",
     // "CutButton", "CopyButton" or "PasteButton".
@@ -116,6 +119,9 @@ private:
     QLabel* m_time = nullptr;
     QTimer* m_clockTimer = nullptr;
     std::shared_ptr<WorkingDocument> m_document;
+    // Step 2 or 3 was submitted since the last completed analysis (InputsChanged, unlike
+    // this, stays set through an analysis).
+    bool m_changedSinceAnalysis = false;
 };
 
 } // namespace orvella::mainwindow

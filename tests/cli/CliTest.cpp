@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,8 +21,10 @@ struct CliRun {
     QByteArray out, err;
 };
 
-CliRun cli(const QStringList& args) {
+CliRun cli(const QStringList& args,
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ORVELLA_CLI_PATH), args);
     EXPECT_TRUE(p.waitForFinished(30000));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -72,7 +75,8 @@ TEST(Cli, CheckJsonHoldsTheWholePlanWithExactKeys) {
     EXPECT_EQ(keysOf(plan),
               (QSet<QString>{"title", "facility", "site", "coordinator", "manager", "address1",
                              "address2", "phone", "activity", "description", "analysisStatus",
-                             "potentialHazards", "tasks", "ccps", "warnings"}));
+                             "potentialHazards", "tasks", "ccps", "warnings", "gaps"}));
+    EXPECT_EQ(plan["gaps"].toArray().size(), 0);
     EXPECT_EQ(plan["manager"].toString(), QString::fromUtf8("Tomás Reyes, director del refugio"));
     EXPECT_TRUE(plan["description"].toString().contains("\r\n"));
     EXPECT_EQ(plan["warnings"].toArray().size(), 0);
@@ -105,6 +109,65 @@ TEST(Cli, CheckJsonHoldsTheWholePlanWithExactKeys) {
               (QSet<QString>{"taskName", "taskNumber", "sigHaz", "control", "limits", "what", "how",
                              "when", "who", "correction", "supportDocs"}));
     EXPECT_EQ(ccps[2].toObject()["taskNumber"].toInt(), 5);
+}
+
+TEST(Cli, CheckListsGapsAndStrictHoldsBackAnUnfinishedPlan) {
+    CliRun r = cli({"check", "--strict", example("prescribed-burn.xml")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Gaps:         none, the plan is complete\n"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("unfinished.xml");
+    writeAll(path,
+             readAll(example("prescribed-burn.xml")).replace("3/14/2026 4:22:10 PM", "Incomplete"));
+    r = cli({"check", path});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(
+        r.out.endsWith("Gap:          step 4: The hazard analysis has not been run to its end.\n"))
+        << r.out.constData();
+    r = cli({"check", "--strict", "--json", path});
+    EXPECT_EQ(r.code, 3);
+    const QJsonArray gaps = QJsonDocument::fromJson(r.out).object()["gaps"].toArray();
+    ASSERT_EQ(gaps.size(), 1) << r.out.constData();
+    EXPECT_EQ(gaps[0].toObject()["step"].toInt(), 4);
+    // Not a plan stays 1 under --strict.
+    writeAll(path, "notes");
+    EXPECT_EQ(cli({"check", "--strict", path}).code, 1);
+}
+
+TEST(Cli, HazardsListsTheCatalogueEntriesThatMatch) {
+    CliRun r = cli({"hazards", "--type", "invertebrate", "DREISSENA"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Invertebrate    Zebra mussel (Dreissena polymorpha)\n"
+                     "Invertebrate    Quagga mussel (Dreissena bugensis)\n");
+    r = cli({"hazards", "zebra", "mussle"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_GE(cli({"hazards"}).out.count('\n'), 150);
+}
+
+TEST(Cli, DocumentAsPdfThroughLibreOfficeOrSaysWhatToInstall) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("plan.PDF");
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    bare.insert("PATH", dir.path());
+    CliRun r = cli({"document", example("prescribed-burn.xml"), "-o", pdf}, bare);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("sudo apt-get install libreoffice-writer-nogui"))
+        << r.err.constData();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed: no PDF to check";
+    r = cli({"document", example("quema-prescrita.xml"), "-o", pdf, "--spanish"});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
+    // --pdf whatever the name.
+    const QString named = dir.filePath("plan.out");
+    r = cli({"document", "--pdf", example("prescribed-burn.xml"), "-o", named});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_TRUE(readAll(named).startsWith("%PDF-"));
 }
 
 TEST(Cli, CheckReportsWarningsAndStillSucceeds) {
@@ -142,7 +205,9 @@ TEST(Cli, NotAPlanAndBadUsageHaveTheirOwnExitCodes) {
                                     {"check", dir.path()},
                                     {"resave", text},
                                     {"resave", text, "-o"},
-                                    {"resave", "-o", dir.filePath("out.xml")}}) {
+                                    {"resave", "-o", dir.filePath("out.xml")},
+                                    {"hazards", "--type", "Fish"},
+                                    {"hazards", "--type"}}) {
         r = cli(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
@@ -156,10 +221,11 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_TRUE(r.out.contains("2.0.4"));
     r = cli({"--help"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.contains("check [--json] PLAN"));
+    EXPECT_TRUE(r.out.contains("check [--json] [--strict] PLAN"));
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
     // The list, a command's usage errors and the README give each command the same line.
-    const QByteArray document = "document PLAN -o OUT.docx [--spanish] [--title TEXT]";
+    const QByteArray document =
+        "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]";
     EXPECT_TRUE(r.out.contains("  " + document + "\n"));
     EXPECT_TRUE(cli({"document"}).err.contains("Usage: orvella-cli " + document + "\n"));
     r = cli({"resave", "--help"});

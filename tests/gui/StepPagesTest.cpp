@@ -1,6 +1,9 @@
 // The submits of steps 1 to 3 and the hazard lists of step 2.
 #include "MainWindowFixture.h"
+#include "SamplePlans.h"
 #include "model/HazardTypes.h"
+#include <QAbstractItemView>
+#include <QApplication>
 
 namespace {
 // Types a text with characters keyClicks cannot (it aborts on anything beyond ASCII).
@@ -228,4 +231,74 @@ TEST_F(MainWindowTest, Step3SpanishNamesHaveTwoBlanks) {
     EXPECT_EQ(tasks.item(1)->Name, "Trabajo  1");
     EXPECT_EQ(tasks.item(1)->Description, QStringLiteral("Llegar al área"));
     EXPECT_EQ(tasks.item(2)->Name, "Trabajo  4");
+}
+
+TEST_F(MainWindowTest, Step5ListsWhatThePlanLacksAndTabsMarkCompleteSteps) {
+    auto marked = [this] {
+        QList<bool> out;
+        for (int i = 0; i < tabs()->count(); ++i)
+            out << !tabs()->tabIcon(i).isNull();
+        return out;
+    };
+    auto* gaps = label("lstGaps");
+    EXPECT_EQ(marked(), QList<bool>({false, false, false, false, false}));
+    EXPECT_TRUE(gaps->text().contains("Step 2: No potential hazards are listed."));
+
+    state.CurrentPlan = samples::makeTypicalPlan();
+    window->loadPlan();
+    EXPECT_EQ(marked(), QList<bool>({true, true, true, true, true}));
+    EXPECT_EQ(gaps->text(), "The plan is complete: every step has what the document needs.");
+
+    // A submit of step 3 after the analysis makes it stale, even with the same tasks.
+    window->selectStep(3);
+    click("btnNext3");
+    window->selectStep(5);
+    EXPECT_EQ(marked(), QList<bool>({true, true, true, false, false}));
+    EXPECT_TRUE(gaps->text().contains("Steps 2 or 3 changed after the hazard analysis ran"));
+    emit gaps->linkActivated(QStringLiteral("4"));
+    EXPECT_EQ(window->currentStep(), 4);
+    EXPECT_TRUE(button("cmdDone")->isEnabled());
+
+    open(true);
+    EXPECT_TRUE(label("lblGaps")->text().startsWith("Antes de crear"));
+}
+
+TEST_F(MainWindowTest, Step2SuggestsUsualHazardsAndPickingSetsNameAndKind) {
+    window->selectStep(2);
+    QAbstractItemView* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "lstSuggestions")
+            popup = qobject_cast<QAbstractItemView*>(w);
+    ASSERT_NE(popup, nullptr);
+    auto shown = [&] {
+        QStringList out;
+        for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+            out << popup->model()->index(row, 0).data().toString();
+        return out;
+    };
+
+    type("txtAddHaz", "dreissena");
+    EXPECT_EQ(shown(), QStringList({"Zebra mussel (Dreissena polymorpha)",
+                                    "Quagga mussel (Dreissena bugensis)"}));
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(edit("txtAddHaz")->text(), "Zebra mussel (Dreissena polymorpha)");
+    EXPECT_TRUE(control<QRadioButton>("optHazType(1)")->isChecked());
+    EXPECT_TRUE(rows("lstHazards").isEmpty()) << "picking only fills the box";
+    click("btnAddHazard");
+    EXPECT_EQ(rows("lstHazardKinds"), QStringList({"Invertebrate"}));
+
+    // Accents and case do not matter; Enter with nothing highlighted adds what was typed.
+    type("txtAddHaz", "OHIA");
+    EXPECT_EQ(shown(),
+              QStringList({QString::fromUtf8("Rapid ʻōhiʻa death (Ceratocystis lukuohia)")}));
+    QTest::keyClick(popup, Qt::Key_Return);
+    type("txtAddHaz", "Zebra mussle");
+    EXPECT_TRUE(shown().isEmpty());
+    QTest::keyClick(edit("txtAddHaz"), Qt::Key_Return);
+    EXPECT_EQ(rows("lstHazards"),
+              QStringList({"Zebra mussel (Dreissena polymorpha)", "OHIA", "Zebra mussle"}));
+    EXPECT_EQ(rows("lstHazardKinds"),
+              QStringList({"Invertebrate", "Invertebrate", "Invertebrate"}));
 }
