@@ -116,7 +116,10 @@ void FileCommands::open() {
     const QString path = m_prompts.openFileName(request);
     if (path.isEmpty())
         return;
+    openFile(path);
+}
 
+void FileCommands::openFile(const QString& path) {
     // The file is read and checked before anything of the current plan is touched.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

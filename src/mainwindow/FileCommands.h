@@ -33,6 +33,9 @@ public:
     // replaces the plan and the pages with it.
     void open();
 
+    // What Open does once the file is chosen (also for a plan named on the command line).
+    void openFile(const QString& path);
+
     // Exit: lets go of the working document and closes the main window.
     void exit();
 

@@ -18,6 +18,7 @@ namespace orvella::mainwindow {
 
 class ActivityPage;
 class AnalysisPage;
+class FileCommands;
 class HazardsPage;
 class PlanFormPage;
 class StepPage;
@@ -42,6 +43,7 @@ public:
     void loadPlan();
 
     AnalysisPage& analysisPage() const { return *m_analysis; }
+    FileCommands& fileCommands() const { return *m_files; }
     PlanFormPage& planFormPage() const { return *m_planForm; }
 
     // Adds a hazard named by txt's trimmed text with the given type key to the step-2 lists
@@ -99,6 +101,7 @@ private:
     HazardsPage* m_hazards = nullptr;
     AnalysisPage* m_analysis = nullptr;
     PlanFormPage* m_planForm = nullptr;
+    FileCommands* m_files = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_time = nullptr;
