@@ -51,13 +51,12 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     buildStatusBar();
 
     ApplyStringTable(this);
-    auto* files = new FileCommands(*this, m_state, m_prompts);
-    m_files = files;
-    files->attach(m_actions);
+    m_files = new FileCommands(*this, m_state, m_prompts);
+    m_files->attach(m_actions);
     (new EditCommands(*this))->attach(m_actions);
     (new HelpCommands(this, m_state, m_prompts))
         ->attach(m_actions.helpContents, m_actions.helpSearch, m_actions.helpAbout);
-    auto* document = new DocumentCommand(*this, *files, m_state, m_prompts);
+    auto* document = new DocumentCommand(*this, *m_files, m_state, m_prompts);
     connect(m_planForm, &PlanFormPage::documentRequested, document, &DocumentCommand::run);
     setStatusMessage(lookupString(FirstStepMessage).value_or(QString()));
     // The designed size is also the smallest: word-wrapped texts need it to show whole.

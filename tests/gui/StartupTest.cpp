@@ -5,9 +5,11 @@
 #include "ScriptedPrompts.h"
 #include "SpanishRun.h"
 #include "gui/ModalAnswerer.h"
+#include "mainwindow/FileCommands.h"
 #include "mainwindow/frmSplash.h"
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -156,4 +158,34 @@ TEST(Startup, SplashButtonsKeepTheirTwoBlanks) {
                 << label->objectName().toStdString();
         }
     }
+}
+
+// What main() does with a plan named on the command line: start up as usual, then Open it.
+TEST(Startup, APlanGivenAtStartOpensAfterTheLanguageChoiceAsFileOpenWould) {
+    testsupport::SpanishRun english(false);
+    FakeWordProcessor writer;
+    ScriptedPrompts prompts;
+    orvella::model::ProgramState state;
+    SplashSeen seen;
+    answerSplash(seen, "Command1");
+    auto result = orvella::mainwindow::startUp(writer, prompts, state);
+    ASSERT_NE(result.mainWindow, nullptr);
+    auto& files = result.mainWindow->fileCommands();
+    const QString plan = QStringLiteral(ORVELLA_SOURCE_DIR "/examples/quema-prescrita.xml");
+
+    files.openFile(plan);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(result.mainWindow->findChild<QLineEdit*>(QStringLiteral("txtFacility"))->text(),
+              state.plan().Facility);
+    EXPECT_FALSE(state.plan().Facility.isEmpty());
+    EXPECT_EQ(state.CurrentFileName, plan);
+    EXPECT_FALSE(state.InputsChanged);
+    EXPECT_EQ(tabText(result.mainWindow.get(), 0), "Paso 1");
+
+    // Not a plan: the same message as File > Open, and the open plan stays.
+    const QString readme = QStringLiteral(ORVELLA_SOURCE_DIR "/README.md");
+    files.openFile(readme);
+    ASSERT_EQ(prompts.texts(), QStringList{readme + " is not a HACCP Plan"});
+    EXPECT_EQ(state.CurrentFileName, plan);
+    EXPECT_EQ(state.plan().Tasks.count(), 5);
 }
