@@ -15,6 +15,7 @@ public:
     std::vector<Paragraph> footer;
     QString defaultFont = QStringLiteral("Arial");
     HalfPoints defaultSize = HalfPoints::from(Points{12});
+    QString language = QStringLiteral("en-US"); // spelling and hyphenation of every run
     QString title;
     QString creator;
     QDateTime created; // core properties; the writer uses it for created and modified

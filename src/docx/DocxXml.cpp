@@ -282,8 +282,8 @@ void DocxXml::writeParagraph(QXmlStreamWriter& w, const Context& c, const Paragr
                              const SectionEnd* sectionEnd) {
     start(w, u"w:p");
     const bool hasJc = p.alignment != Alignment::Left;
-    // The mark's format only shows in a paragraph without text: it sets the line's height.
-    const bool hasMark = p.runs.empty() && !isDefaultFont(c, p.markFont);
+    // Word counts the mark in the height of the paragraph's last line, with or without text.
+    const bool hasMark = !isDefaultFont(c, p.markFont);
     if (hasJc || hasMark || sectionEnd) {
         start(w, u"w:pPr");
         if (hasJc)
@@ -447,11 +447,17 @@ void DocxXml::writeCell(QXmlStreamWriter& w, const Context& c, const Cell& cell,
 void DocxXml::writeRow(QXmlStreamWriter& w, const Context& c, const Table& t, int r) {
     const Row& row = t.row(r);
     start(w, u"w:tr");
-    if (row.minHeight > Twips{0}) {
+    if (row.minHeight > Twips{0} || row.cantSplit || row.header) {
         start(w, u"w:trPr");
-        empty(w, u"w:trHeight");
-        attr(w, u"w:val", row.minHeight);
-        attr(w, u"w:hRule", QStringLiteral("atLeast"));
+        if (row.cantSplit)
+            empty(w, u"w:cantSplit");
+        if (row.minHeight > Twips{0}) {
+            empty(w, u"w:trHeight");
+            attr(w, u"w:val", row.minHeight);
+            attr(w, u"w:hRule", QStringLiteral("atLeast"));
+        }
+        if (row.header)
+            empty(w, u"w:tblHeader");
         w.writeEndElement();
     }
     int g = 0;
@@ -527,10 +533,11 @@ bool DocxXml::writeStylesPart(QIODevice& out, const Document& d) {
         attr(w, u"w:cs", font);
         valElement(w, u"w:sz", number(d.defaultSize.value()));
         valElement(w, u"w:szCs", number(d.defaultSize.value()));
+        const QString language = cleanText(d.language);
         empty(w, u"w:lang");
-        attr(w, u"w:val", QStringLiteral("en-US"));
-        attr(w, u"w:eastAsia", QStringLiteral("en-US"));
-        attr(w, u"w:bidi", QStringLiteral("ar-SA"));
+        attr(w, u"w:val", language);
+        attr(w, u"w:eastAsia", language);
+        attr(w, u"w:bidi", language);
         w.writeEndElement();
         w.writeEndElement();
         start(w, u"w:pPrDefault");
@@ -629,6 +636,7 @@ bool DocxXml::writeCorePropertiesPart(QIODevice& out, const Document& d) {
         attr(w, u"xmlns:xsi", QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
         w.writeTextElement(QStringLiteral("dc:title"), cleanText(d.title));
         w.writeTextElement(QStringLiteral("dc:creator"), cleanText(d.creator));
+        w.writeTextElement(QStringLiteral("dc:language"), cleanText(d.language));
         const QString when = d.created.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
         for (const char16_t* e : {u"dcterms:created", u"dcterms:modified"}) {
             start(w, e);

@@ -1,4 +1,5 @@
 #include "docx/WordOperations.h"
+#include <algorithm>
 
 namespace orvella::docx {
 
@@ -86,6 +87,40 @@ void formatWords(Cell& cell, int first, int last, const std::function<void(Font&
     const int from = first == 1 ? 0 : ends.at(first - 2);
     const int to = ends.at(std::min<qsizetype>(last, ends.size()) - 1);
     formatCharacters(cell, from, to, change);
+}
+
+Points estimatedHeight(const Cell& cell, Twips width) {
+    constexpr double averageCharWidth = 0.55; // of the font size, Arial's mixed-case text
+    constexpr double lineSpacing = 1.15;
+    constexpr double defaultSize = 12;
+    constexpr Twips sideMargins{2 * 108};
+    const double usable = std::max(width - sideMargins, Twips{20}).value() / 20.0;
+    double total = 0;
+    for (const Paragraph& p : cell.paragraphs()) {
+        double lineWidth = 0, lineSize = 0;
+        const auto endLine = [&] {
+            total += lineSpacing * (lineSize > 0 ? lineSize : defaultSize);
+            lineWidth = lineSize = 0;
+        };
+        for (const Run& r : p.runs) {
+            const double size = r.font.size.value() > 0 ? r.font.size.value() / 2.0 : defaultSize;
+            for (QChar c : r.visibleText()) {
+                if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\v')) {
+                    endLine();
+                    continue;
+                }
+                lineSize = std::max(lineSize, size);
+                lineWidth += averageCharWidth * size;
+                if (lineWidth > usable) {
+                    endLine();
+                    lineWidth = averageCharWidth * size;
+                    lineSize = size;
+                }
+            }
+        }
+        endLine();
+    }
+    return Points{total};
 }
 
 void BoldLeadingWords(Cell& cell, int n) {

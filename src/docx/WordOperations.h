@@ -19,6 +19,11 @@ void formatCharacters(Cell& cell, int from, int to, const std::function<void(Fon
 // Applies `change` to words first..last (1-based) of the cell; words past the end are ignored.
 void formatWords(Cell& cell, int first, int last, const std::function<void(Font&)>& change);
 
+// Roughly how tall the cell's content is at the given cell width: characters at Arial's
+// average width, lines at 1.15 times their largest size. Good for deciding whether a row fits
+// on a page comfortably, not for laying it out.
+Points estimatedHeight(const Cell& cell, Twips width);
+
 // Makes the first n words of the cell bold.
 void BoldLeadingWords(Cell& cell, int n);
 

@@ -92,6 +92,9 @@ Document PlanDocumentBuilder::build() {
     m_doc.defaultFont = Arial;
     m_doc.title = m_plan.Title;
     m_doc.creator = QStringLiteral("Orvella");
+    // English texts inside a Spanish document (checklist labels, hazard type keys) are left in
+    // the document's language: marking them English would only split the spelling check.
+    m_doc.language = m_spanish ? QStringLiteral("es-ES") : QStringLiteral("en-US");
     m_doc.created = m_now;
 
     // Forms 1 to 3 share the first section (US Letter, 1-inch margins); Form 4 is landscape
@@ -325,6 +328,19 @@ void PlanDocumentBuilder::form4(Table& t) {
             t.merge(row - 1, 1, row, 1);
         }
     }
+    // The title and the headings head every page of the worksheet. A row that fits on a page
+    // comfortably stays whole; a longer one may break rather than leave a page's foot empty.
+    t.row(1).header = t.row(2).header = true;
+    const PageSetup& page = m_doc.sections.at(1).page; // the landscape section
+    const double third = (page.height - page.top - page.bottom).value() / 20.0 / 3;
+    for (int row = 3; row <= t.rowCount(); ++row) {
+        double tallest = 0;
+        for (int c = 1; c <= t.cellCount(row); ++c)
+            if (t.cell(row, c).vMerge == VerticalMerge::None) // a merged task cell spans rows
+                tallest = std::max(tallest, estimatedHeight(t.cell(row, c), t.cellWidth(row, c))
+                                                .value());
+        t.row(row).cantSplit = tallest < third;
+    }
 }
 
 void PlanDocumentBuilder::form5(Table& t) {
@@ -414,6 +430,7 @@ void PlanDocumentBuilder::form5(Table& t) {
     closing(last, 1, localized(QT_TRANSLATE_NOOP("PlanDocument", "Signature: ")));
     closing(last, 2, localized(QT_TRANSLATE_NOOP("PlanDocument", "Date: ")));
     t.merge(last - 2, 2, last - 1, 2);
+    t.row(1).header = true;
 }
 
 void PlanDocumentBuilder::checklist(Table& t) {
@@ -493,6 +510,9 @@ void PlanDocumentBuilder::checklist(Table& t) {
             r += 5;
         }
     }
+    // The heading and the plan's identification head every page the checklist spans.
+    for (int row = 1; row <= 6; ++row)
+        t.row(row).header = true;
 }
 
 } // namespace orvella::plandocument

@@ -2,7 +2,9 @@
 #include "DocumentText.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
+#include "docx/DocxXml.h"
 #include "plandocument/PlanDocumentBuilder.h"
+#include <QBuffer>
 #include "model/HazardTypes.h"
 #include <gtest/gtest.h>
 
@@ -51,6 +53,16 @@ bool isSymbol(const Cell& cell, char16_t code) {
 }
 
 const QString olive = QStringLiteral("333300");
+
+// A paragraph as the document part writes it.
+QString paragraphXml(const Document& d, const Paragraph& p) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter w(&buffer);
+    DocxXml::writeParagraph(w, DocxXml::Context(d), p);
+    return QString::fromUtf8(bytes);
+}
 
 std::shared_ptr<model::HACCP_Plan>
 planWithHazards(std::initializer_list<std::pair<const char*, const char*>> hazards) {
@@ -132,6 +144,35 @@ TEST(DocumentLayout, EmptyTitleLeavesAnEmptyHeaderLine) {
     ASSERT_EQ(b.doc.header.size(), 1u);
     EXPECT_EQ(b.doc.header[0].text(), QString());
     EXPECT_TRUE(b.doc.footer[0].text().startsWith(QStringLiteral("Orvella 2.0 ")));
+}
+
+// Word sizes a paragraph's last line by its mark as well as by its text, so each mark carries
+// the format of its line; the language is the document's.
+TEST(DocumentLayout, ParagraphMarksCarryTheSizeOfTheirLastLine) {
+    model::HACCP_Plan plan;
+    Built es = build(plan, true);
+    EXPECT_EQ(es.doc.language, QStringLiteral("es-ES"));
+    EXPECT_EQ(build(plan).doc.language, QStringLiteral("en-US"));
+    const Paragraph& spacer = std::get<Paragraph>(es.doc.sections[0].blocks.at(2));
+    EXPECT_EQ(paragraphXml(es.doc, spacer),
+              QStringLiteral("<w:p><w:pPr><w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr>"
+                             "</w:pPr><w:r><w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr>"
+                             "<w:t xml:space=\"preserve\">\u00A0</w:t><w:br w:type=\"page\"/></w:r>"
+                             "<w:bookmarkEnd w:id=\"0\"/></w:p>"));
+    EXPECT_EQ(paragraphXml(es.doc, es.doc.header.at(0)),
+              QStringLiteral("<w:p><w:pPr><w:jc w:val=\"center\"/><w:rPr><w:b/><w:bCs/>"
+                             "<w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr></w:pPr><w:r>"
+                             "<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"
+                             "</w:r></w:p>"));
+    // Form 1's description heading: 12-point words on a 10-point line, and a 10-point mark.
+    Built en = build(plan);
+    EXPECT_EQ(paragraphXml(en.doc, en.form(1).cell(8, 1).paragraphs().at(0)),
+              QStringLiteral("<w:p><w:pPr><w:jc w:val=\"center\"/><w:rPr><w:b/><w:bCs/>"
+                             "<w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr></w:pPr>"
+                             "<w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t>Project Description</w:t></w:r>"
+                             "<w:r><w:rPr><w:b/><w:bCs/><w:sz w:val=\"20\"/>"
+                             "<w:szCs w:val=\"20\"/></w:rPr><w:br/><w:t>(Who, What, Where, When, How &amp; "
+                             "Why)</w:t></w:r></w:p>"));
 }
 
 TEST(Form1, FieldsLabelsMergesAndDescriptionArea) {
@@ -302,6 +343,12 @@ TEST(Form4, TaskBlocksMergeAndAnswersAreTranslated) {
     EXPECT_EQ(en.form(4).cell(3, 6).text(), QStringLiteral("Yes"));
     for (int r = 1; r <= t.rowCount(); ++r)
         EXPECT_EQ(t.cell(r, t.cellCount(r)).borders.bottom, BorderLine::Single) << r;
+    // Title and headings repeat on every page; short rows stay whole, a long one may break.
+    EXPECT_TRUE(t.row(1).header && t.row(2).header);
+    EXPECT_FALSE(t.row(3).header || t.row(1).cantSplit);
+    EXPECT_TRUE(t.row(3).cantSplit && t.row(8).cantSplit);
+    hz.item(1)->Justification = QString(900, QLatin1Char('w')) + QStringLiteral(" (VHS)");
+    EXPECT_FALSE(build(*plan).form(4).row(6).cantSplit);
 }
 
 TEST(Form5, NoCcpLeavesTheClosingRowsOnly) {
@@ -328,6 +375,8 @@ TEST(Form5, TwoCcpBlocksInEnglish) {
     Built built11 = build(*plan);
     Table& t = built11.form(5);
     ASSERT_EQ(t.rowCount(), 27);
+    EXPECT_TRUE(t.row(1).header);
+    EXPECT_FALSE(t.row(2).header);
     const Cell& heading = t.cell(13, 1);
     EXPECT_EQ(heading.text(),
               QStringLiteral("Critical Control Point #2: \n") + plan->CCPs.item(2)->TaskName);
@@ -382,6 +431,8 @@ TEST(Checklist, RowsForTasksAndTheirCcps) {
         Built built13 = build(*plan);
         Table& t = built13.form(6);
         ASSERT_EQ(t.rowCount(), 8 + 3);
+        for (int r = 1; r <= 7; ++r)
+            EXPECT_EQ(t.row(r).header, r <= 6) << r; // heading and plan identification
         for (int r = 8; r <= 10; ++r)
             EXPECT_FALSE(t.cell(r, 2).text().contains(QStringLiteral("CRITICAL CONTROL POINT")));
     }

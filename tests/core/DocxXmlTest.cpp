@@ -93,7 +93,9 @@ TEST(DocxXml, ParagraphPropertiesInSchemaOrderAndBookmarks) {
     EXPECT_EQ(
         xml([&](auto& w) { DocxXml::writeParagraph(w, bare, p, &end); }),
         QStringLiteral(
-            "<w:p><w:pPr><w:jc w:val=\"right\"/><w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
+            "<w:p><w:pPr><w:jc w:val=\"right\"/><w:rPr><w:rFonts w:ascii=\"Arial\" "
+            "w:hAnsi=\"Arial\" w:cs=\"Arial\"/><w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr>"
+            "<w:sectPr><w:pgSz w:w=\"12240\" w:h=\"15840\"/>"
             "<w:pgMar w:top=\"1440\" w:right=\"1440\" w:bottom=\"1440\" "
             "w:left=\"1440\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
             "<w:cols w:space=\"720\"/></w:sectPr></w:pPr>"
@@ -162,6 +164,7 @@ TEST(DocxXml, TableGridRowsAndSpannedWidths) {
     Table t(2, 3, Twips{3000});
     t.merge(1, 1, 1, 2);
     t.setRowMinHeight(2, Twips::from(Points{30}));
+    t.row(2).cantSplit = t.row(2).header = true;
     EXPECT_EQ(
         xml([&](auto& w) { DocxXml::writeTable(w, bare, t); }),
         QStringLiteral(
@@ -179,7 +182,8 @@ TEST(DocxXml, TableGridRowsAndSpannedWidths) {
             "<w:tr><w:tc><w:tcPr><w:tcW w:w=\"2000\" w:type=\"dxa\"/><w:gridSpan w:val=\"2\"/>"
             "</w:tcPr><w:p/></w:tc><w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr>"
             "<w:p/></w:tc></w:tr>"
-            "<w:tr><w:trPr><w:trHeight w:val=\"600\" w:hRule=\"atLeast\"/></w:trPr>"
+            "<w:tr><w:trPr><w:cantSplit/><w:trHeight w:val=\"600\" w:hRule=\"atLeast\"/>"
+            "<w:tblHeader/></w:trPr>"
             "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
             "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
             "<w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>"
@@ -224,13 +228,19 @@ TEST(DocxXml, SettingsAskForPrintLayoutFullPageAndWord2013Mode) {
     EXPECT_LT(s.indexOf(QStringLiteral("w:zoom")), s.indexOf(QStringLiteral("w:defaultTabStop")));
 }
 
-TEST(DocxXml, StylesMakeArialTheDefault) {
+TEST(DocxXml, StylesMakeArialAndTheDocumentLanguageTheDefault) {
     Document d;
+    d.language = QStringLiteral("es-ES");
     const QString s = part([&](QIODevice& out) { return DocxXml::writeStylesPart(out, d); });
     EXPECT_TRUE(
         s.contains(QStringLiteral("<w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Arial\" "
                                   "w:eastAsia=\"Arial\" w:hAnsi=\"Arial\" w:cs=\"Arial\"/>")))
         << s.toStdString();
+    EXPECT_TRUE(s.contains(QStringLiteral(
+        "<w:lang w:val=\"es-ES\" w:eastAsia=\"es-ES\" w:bidi=\"es-ES\"/></w:rPr></w:rPrDefault>")));
+    const QString core =
+        part([&](QIODevice& out) { return DocxXml::writeCorePropertiesPart(out, d); });
+    EXPECT_TRUE(core.contains(QStringLiteral("<dc:language>es-ES</dc:language>")));
 }
 
 TEST(DocxXml, EveryPartHasItsContentTypeAndRelationship) {

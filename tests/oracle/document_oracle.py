@@ -3,7 +3,8 @@
 
 python-docx opens every document and checks tables, sections, header and settings;
 LibreOffice converts them to PDF in one call, and pdfinfo/pdftotext show which pages are
-landscape. Usage: document_oracle.py GENERATOR OUTDIR
+landscape; validate-docx checks every part against the OOXML schemas.
+Usage: document_oracle.py GENERATOR OUTDIR [VALIDATE-DOCX]
 """
 import os
 import re
@@ -139,18 +140,38 @@ def check_pdf(pdf, lang):
     form5 = TITLES[lang][4]
     on4 = [i for i, t in enumerate(texts) if form4 in t]
     on5 = [i for i, t in enumerate(texts) if form5 in t]
-    check(len(on4) == 1 and len(on5) == 1, f"{name}: form 4 / 5 titles on pages {on4} {on5}")
-    if on4 and on5:
-        landscape = [i for i, (w, h) in enumerate(sizes) if w > h]
-        check(landscape and landscape[0] == on4[0] and landscape[-1] < on5[0],
-              f"{name}: landscape pages {landscape}, form 4 on {on4}, form 5 on {on5}")
+    # The worksheet's title and headings, and Form 5's title, head every page of their form.
+    landscape = [i for i, (w, h) in enumerate(sizes) if w > h]
+    check(on4 and on4 == landscape, f"{name}: form 4 title on {on4}, landscape pages {landscape}")
+    check(all("Probable?" in texts[i] for i in landscape), f"{name}: form 4 headings missing")
+    check(on5 and on5 == list(range(on5[0], on5[-1] + 1)) and landscape
+          and on5[0] == landscape[-1] + 1, f"{name}: form 5 title on pages {on5}")
+    if on4:
         check(all(sizes[i][0] < sizes[i][1] for i in range(on4[0])),
               f"{name}: pages before form 4 not portrait")
     check("Orvella 2.0" in texts[0], f"{name}: no footer on page 1")
 
 
+def check_schemas(validator, documents):
+    """Every part against the ECMA-376 schemas: the element order Word insists on."""
+    if not validator or not os.path.exists(validator):
+        print(f"SKIPPED schema check: no validate-docx at {validator or '(not given)'}")
+        return
+    if not shutil.which("xmllint") or not shutil.which("unzip"):
+        print("SKIPPED schema check: xmllint (libxml2-utils) or unzip is not installed")
+        return
+    result = subprocess.run([validator] + documents, capture_output=True, text=True)
+    for line in result.stdout.splitlines():
+        if line.startswith("FAIL"):
+            failures.append(f"schema: {line}")
+    if result.returncode != 0 and not any(f.startswith("schema:") for f in failures):
+        failures.append(f"schema: validate-docx exited {result.returncode}: {result.stdout[-200:]}")
+    print(f"schema check: {result.stdout.strip().splitlines()[-1] if result.stdout else '?'}")
+
+
 def main():
     generator, outdir = sys.argv[1], sys.argv[2]
+    validator = sys.argv[3] if len(sys.argv) > 3 else None
     shutil.rmtree(outdir, ignore_errors=True)
     os.makedirs(outdir)
     subprocess.run([generator, outdir], check=True)
@@ -166,6 +187,8 @@ def main():
                 check_huge(d, f)
         except Exception as e:  # a document python-docx cannot open
             failures.append(f"{f}: python-docx: {e!r}")
+
+    check_schemas(validator, [os.path.join(outdir, f) for f in documents])
 
     for_lo = [os.path.join(outdir, f) for f in documents if f[:-5] not in NOT_FOR_LIBREOFFICE]
     pdfdir = os.path.join(outdir, "pdf")
