@@ -2,6 +2,9 @@
 #include "docx/DocxXml.h"
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <optional>
 #include <zip.h>
 
 namespace orvella::docx {
@@ -37,16 +40,99 @@ private:
     QByteArray& m_bytes;
 };
 
-// About 500 bytes a cell: the document part's buffer is reserved once instead of growing
-// through a few megabytes.
-qsizetype expectedDocumentSize(const Document& d) {
-    qsizetype cells = 0;
-    for (const Section& s : d.sections)
-        for (const Block& b : s.blocks)
-            if (const auto* t = std::get_if<Table>(&b))
-                cells += qsizetype(t->rowCount()) * t->columnCount();
-    return 4096 + cells * 512;
-}
+// word/document.xml, megabytes for a large plan, is written while libzip compresses it: each
+// read asks the XML writer for the next few pieces (paragraphs, table rows), so only a chunk of
+// the part exists at a time. The writer appends to a string, reused from chunk to chunk, which
+// costs less per token than a device; each chunk is encoded once.
+class DocumentSource {
+public:
+    DocumentSource(const DocxXml::Context& c, const Document& d) : m_context(c), m_document(d) {}
+
+    static zip_int64_t callback(void* state, void* data, zip_uint64_t len, zip_source_cmd_t cmd) {
+        auto* self = static_cast<DocumentSource*>(state);
+        switch (cmd) {
+        case ZIP_SOURCE_OPEN:
+            self->open();
+            return 0;
+        case ZIP_SOURCE_READ:
+            return self->read(static_cast<char*>(data), len);
+        case ZIP_SOURCE_CLOSE:
+            self->close();
+            return 0;
+        case ZIP_SOURCE_STAT: {
+            // Size unknown until written; the modification time is set on the entry.
+            zip_stat_init(static_cast<zip_stat_t*>(data));
+            return sizeof(zip_stat_t);
+        }
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&self->m_error, data, len);
+        case ZIP_SOURCE_FREE:
+            return 0; // owned by the caller of zip_close
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ,
+                                                  ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                                  ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        default:
+            zip_error_set(&self->m_error, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+        }
+    }
+
+private:
+    static constexpr qsizetype chunk = 32 * 1024; // characters written before a chunk is handed on
+
+    void open() {
+        zip_error_init(&m_error);
+        m_pieces.reset();
+        m_writer.reset();
+        m_text.clear();
+        m_text.reserve(chunk + 8 * 1024);
+        m_writer.emplace(&m_text);
+        m_pieces.emplace(*m_writer, m_context, m_document, true);
+        m_bytes = QByteArray(DocxXml::declaration);
+        m_at = 0;
+        m_more = true;
+    }
+    void close() {
+        m_pieces.reset();
+        m_writer.reset();
+        m_text = QString();
+        m_bytes = QByteArray();
+    }
+    zip_int64_t read(char* out, zip_uint64_t len) {
+        zip_uint64_t done = 0;
+        while (done < len) {
+            if (m_at == m_bytes.size()) {
+                if (!m_more)
+                    break;
+                m_text.resize(0); // keeps the capacity
+                while (m_more && m_text.size() < chunk)
+                    m_more = m_pieces->writeNext();
+                if (!m_more)
+                    m_writer->writeEndDocument();
+                m_bytes = m_text.toUtf8();
+                m_at = 0;
+                continue;
+            }
+            const qsizetype n =
+                qsizetype(std::min<zip_uint64_t>(len - done, zip_uint64_t(m_bytes.size() - m_at)));
+            std::memcpy(out + done, m_bytes.constData() + m_at, std::size_t(n));
+            m_at += n;
+            done += zip_uint64_t(n);
+        }
+        return zip_int64_t(done);
+    }
+
+    const DocxXml::Context& m_context;
+    const Document& m_document;
+    zip_error_t m_error{};
+    QString m_text;
+    std::optional<QXmlStreamWriter> m_writer;
+    std::optional<DocxXml::BodyPieces> m_pieces;
+    QByteArray m_bytes;
+    qsizetype m_at = 0;
+    bool m_more = false;
+};
 
 QString zipMessage(zip_error_t* e) {
     return QString::fromUtf8(zip_error_strerror(e));
@@ -65,18 +151,16 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     std::vector<Entry> entries;
     entries.reserve(10);
     bool written = true;
-    const auto add = [&](const char* name, auto write, qsizetype expectedSize = 4096) {
+    const auto add = [&](const char* name, auto write) {
         Entry& e = entries.emplace_back(Entry{name, {}});
-        e.data.reserve(expectedSize);
+        e.data.reserve(4096);
         AppendDevice device(e.data);
         written = write(device) && written;
     };
+    // In package order; the document part is streamed (empty data here).
     add("[Content_Types].xml", [](QIODevice& out) { return DocxXml::writeContentTypesPart(out); });
     add("_rels/.rels", [](QIODevice& out) { return DocxXml::writePackageRelationshipsPart(out); });
-    add(
-        "word/document.xml",
-        [&](QIODevice& out) { return DocxXml::writeDocumentPart(out, context, document); },
-        expectedDocumentSize(document));
+    entries.emplace_back(Entry{"word/document.xml", {}});
     add("word/_rels/document.xml.rels",
         [](QIODevice& out) { return DocxXml::writeDocumentRelationshipsPart(out); });
     add("word/styles.xml", [&](QIODevice& out) { return DocxXml::writeStylesPart(out, document); });
@@ -90,6 +174,7 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     add("docProps/app.xml", [](QIODevice& out) { return DocxXml::writeAppPropertiesPart(out); });
     if (!written)
         return fail(QStringLiteral("The document could not be packaged."));
+    DocumentSource documentSource(context, document);
 
     zip_error_t zerr;
     zip_error_init(&zerr);
@@ -110,8 +195,11 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     zip_source_keep(target); // read the result after zip_close
 
     for (const Entry& e : entries) {
+        const bool streamed = std::strcmp(e.name, "word/document.xml") == 0;
         zip_source_t* src =
-            zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
+            streamed
+                ? zip_source_function(archive, &DocumentSource::callback, &documentSource)
+                : zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
         const zip_int64_t index =
             src ? zip_file_add(archive, e.name, src, ZIP_FL_ENC_UTF_8) : zip_int64_t(-1);
         if (index < 0) {
