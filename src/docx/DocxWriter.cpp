@@ -3,8 +3,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
-#include <optional>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <zip.h>
 
 namespace orvella::docx {
@@ -40,13 +43,16 @@ private:
     QByteArray& m_bytes;
 };
 
-// word/document.xml, megabytes for a large plan, is written while libzip compresses it: each
-// read asks the XML writer for the next few pieces (paragraphs, table rows), so only a chunk of
-// the part exists at a time. The writer appends to a string, reused from chunk to chunk, which
-// costs less per token than a device; each chunk is encoded once.
+// word/document.xml, megabytes for a large plan, is written on a thread of its own while libzip
+// compresses what is already written: the writer stays at most a few chunks ahead, so the part
+// never exists whole in memory. It writes into a string, which costs less per token than a
+// device, and each chunk is encoded once.
 class DocumentSource {
 public:
     DocumentSource(const DocxXml::Context& c, const Document& d) : m_context(c), m_document(d) {}
+    ~DocumentSource() { close(); }
+    DocumentSource(const DocumentSource&) = delete;
+    DocumentSource& operator=(const DocumentSource&) = delete;
 
     static zip_int64_t callback(void* state, void* data, zip_uint64_t len, zip_source_cmd_t cmd) {
         auto* self = static_cast<DocumentSource*>(state);
@@ -80,38 +86,73 @@ public:
 
 private:
     static constexpr qsizetype chunk = 32 * 1024; // characters written before a chunk is handed on
+    static constexpr std::size_t depth = 2;       // chunks written ahead of the compressor
 
     void open() {
+        close();
         zip_error_init(&m_error);
-        m_pieces.reset();
-        m_writer.reset();
-        m_text.clear();
-        m_text.reserve(chunk + 8 * 1024);
-        m_writer.emplace(&m_text);
-        m_pieces.emplace(*m_writer, m_context, m_document, true);
+        m_ready.clear();
+        m_finished = false;
+        m_stop = false;
         m_bytes = QByteArray(DocxXml::declaration);
         m_at = 0;
-        m_more = true;
+        m_producer = std::thread([this] { produce(); });
     }
     void close() {
-        m_pieces.reset();
-        m_writer.reset();
-        m_text = QString();
+        if (m_producer.joinable()) {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_stop = true;
+            }
+            m_changed.notify_all();
+            m_producer.join();
+        }
+        m_ready.clear();
         m_bytes = QByteArray();
+        m_at = 0;
+    }
+    void produce() {
+        QString text;
+        text.reserve(chunk + 8 * 1024);
+        QXmlStreamWriter writer(&text);
+        DocxXml::BodyPieces pieces(writer, m_context, m_document, true);
+        bool more = true;
+        while (more) {
+            text.resize(0); // keeps the capacity
+            while (more && text.size() < chunk)
+                more = pieces.writeNext();
+            if (!more)
+                writer.writeEndDocument();
+            QByteArray bytes = text.toUtf8();
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_stop || m_ready.size() < depth; });
+            if (m_stop)
+                return;
+            m_ready.push_back(std::move(bytes));
+            m_finished = !more;
+            lock.unlock();
+            m_changed.notify_all();
+        }
+    }
+    // The next chunk into m_bytes; false once the part is complete.
+    bool nextChunk() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return !m_ready.empty() || m_finished; });
+        if (m_ready.empty())
+            return false;
+        m_bytes = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_at = 0;
+        lock.unlock();
+        m_changed.notify_all();
+        return true;
     }
     zip_int64_t read(char* out, zip_uint64_t len) {
         zip_uint64_t done = 0;
         while (done < len) {
             if (m_at == m_bytes.size()) {
-                if (!m_more)
+                if (!nextChunk())
                     break;
-                m_text.resize(0); // keeps the capacity
-                while (m_more && m_text.size() < chunk)
-                    m_more = m_pieces->writeNext();
-                if (!m_more)
-                    m_writer->writeEndDocument();
-                m_bytes = m_text.toUtf8();
-                m_at = 0;
                 continue;
             }
             const qsizetype n =
@@ -126,12 +167,14 @@ private:
     const DocxXml::Context& m_context;
     const Document& m_document;
     zip_error_t m_error{};
-    QString m_text;
-    std::optional<QXmlStreamWriter> m_writer;
-    std::optional<DocxXml::BodyPieces> m_pieces;
-    QByteArray m_bytes;
+    std::thread m_producer;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_ready; // written, not yet compressed
+    bool m_finished = false;        // the last chunk is in m_ready
+    bool m_stop = false;
+    QByteArray m_bytes; // the chunk being compressed
     qsizetype m_at = 0;
-    bool m_more = false;
 };
 
 QString zipMessage(zip_error_t* e) {
