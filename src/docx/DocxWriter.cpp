@@ -49,7 +49,9 @@ private:
 // device, and each chunk is encoded once.
 class DocumentSource {
 public:
-    DocumentSource(const DocxXml::Context& c, const Document& d) : m_context(c), m_document(d) {}
+    // A `disposable` document (the same as `d`) loses each block once it is written.
+    DocumentSource(const DocxXml::Context& c, const Document& d, Document* disposable)
+        : m_context(c), m_document(d), m_disposable(disposable) {}
     ~DocumentSource() { close(); }
     DocumentSource(const DocumentSource&) = delete;
     DocumentSource& operator=(const DocumentSource&) = delete;
@@ -94,6 +96,7 @@ private:
         m_ready.clear();
         m_finished = false;
         m_stop = false;
+        m_freed = {};
         m_bytes = QByteArray(DocxXml::declaration);
         m_at = 0;
         m_producer = std::thread([this] { produce(); });
@@ -123,12 +126,12 @@ private:
                 more = pieces.writeNext();
             if (!more)
                 writer.writeEndDocument();
-            QByteArray bytes = text.toUtf8();
+            Chunk next{text.toUtf8(), pieces.position()};
             std::unique_lock lock(m_mutex);
             m_changed.wait(lock, [&] { return m_stop || m_ready.size() < depth; });
             if (m_stop)
                 return;
-            m_ready.push_back(std::move(bytes));
+            m_ready.push_back(std::move(next));
             m_finished = !more;
             lock.unlock();
             m_changed.notify_all();
@@ -140,12 +143,34 @@ private:
         m_changed.wait(lock, [&] { return !m_ready.empty() || m_finished; });
         if (m_ready.empty())
             return false;
-        m_bytes = std::move(m_ready.front());
+        Chunk next = std::move(m_ready.front());
         m_ready.pop_front();
-        m_at = 0;
         lock.unlock();
         m_changed.notify_all();
+        m_bytes = std::move(next.bytes);
+        m_at = 0;
+        release(next.writtenUpTo);
         return true;
+    }
+    // Frees the disposable document's blocks that the writer has left behind, while it writes
+    // the next ones. A section's last block stays until the section is done: the writer looks
+    // at it to end the section.
+    void release(DocxXml::BodyPieces::Position upTo) {
+        if (!m_disposable)
+            return;
+        std::vector<Section>& sections = m_disposable->sections;
+        const auto drop = [](Block& b) { Block gone = std::move(b); };
+        for (; m_freed.section < upTo.section; ++m_freed.section, m_freed.block = 0) {
+            std::vector<Block>& blocks = sections[m_freed.section].blocks;
+            for (; m_freed.block < blocks.size(); ++m_freed.block)
+                drop(blocks[m_freed.block]);
+        }
+        if (m_freed.section < sections.size() && !sections[m_freed.section].blocks.empty()) {
+            std::vector<Block>& blocks = sections[m_freed.section].blocks;
+            for (const std::size_t end = std::min(upTo.block, blocks.size() - 1);
+                 m_freed.block < end; ++m_freed.block)
+                drop(blocks[m_freed.block]);
+        }
     }
     zip_int64_t read(char* out, zip_uint64_t len) {
         zip_uint64_t done = 0;
@@ -164,14 +189,21 @@ private:
         return zip_int64_t(done);
     }
 
+    struct Chunk {
+        QByteArray bytes;
+        DocxXml::BodyPieces::Position writtenUpTo;
+    };
+
     const DocxXml::Context& m_context;
     const Document& m_document;
+    Document* m_disposable;
+    DocxXml::BodyPieces::Position m_freed; // blocks before it are freed
     zip_error_t m_error{};
     std::thread m_producer;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<QByteArray> m_ready; // written, not yet compressed
-    bool m_finished = false;        // the last chunk is in m_ready
+    std::deque<Chunk> m_ready; // written, not yet compressed
+    bool m_finished = false;   // the last chunk is in m_ready
     bool m_stop = false;
     QByteArray m_bytes; // the chunk being compressed
     qsizetype m_at = 0;
@@ -184,6 +216,14 @@ QString zipMessage(zip_error_t* e) {
 } // namespace
 
 QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
+    return pack(document, nullptr, error);
+}
+
+QByteArray DocxWriter::toBytes(Document&& document, QString* error) {
+    return pack(document, &document, error);
+}
+
+QByteArray DocxWriter::pack(const Document& document, Document* disposable, QString* error) {
     const auto fail = [&](const QString& what) {
         if (error)
             *error = what;
@@ -217,7 +257,7 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     add("docProps/app.xml", [](QIODevice& out) { return DocxXml::writeAppPropertiesPart(out); });
     if (!written)
         return fail(QStringLiteral("The document could not be packaged."));
-    DocumentSource documentSource(context, document);
+    DocumentSource documentSource(context, document, disposable);
 
     zip_error_t zerr;
     zip_error_init(&zerr);
@@ -284,7 +324,18 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
 
 bool DocxWriter::writeFile(const Document& document, const QString& path, QString* error) {
     QString packError;
-    const QByteArray bytes = toBytes(document, &packError);
+    const QByteArray bytes = pack(document, nullptr, &packError);
+    return save(bytes, packError, path, error);
+}
+
+bool DocxWriter::writeFile(Document&& document, const QString& path, QString* error) {
+    QString packError;
+    const QByteArray bytes = pack(document, &document, &packError);
+    return save(bytes, packError, path, error);
+}
+
+bool DocxWriter::save(const QByteArray& bytes, const QString& packError, const QString& path,
+                      QString* error) {
     if (bytes.isEmpty()) {
         if (error)
             *error = packError;

@@ -62,6 +62,13 @@ public:
                    bool documentRoot = false);
         // Writes the next piece; false once the body (and the root) is closed.
         bool writeNext();
+        // Where the next piece comes from: the sections before `section`, and the blocks before
+        // `block` in that section, are written and no longer read.
+        struct Position {
+            std::size_t section = 0;
+            std::size_t block = 0;
+        };
+        Position position() const { return {m_section, m_block}; }
 
     private:
         QXmlStreamWriter& m_w;
