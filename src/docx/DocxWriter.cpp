@@ -60,6 +60,10 @@ public:
         auto* self = static_cast<DocumentSource*>(state);
         switch (cmd) {
         case ZIP_SOURCE_OPEN:
+            if (self->m_released) { // what was freed cannot be read again
+                zip_error_set(&self->m_error, ZIP_ER_INTERNAL, 0);
+                return -1;
+            }
             self->open();
             return 0;
         case ZIP_SOURCE_READ:
@@ -96,7 +100,6 @@ private:
         m_ready.clear();
         m_finished = false;
         m_stop = false;
-        m_freed = {};
         m_bytes = QByteArray(DocxXml::declaration);
         m_at = 0;
         m_producer = std::thread([this] { produce(); });
@@ -160,6 +163,7 @@ private:
             return;
         std::vector<Section>& sections = m_disposable->sections;
         const auto drop = [](Block& b) { Block gone = std::move(b); };
+        m_released = true;
         for (; m_freed.section < upTo.section; ++m_freed.section, m_freed.block = 0) {
             std::vector<Block>& blocks = sections[m_freed.section].blocks;
             for (; m_freed.block < blocks.size(); ++m_freed.block)
@@ -198,6 +202,7 @@ private:
     const Document& m_document;
     Document* m_disposable;
     DocxXml::BodyPieces::Position m_freed; // blocks before it are freed
+    bool m_released = false;               // some are
     zip_error_t m_error{};
     std::thread m_producer;
     std::mutex m_mutex;
