@@ -4,13 +4,15 @@ namespace orvella::docx {
 
 void Cell::setText(const QString& text) {
     QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (normal.contains(QLatin1Char('\r'))) { // rare: spare the copy and the scans otherwise
+        normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
     Paragraph p;
     p.alignment = m_alignment;
     p.markFont = m_mark;
     if (!normal.isEmpty())
-        p.runs.push_back(Run::plain(normal, m_mark));
+        p.runs.push_back(Run::plain(std::move(normal), m_mark));
     m_paragraphs.clear();
     m_paragraphs.push_back(std::move(p));
 }

@@ -2,6 +2,12 @@
 #include "docx/DocxXml.h"
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <zip.h>
 
 namespace orvella::docx {
@@ -37,16 +43,176 @@ private:
     QByteArray& m_bytes;
 };
 
-// About 500 bytes a cell: the document part's buffer is reserved once instead of growing
-// through a few megabytes.
-qsizetype expectedDocumentSize(const Document& d) {
-    qsizetype cells = 0;
-    for (const Section& s : d.sections)
-        for (const Block& b : s.blocks)
-            if (const auto* t = std::get_if<Table>(&b))
-                cells += qsizetype(t->rowCount()) * t->columnCount();
-    return 4096 + cells * 512;
-}
+// word/document.xml, megabytes for a large plan, is written on a thread of its own while libzip
+// compresses what is already written: the writer stays at most a few chunks ahead, so the part
+// never exists whole in memory. It writes into a string, which costs less per token than a
+// device, and each chunk is encoded once.
+class DocumentSource {
+public:
+    // A `disposable` document (the same as `d`) loses each block once it is written.
+    DocumentSource(const DocxXml::Context& c, const Document& d, Document* disposable)
+        : m_context(c), m_document(d), m_disposable(disposable) {}
+    ~DocumentSource() { close(); }
+    DocumentSource(const DocumentSource&) = delete;
+    DocumentSource& operator=(const DocumentSource&) = delete;
+
+    static zip_int64_t callback(void* state, void* data, zip_uint64_t len, zip_source_cmd_t cmd) {
+        auto* self = static_cast<DocumentSource*>(state);
+        switch (cmd) {
+        case ZIP_SOURCE_OPEN:
+            if (self->m_released) { // what was freed cannot be read again
+                zip_error_set(&self->m_error, ZIP_ER_INTERNAL, 0);
+                return -1;
+            }
+            self->open();
+            return 0;
+        case ZIP_SOURCE_READ:
+            return self->read(static_cast<char*>(data), len);
+        case ZIP_SOURCE_CLOSE:
+            self->close();
+            return 0;
+        case ZIP_SOURCE_STAT: {
+            // Size unknown until written; the modification time is set on the entry.
+            zip_stat_init(static_cast<zip_stat_t*>(data));
+            return sizeof(zip_stat_t);
+        }
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&self->m_error, data, len);
+        case ZIP_SOURCE_FREE:
+            return 0; // owned by the caller of zip_close
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ,
+                                                  ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                                  ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        default:
+            zip_error_set(&self->m_error, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+        }
+    }
+
+private:
+    static constexpr qsizetype chunk = 32 * 1024; // characters written before a chunk is handed on
+    static constexpr std::size_t depth = 2;       // chunks written ahead of the compressor
+
+    void open() {
+        close();
+        zip_error_init(&m_error);
+        m_ready.clear();
+        m_finished = false;
+        m_stop = false;
+        m_bytes = QByteArray(DocxXml::declaration);
+        m_at = 0;
+        m_producer = std::thread([this] { produce(); });
+    }
+    void close() {
+        if (m_producer.joinable()) {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_stop = true;
+            }
+            m_changed.notify_all();
+            m_producer.join();
+        }
+        m_ready.clear();
+        m_bytes = QByteArray();
+        m_at = 0;
+    }
+    void produce() {
+        QString text;
+        text.reserve(chunk + 8 * 1024);
+        QXmlStreamWriter writer(&text);
+        DocxXml::BodyPieces pieces(writer, m_context, m_document, true);
+        bool more = true;
+        while (more) {
+            text.resize(0); // keeps the capacity
+            while (more && text.size() < chunk)
+                more = pieces.writeNext();
+            if (!more)
+                writer.writeEndDocument();
+            Chunk next{text.toUtf8(), pieces.position()};
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_stop || m_ready.size() < depth; });
+            if (m_stop)
+                return;
+            m_ready.push_back(std::move(next));
+            m_finished = !more;
+            lock.unlock();
+            m_changed.notify_all();
+        }
+    }
+    // The next chunk into m_bytes; false once the part is complete.
+    bool nextChunk() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return !m_ready.empty() || m_finished; });
+        if (m_ready.empty())
+            return false;
+        Chunk next = std::move(m_ready.front());
+        m_ready.pop_front();
+        lock.unlock();
+        m_changed.notify_all();
+        m_bytes = std::move(next.bytes);
+        m_at = 0;
+        release(next.writtenUpTo);
+        return true;
+    }
+    // Frees the disposable document's blocks that the writer has left behind, while it writes
+    // the next ones. A section's last block stays until the section is done: the writer looks
+    // at it to end the section.
+    void release(DocxXml::BodyPieces::Position upTo) {
+        if (!m_disposable)
+            return;
+        std::vector<Section>& sections = m_disposable->sections;
+        const auto drop = [](Block& b) { Block gone = std::move(b); };
+        m_released = true;
+        for (; m_freed.section < upTo.section; ++m_freed.section, m_freed.block = 0) {
+            std::vector<Block>& blocks = sections[m_freed.section].blocks;
+            for (; m_freed.block < blocks.size(); ++m_freed.block)
+                drop(blocks[m_freed.block]);
+        }
+        if (m_freed.section < sections.size() && !sections[m_freed.section].blocks.empty()) {
+            std::vector<Block>& blocks = sections[m_freed.section].blocks;
+            for (const std::size_t end = std::min(upTo.block, blocks.size() - 1);
+                 m_freed.block < end; ++m_freed.block)
+                drop(blocks[m_freed.block]);
+        }
+    }
+    zip_int64_t read(char* out, zip_uint64_t len) {
+        zip_uint64_t done = 0;
+        while (done < len) {
+            if (m_at == m_bytes.size()) {
+                if (!nextChunk())
+                    break;
+                continue;
+            }
+            const qsizetype n =
+                qsizetype(std::min<zip_uint64_t>(len - done, zip_uint64_t(m_bytes.size() - m_at)));
+            std::memcpy(out + done, m_bytes.constData() + m_at, std::size_t(n));
+            m_at += n;
+            done += zip_uint64_t(n);
+        }
+        return zip_int64_t(done);
+    }
+
+    struct Chunk {
+        QByteArray bytes;
+        DocxXml::BodyPieces::Position writtenUpTo;
+    };
+
+    const DocxXml::Context& m_context;
+    const Document& m_document;
+    Document* m_disposable;
+    DocxXml::BodyPieces::Position m_freed; // blocks before it are freed
+    bool m_released = false;               // some are
+    zip_error_t m_error{};
+    std::thread m_producer;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Chunk> m_ready; // written, not yet compressed
+    bool m_finished = false;   // the last chunk is in m_ready
+    bool m_stop = false;
+    QByteArray m_bytes; // the chunk being compressed
+    qsizetype m_at = 0;
+};
 
 QString zipMessage(zip_error_t* e) {
     return QString::fromUtf8(zip_error_strerror(e));
@@ -55,6 +221,14 @@ QString zipMessage(zip_error_t* e) {
 } // namespace
 
 QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
+    return pack(document, nullptr, error);
+}
+
+QByteArray DocxWriter::toBytes(Document&& document, QString* error) {
+    return pack(document, &document, error);
+}
+
+QByteArray DocxWriter::pack(const Document& document, Document* disposable, QString* error) {
     const auto fail = [&](const QString& what) {
         if (error)
             *error = what;
@@ -65,18 +239,16 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     std::vector<Entry> entries;
     entries.reserve(10);
     bool written = true;
-    const auto add = [&](const char* name, auto write, qsizetype expectedSize = 4096) {
+    const auto add = [&](const char* name, auto write) {
         Entry& e = entries.emplace_back(Entry{name, {}});
-        e.data.reserve(expectedSize);
+        e.data.reserve(4096);
         AppendDevice device(e.data);
         written = write(device) && written;
     };
+    // In package order; the document part is streamed (empty data here).
     add("[Content_Types].xml", [](QIODevice& out) { return DocxXml::writeContentTypesPart(out); });
     add("_rels/.rels", [](QIODevice& out) { return DocxXml::writePackageRelationshipsPart(out); });
-    add(
-        "word/document.xml",
-        [&](QIODevice& out) { return DocxXml::writeDocumentPart(out, context, document); },
-        expectedDocumentSize(document));
+    entries.emplace_back(Entry{"word/document.xml", {}});
     add("word/_rels/document.xml.rels",
         [](QIODevice& out) { return DocxXml::writeDocumentRelationshipsPart(out); });
     add("word/styles.xml", [&](QIODevice& out) { return DocxXml::writeStylesPart(out, document); });
@@ -90,6 +262,7 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     add("docProps/app.xml", [](QIODevice& out) { return DocxXml::writeAppPropertiesPart(out); });
     if (!written)
         return fail(QStringLiteral("The document could not be packaged."));
+    DocumentSource documentSource(context, document, disposable);
 
     zip_error_t zerr;
     zip_error_init(&zerr);
@@ -110,8 +283,11 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
     zip_source_keep(target); // read the result after zip_close
 
     for (const Entry& e : entries) {
+        const bool streamed = std::strcmp(e.name, "word/document.xml") == 0;
         zip_source_t* src =
-            zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
+            streamed
+                ? zip_source_function(archive, &DocumentSource::callback, &documentSource)
+                : zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
         const zip_int64_t index =
             src ? zip_file_add(archive, e.name, src, ZIP_FL_ENC_UTF_8) : zip_int64_t(-1);
         if (index < 0) {
@@ -153,7 +329,18 @@ QByteArray DocxWriter::toBytes(const Document& document, QString* error) {
 
 bool DocxWriter::writeFile(const Document& document, const QString& path, QString* error) {
     QString packError;
-    const QByteArray bytes = toBytes(document, &packError);
+    const QByteArray bytes = pack(document, nullptr, &packError);
+    return save(bytes, packError, path, error);
+}
+
+bool DocxWriter::writeFile(Document&& document, const QString& path, QString* error) {
+    QString packError;
+    const QByteArray bytes = pack(document, &document, &packError);
+    return save(bytes, packError, path, error);
+}
+
+bool DocxWriter::save(const QByteArray& bytes, const QString& packError, const QString& path,
+                      QString* error) {
     if (bytes.isEmpty()) {
         if (error)
             *error = packError;

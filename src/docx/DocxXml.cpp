@@ -471,50 +471,94 @@ void DocxXml::writeRow(QXmlStreamWriter& w, const Context& c, const Table& t, in
     w.writeEndElement();
 }
 
-void DocxXml::writeTable(QXmlStreamWriter& w, const Context& c, const Table& t) {
+void DocxXml::writeTableStart(QXmlStreamWriter& w, const Table& t) {
     start(w, u"w:tbl");
     writeTableProperties(w, t);
     writeGrid(w, t);
+}
+
+void DocxXml::writeTable(QXmlStreamWriter& w, const Context& c, const Table& t) {
+    writeTableStart(w, t);
     for (int r = 1; r <= t.rowCount(); ++r)
         writeRow(w, c, t, r);
     w.writeEndElement();
 }
 
 void DocxXml::writeBody(QXmlStreamWriter& w, const Context& c, const Document& d) {
-    start(w, u"w:body");
-    const std::size_t count = d.sections.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const Section& s = d.sections[i];
-        const SectionEnd end{&s.page, i > 0, i == 0};
-        const bool last = i + 1 == count;
-        // A section other than the last ends in the properties of its last paragraph.
-        std::size_t carrier = s.blocks.size();
-        if (!last && !s.blocks.empty() && std::holds_alternative<Paragraph>(s.blocks.back()))
-            carrier = s.blocks.size() - 1;
-        for (std::size_t b = 0; b < s.blocks.size(); ++b) {
-            const Block& block = s.blocks[b];
-            if (const auto* p = std::get_if<Paragraph>(&block))
-                writeParagraph(w, c, *p, b == carrier ? &end : nullptr);
-            else if (const auto* t = std::get_if<Table>(&block))
-                writeTable(w, c, *t);
-            else
-                writeBookmarkStart(w, std::get<BookmarkStart>(block));
-        }
-        if (!last && carrier == s.blocks.size())
-            writeParagraph(w, c, Paragraph{}, &end);
-        if (last)
-            writeSectionProperties(w, end);
+    BodyPieces pieces(w, c, d);
+    while (pieces.writeNext()) {
     }
-    w.writeEndElement();
+}
+
+DocxXml::BodyPieces::BodyPieces(QXmlStreamWriter& w, const Context& c, const Document& d,
+                                bool documentRoot)
+    : m_w(w), m_context(c), m_document(d), m_documentRoot(documentRoot) {}
+
+bool DocxXml::BodyPieces::writeNext() {
+    QXmlStreamWriter& w = m_w;
+    if (m_done)
+        return false;
+    if (!m_started) {
+        m_started = true;
+        if (m_documentRoot) {
+            start(w, u"w:document");
+            attr(w, u"xmlns:w", W);
+            attr(w, u"xmlns:r", R);
+        }
+        start(w, u"w:body");
+        return true;
+    }
+    const std::size_t count = m_document.sections.size();
+    if (m_section == count) {
+        w.writeEndElement();
+        if (m_documentRoot)
+            w.writeEndElement();
+        m_done = true;
+        return true;
+    }
+    const Section& s = m_document.sections[m_section];
+    const SectionEnd end{&s.page, m_section > 0, m_section == 0};
+    const bool last = m_section + 1 == count;
+    // A section other than the last ends in the properties of its last paragraph.
+    std::size_t carrier = s.blocks.size();
+    if (!last && !s.blocks.empty() && std::holds_alternative<Paragraph>(s.blocks.back()))
+        carrier = s.blocks.size() - 1;
+    if (m_block < s.blocks.size()) {
+        const Block& block = s.blocks[m_block];
+        if (const auto* t = std::get_if<Table>(&block)) {
+            if (m_row == 0) {
+                writeTableStart(w, *t);
+                ++m_row;
+                return true;
+            }
+            if (m_row <= t->rowCount()) {
+                writeRow(w, m_context, *t, m_row++);
+                return true;
+            }
+            w.writeEndElement();
+            m_row = 0;
+        } else if (const auto* p = std::get_if<Paragraph>(&block)) {
+            writeParagraph(w, m_context, *p, m_block == carrier ? &end : nullptr);
+        } else {
+            writeBookmarkStart(w, std::get<BookmarkStart>(block));
+        }
+        ++m_block;
+        return true;
+    }
+    if (!last && carrier == s.blocks.size())
+        writeParagraph(w, m_context, Paragraph{}, &end);
+    if (last)
+        writeSectionProperties(w, end);
+    ++m_section;
+    m_block = 0;
+    return true;
 }
 
 bool DocxXml::writeDocumentPart(QIODevice& out, const Context& c, const Document& d) {
     return part(out, [&](QXmlStreamWriter& w) {
-        start(w, u"w:document");
-        attr(w, u"xmlns:w", W);
-        attr(w, u"xmlns:r", R);
-        writeBody(w, c, d);
-        w.writeEndElement();
+        BodyPieces pieces(w, c, d, true);
+        while (pieces.writeNext()) {
+        }
     });
 }
 

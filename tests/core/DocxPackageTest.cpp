@@ -2,8 +2,10 @@
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "docx/DocxWriter.h"
+#include "docx/DocxXml.h"
 #include "plandocument/PlanDocumentBuilder.h"
 #include "plandocument/PlanDocx.h"
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,6 +67,18 @@ TEST(DocxPackage, HoldsEveryPartAndIsReproducible) {
                                   "word/settings.xml", "word/styles.xml"}));
     const QString doc = QString::fromUtf8(parts.at(QStringLiteral("word/document.xml")));
     EXPECT_TRUE(doc.contains(QStringLiteral("HACCP Step 5 - HACCP Plan")));
+    // The document part is streamed into the package a chunk at a time: the same bytes as the
+    // part written in one piece, for a plan large enough to span many chunks.
+    const auto largest = samples::makeLargestPlan();
+    const Document big = PlanDocumentBuilder(*largest, false, now).build();
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(DocxXml::writeDocumentPart(buffer, DocxXml::Context(big), big));
+    EXPECT_EQ(unzip(DocxWriter::toBytes(big)).at(QStringLiteral("word/document.xml")), whole);
+    // A document handed over is freed block by block while it is written: still the same.
+    EXPECT_EQ(unzip(DocxWriter::toBytes(Document(big))).at(QStringLiteral("word/document.xml")),
+              whole);
     EXPECT_TRUE(
         QString::fromUtf8(parts.at(QStringLiteral("word/header1.xml"))).contains(plan->Title));
 }
