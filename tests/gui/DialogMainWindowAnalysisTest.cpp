@@ -30,16 +30,7 @@ struct WindowRig {
         window->show();
         window->selectStep(4);
     }
-    void addTask() {
-        auto task = std::make_shared<model::HACCP_Task>();
-        task->Name = "Task # 1";
-        task->Number = 1;
-        task->Description = "Launch boat";
-        state.plan().Tasks.append(task);
-        state.plan().PotentialHazards.add(std::make_shared<model::HACCP_PotentialHazard>(
-                                              model::HACCP_PotentialHazard{"Plant", "Hydrilla"}),
-                                          state.nextHazardKey());
-    }
+    void addTask() { samples::addLaunchBoatTask(state); }
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
     QLabel* note() { return window->findChild<QLabel*>("lblStatus"); }
 };

@@ -1,5 +1,6 @@
 // The recovery copy follows the unsaved state of the real main window.
 #include "QtPrinters.h"
+#include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "SpanishRun.h"
 #include "mainwindow/FileCommands.h"
@@ -46,14 +47,7 @@ TEST(RecoveryKeeper, KeepsACopyOnlyWhileThereAreUnsavedChanges) {
     EXPECT_FALSE(QFile::exists(copy));
 
     // Every answer of the analysis is kept as it is given.
-    auto task = std::make_shared<model::HACCP_Task>();
-    task->Name = "Task # 1";
-    task->Number = 1;
-    task->Description = "Launch boat";
-    state.plan().Tasks.append(task);
-    state.plan().PotentialHazards.add(std::make_shared<model::HACCP_PotentialHazard>(
-                                          model::HACCP_PotentialHazard{"Plant", "Hydrilla"}),
-                                      state.nextHazardKey());
+    samples::addLaunchBoatTask(state);
     state.InputsChanged = true; // the selection then rebuilds the task's hazards
     int hazardsKept = -1;
     testsupport::answerNextModal<QDialog>([&](QDialog* selection) {

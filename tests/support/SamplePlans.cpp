@@ -81,4 +81,16 @@ std::shared_ptr<HACCP_Plan> makeLargestPlan() { return makePlan(10, 100, 100, 10
 
 std::shared_ptr<HACCP_Plan> makeTypicalPlan() { return makePlan(5, 8, 3, 6); }
 
+void addLaunchBoatTask(orvella::model::ProgramState& state) {
+    auto task = std::make_shared<orvella::model::HACCP_Task>();
+    task->Name = "Task # 1";
+    task->Number = 1;
+    task->Description = "Launch boat";
+    state.plan().Tasks.append(task);
+    state.plan().PotentialHazards.add(
+        std::make_shared<orvella::model::HACCP_PotentialHazard>(
+            orvella::model::HACCP_PotentialHazard{"Plant", "Hydrilla"}),
+        state.nextHazardKey());
+}
+
 } // namespace samples

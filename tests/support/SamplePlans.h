@@ -1,5 +1,6 @@
 #pragma once
 #include "model/HACCP_Plan.h"
+#include "model/ProgramState.h"
 #include <memory>
 
 namespace samples {
@@ -17,5 +18,9 @@ std::shared_ptr<orvella::model::HACCP_Plan> makeLargestPlan();
 
 // A typical field plan: 5 tasks, 8 hazards, 3 CCPs.
 std::shared_ptr<orvella::model::HACCP_Plan> makeTypicalPlan();
+
+// Adds to the current plan one task, "Launch boat", and one potential hazard, Hydrilla: the
+// smallest plan an analysis runs on.
+void addLaunchBoatTask(orvella::model::ProgramState& state);
 
 } // namespace samples
