@@ -149,9 +149,10 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (hasTitle)
         r.plan->Title = title;
     QString error;
-    const bool written = pdf ? writePlanPdf(*r.plan, spanish, output, &error)
-                             : plandocument::writePlanDocx(
-                                   *r.plan, spanish, QDateTime::currentDateTime(), output, &error);
+    const bool written =
+        pdf ? writePlanPdf(*r.plan, spanish, output, &error)
+            : plandocument::writePlanDocx(std::move(r.plan), spanish, QDateTime::currentDateTime(),
+                                          output, &error);
     if (!written) {
         err << "orvella-cli: " << error << '\n';
         return UsageOrIoError;

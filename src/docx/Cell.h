@@ -8,18 +8,19 @@
 
 namespace orvella::docx {
 
-enum class VerticalAlignment { Top, Center, Bottom };
-enum class VerticalMerge { None, Restart, Continue };
+enum class VerticalAlignment : unsigned char { Top, Center, Bottom };
+enum class VerticalMerge : unsigned char { None, Restart, Continue };
 
 // One table cell. Its width follows from the grid columns it spans. Like a Word cell it
 // remembers the formatting of its end mark, so text written later takes the cell's format.
 class Cell {
 public:
-    int gridSpan = 1;
-    VerticalMerge vMerge = VerticalMerge::None;
-    CellBorders borders;
-    QString shading;                // fill "RRGGBB", empty for none
+    // Small members together: a large plan's document holds thousands of cells.
     std::optional<Twips> topMargin; // none follows the table
+    int gridSpan = 1;
+    RgbColor shading; // fill, none when empty
+    CellBorders borders;
+    VerticalMerge vMerge = VerticalMerge::None;
     VerticalAlignment vAlign = VerticalAlignment::Top;
 
     // Replaces the content; CR LF, CR and LF each become a line break.

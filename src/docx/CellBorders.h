@@ -3,7 +3,7 @@
 namespace orvella::docx {
 
 // A cell edge either follows the table's borders, is drawn as a single line or is hidden.
-enum class BorderLine { Inherit, Single, Hidden };
+enum class BorderLine : unsigned char { Inherit, Single, Hidden };
 
 enum class Edge { Top, Left, Bottom, Right };
 

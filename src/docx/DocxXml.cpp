@@ -220,7 +220,7 @@ void DocxXml::writeRunProperties(QXmlStreamWriter& w, const Context& c, const Fo
         empty(w, u"w:bCs");
     }
     if (!font.color.isEmpty())
-        valElement(w, u"w:color", font.color);
+        valElement(w, u"w:color", font.color.toString());
     if (!isDefaultSize(c, font)) {
         valElement(w, u"w:sz", number(font.size.value()));
         valElement(w, u"w:szCs", number(font.size.value()));
@@ -412,7 +412,7 @@ void DocxXml::writeCellProperties(QXmlStreamWriter& w, const Cell& cell, Twips w
         empty(w, u"w:shd");
         attr(w, u"w:val", QStringLiteral("clear"));
         attr(w, u"w:color", QStringLiteral("auto"));
-        attr(w, u"w:fill", cell.shading);
+        attr(w, u"w:fill", cell.shading.toString());
     }
     if (cell.topMargin) {
         start(w, u"w:tcMar");

@@ -5,7 +5,7 @@
 
 namespace orvella::docx {
 
-enum class Alignment { Left, Center, Right };
+enum class Alignment : unsigned char { Left, Center, Right };
 
 // A paragraph: runs with one alignment. Bookmarks opened before a table close at the end
 // of the paragraph that follows it.

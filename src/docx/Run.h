@@ -7,21 +7,22 @@ namespace orvella::docx {
 // A stretch of uniformly formatted content. Text may hold '\t' (a tab), '\n' (a line break)
 // and '\f' (a page break); the writer turns them into their elements.
 struct Run {
-    enum class Kind { Text, Symbol, PageField };
+    enum class Kind : unsigned char { Text, Symbol, PageField };
 
-    Kind kind = Kind::Text;
+    // Largest first: a big plan's document holds thousands of runs.
     QString text;
-    char16_t symbol = 0; // Kind::Symbol: the character code in symbolFont (e.g. 0xF048)
     Font font;
     QString symbolFont;
+    char16_t symbol = 0; // Kind::Symbol: the character code in symbolFont (e.g. 0xF048)
+    Kind kind = Kind::Text;
 
     static Run plain(const QString& text, const Font& font = {}) {
-        return Run{Kind::Text, text, 0, font, {}};
+        return Run{text, font, {}, 0, Kind::Text};
     }
     static Run symbolChar(const QString& fontName, char16_t code, const Font& font = {}) {
-        return Run{Kind::Symbol, {}, code, font, fontName};
+        return Run{{}, font, fontName, code, Kind::Symbol};
     }
-    static Run pageNumber(const Font& font = {}) { return Run{Kind::PageField, {}, 0, font, {}}; }
+    static Run pageNumber(const Font& font = {}) { return Run{{}, font, {}, 0, Kind::PageField}; }
 
     // What the run contributes to the text of its paragraph: a symbol or a field is one
     // character that is neither a letter nor a blank.

@@ -17,6 +17,13 @@ bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTi
     return DocxWriter::writeFile(PlanDocumentBuilder(plan, useSpanish, now).build(), path, error);
 }
 
+bool writePlanDocx(std::shared_ptr<const model::HACCP_Plan>&& plan, bool useSpanish,
+                   const QDateTime& now, const QString& path, QString* error) {
+    Document document = PlanDocumentBuilder(*plan, useSpanish, now).build();
+    plan.reset(); // the document shares the texts it needs
+    return DocxWriter::writeFile(std::move(document), path, error);
+}
+
 QString documentPathBeside(const QString& planPath, const QString& title) {
     return QFileInfo(planPath).absoluteDir().filePath(documentFileName(title));
 }

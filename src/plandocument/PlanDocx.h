@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <memory>
 
 namespace orvella::plandocument {
 
@@ -13,6 +14,10 @@ QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const Q
 // Builds and writes the plan document to `path` atomically; false with `error` set on failure.
 bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
                    const QString& path, QString* error);
+// The same for a plan nobody else needs: it is let go once the document is laid out, before
+// the writing starts, so that a large plan and its document are not both held in full.
+bool writePlanDocx(std::shared_ptr<const model::HACCP_Plan>&& plan, bool useSpanish,
+                   const QDateTime& now, const QString& path, QString* error);
 
 // Where the document of the plan saved at `planPath` goes: the same folder, named
 // documentFileName(title).
