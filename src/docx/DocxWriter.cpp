@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <mutex>
 #include <thread>
 #include <zip.h>
@@ -43,15 +42,27 @@ private:
     QByteArray& m_bytes;
 };
 
-// word/document.xml, megabytes for a large plan, is written on a thread of its own while libzip
-// compresses what is already written: the writer stays at most a few chunks ahead, so the part
-// never exists whole in memory. It writes into a string, which costs less per token than a
-// device, and each chunk is encoded once.
+// word/document.xml, megabytes for a large plan, is written by a few threads of its own while
+// libzip compresses what is already written. The body is shared out as segments of pieces of
+// about the same size; each thread writes whole segments into a string, which costs less per
+// token than a device, and encodes each once. The compressor takes the segments in order, and
+// the writers stay a few segments ahead of it, so the part never exists whole in memory.
 class DocumentSource {
 public:
     // A `disposable` document (the same as `d`) loses each block once it is written.
     DocumentSource(const DocxXml::Context& c, const Document& d, Document* disposable)
-        : m_context(c), m_document(d), m_disposable(disposable) {}
+        : m_pieces(c, d), m_disposable(disposable) {
+        std::size_t from = 0;
+        qsizetype size = 0;
+        for (std::size_t i = 0; i < m_pieces.size(); ++i) {
+            size += m_pieces.estimatedSize(i);
+            if (size >= segmentSize || i + 1 == m_pieces.size()) {
+                m_segments.push_back(Segment{from, i + 1, {}, false});
+                from = i + 1;
+                size = 0;
+            }
+        }
+    }
     ~DocumentSource() { close(); }
     DocumentSource(const DocumentSource&) = delete;
     DocumentSource& operator=(const DocumentSource&) = delete;
@@ -91,88 +102,103 @@ public:
     }
 
 private:
-    static constexpr qsizetype chunk = 32 * 1024; // characters written before a chunk is handed on
-    static constexpr std::size_t depth = 2;       // chunks written ahead of the compressor
+    static constexpr qsizetype segmentSize = 16 * 1024; // characters, estimated
+    static constexpr unsigned maxWriters = 4;
+
+    struct Segment {
+        std::size_t from = 0; // pieces [from, to)
+        std::size_t to = 0;
+        QByteArray bytes;
+        bool ready = false;
+    };
 
     void open() {
         close();
         zip_error_init(&m_error);
-        m_ready.clear();
-        m_finished = false;
         m_stop = false;
+        m_claimed = 0;
+        m_taken = 0;
+        for (Segment& s : m_segments) {
+            s.bytes = QByteArray();
+            s.ready = false;
+        }
         m_bytes = QByteArray(DocxXml::declaration);
         m_at = 0;
-        m_producer = std::thread([this] { produce(); });
+        const unsigned writers = std::clamp(std::thread::hardware_concurrency(), 1u, maxWriters);
+        m_ahead = std::size_t(writers) + 1;
+        for (unsigned i = 0; i < writers; ++i)
+            m_writers.emplace_back([this] { produce(); });
     }
     void close() {
-        if (m_producer.joinable()) {
-            {
-                const std::lock_guard lock(m_mutex);
-                m_stop = true;
-            }
-            m_changed.notify_all();
-            m_producer.join();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
         }
-        m_ready.clear();
+        m_changed.notify_all();
+        for (std::thread& t : m_writers)
+            t.join();
+        m_writers.clear();
+        for (Segment& s : m_segments)
+            s.bytes = QByteArray();
         m_bytes = QByteArray();
         m_at = 0;
     }
     void produce() {
         QString text;
-        text.reserve(chunk + 8 * 1024);
-        QXmlStreamWriter writer(&text);
-        DocxXml::BodyPieces pieces(writer, m_context, m_document, true);
-        bool more = true;
-        while (more) {
-            text.resize(0); // keeps the capacity
-            while (more && text.size() < chunk)
-                more = pieces.writeNext();
-            if (!more)
-                writer.writeEndDocument();
-            Chunk next{text.toUtf8(), pieces.position()};
+        text.reserve(2 * segmentSize);
+        for (;;) {
             std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [&] { return m_stop || m_ready.size() < depth; });
-            if (m_stop)
+            m_changed.wait(lock, [&] {
+                return m_stop || m_claimed == m_segments.size() || m_claimed < m_taken + m_ahead;
+            });
+            if (m_stop || m_claimed == m_segments.size())
                 return;
-            m_ready.push_back(std::move(next));
-            m_finished = !more;
+            Segment& segment = m_segments[m_claimed++];
+            lock.unlock();
+            text.resize(0); // keeps the capacity
+            m_pieces.write(text, segment.from, segment.to);
+            QByteArray bytes = text.toUtf8();
+            bytes.squeeze(); // the encoder reserves room for the worst case, three times as much
+            lock.lock();
+            segment.bytes = std::move(bytes);
+            segment.ready = true;
             lock.unlock();
             m_changed.notify_all();
         }
     }
-    // The next chunk into m_bytes; false once the part is complete.
+    // The next segment into m_bytes; false once the part is complete.
     bool nextChunk() {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return !m_ready.empty() || m_finished; });
-        if (m_ready.empty())
+        if (m_taken == m_segments.size())
             return false;
-        Chunk next = std::move(m_ready.front());
-        m_ready.pop_front();
+        Segment& segment = m_segments[m_taken];
+        m_changed.wait(lock, [&] { return segment.ready; });
+        m_bytes = std::move(segment.bytes);
+        segment.bytes = QByteArray();
+        ++m_taken;
         lock.unlock();
         m_changed.notify_all();
-        m_bytes = std::move(next.bytes);
         m_at = 0;
-        release(next.writtenUpTo);
+        release(m_pieces.position(segment.to));
         return true;
     }
-    // Frees the disposable document's blocks that the writer has left behind, while it writes
-    // the next ones. A section's last block stays until the section is done: the writer looks
-    // at it to end the section.
+    // Frees the disposable document's blocks that no segment still to be written reads.
     void release(DocxXml::BodyPieces::Position upTo) {
         if (!m_disposable)
             return;
         std::vector<Section>& sections = m_disposable->sections;
         const auto drop = [](Block& b) { Block gone = std::move(b); };
         m_released = true;
+        // Writers may be reading blocks after the segments taken so far, never those before.
         for (; m_freed.section < upTo.section; ++m_freed.section, m_freed.block = 0) {
             std::vector<Block>& blocks = sections[m_freed.section].blocks;
             for (; m_freed.block < blocks.size(); ++m_freed.block)
                 drop(blocks[m_freed.block]);
         }
-        if (m_freed.section < sections.size() && !sections[m_freed.section].blocks.empty()) {
+        if (m_freed.section < sections.size()) {
             std::vector<Block>& blocks = sections[m_freed.section].blocks;
-            for (const std::size_t end = std::min(upTo.block, blocks.size() - 1);
-                 m_freed.block < end; ++m_freed.block)
+            for (const std::size_t end = std::min(upTo.block, blocks.size()); m_freed.block < end;
+                 ++m_freed.block)
                 drop(blocks[m_freed.block]);
         }
     }
@@ -193,24 +219,20 @@ private:
         return zip_int64_t(done);
     }
 
-    struct Chunk {
-        QByteArray bytes;
-        DocxXml::BodyPieces::Position writtenUpTo;
-    };
-
-    const DocxXml::Context& m_context;
-    const Document& m_document;
+    const DocxXml::BodyPieces m_pieces;
     Document* m_disposable;
+    std::vector<Segment> m_segments;
     DocxXml::BodyPieces::Position m_freed; // blocks before it are freed
     bool m_released = false;               // some are
     zip_error_t m_error{};
-    std::thread m_producer;
+    std::vector<std::thread> m_writers;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<Chunk> m_ready; // written, not yet compressed
-    bool m_finished = false;   // the last chunk is in m_ready
+    std::size_t m_claimed = 0; // segments a writer has taken up
+    std::size_t m_taken = 0;   // segments handed to the compressor
+    std::size_t m_ahead = 0;   // how far the writers may run ahead of the compressor
     bool m_stop = false;
-    QByteArray m_bytes; // the chunk being compressed
+    QByteArray m_bytes; // the segment being compressed
     qsizetype m_at = 0;
 };
 

@@ -484,82 +484,147 @@ void DocxXml::writeTable(QXmlStreamWriter& w, const Context& c, const Table& t) 
     w.writeEndElement();
 }
 
-void DocxXml::writeBody(QXmlStreamWriter& w, const Context& c, const Document& d) {
-    BodyPieces pieces(w, c, d);
-    while (pieces.writeNext()) {
+namespace {
+
+// The wrappers around the pieces are written as text: every piece between them is then a
+// whole element, which a writer of its own can write.
+const QString rootStart = QStringLiteral("<w:document xmlns:w=\"") + W +
+                          QStringLiteral("\" xmlns:r=\"") + R + QStringLiteral("\"><w:body>");
+const QString rootEnd = QStringLiteral("</w:body></w:document>\n");
+
+qsizetype paragraphSize(const Paragraph& p) {
+    qsizetype n = 40;
+    for (const Run& r : p.runs)
+        n += 60 + r.text.size();
+    return n;
+}
+
+} // namespace
+
+DocxXml::BodyPieces::BodyPieces(const Context& c, const Document& d) : m_context(c), m_document(d) {
+    m_pieces.push_back({Kind::RootStart, 0, 0, 0});
+    const std::size_t count = d.sections.size();
+    for (std::size_t si = 0; si < count; ++si) {
+        const Section& s = d.sections[si];
+        const auto section = unsigned(si);
+        const bool last = si + 1 == count;
+        // A section other than the last ends in the properties of its last paragraph.
+        std::size_t carrier = s.blocks.size();
+        if (!last && !s.blocks.empty() && std::holds_alternative<Paragraph>(s.blocks.back()))
+            carrier = s.blocks.size() - 1;
+        for (std::size_t bi = 0; bi < s.blocks.size(); ++bi) {
+            const Block& block = s.blocks[bi];
+            const auto at = unsigned(bi);
+            if (const auto* t = std::get_if<Table>(&block)) {
+                m_pieces.push_back({Kind::TableStart, section, at, 0});
+                for (int r = 1; r <= t->rowCount(); ++r)
+                    m_pieces.push_back({Kind::Row, section, at, r});
+                m_pieces.push_back({Kind::TableEnd, section, at, 0});
+            } else if (std::holds_alternative<Paragraph>(block)) {
+                m_pieces.push_back(
+                    {bi == carrier ? Kind::SectionEndParagraph : Kind::Paragraph, section, at, 0});
+            } else {
+                m_pieces.push_back({Kind::Bookmark, section, at, 0});
+            }
+        }
+        const auto end = unsigned(s.blocks.size());
+        if (!last && carrier == s.blocks.size())
+            m_pieces.push_back({Kind::SectionBreak, section, end, 0});
+        if (last)
+            m_pieces.push_back({Kind::LastSectionEnd, section, end, 0});
+    }
+    m_pieces.push_back({Kind::RootEnd, unsigned(count), 0, 0});
+}
+
+DocxXml::BodyPieces::Position DocxXml::BodyPieces::position(std::size_t i) const {
+    if (i >= m_pieces.size())
+        return {m_document.sections.size(), 0};
+    return {m_pieces[i].section, m_pieces[i].block};
+}
+
+qsizetype DocxXml::BodyPieces::estimatedSize(std::size_t i) const {
+    const Piece& piece = m_pieces[i];
+    const auto block = [&]() -> const Block& {
+        return m_document.sections[piece.section].blocks[piece.block];
+    };
+    switch (piece.kind) {
+    case Kind::Paragraph:
+    case Kind::SectionEndParagraph:
+        return paragraphSize(std::get<Paragraph>(block()));
+    case Kind::Row: {
+        qsizetype n = 40;
+        for (const Cell& cell : std::get<Table>(block()).row(piece.row).cells) {
+            n += 120;
+            for (const Paragraph& p : cell.paragraphs())
+                n += paragraphSize(p);
+        }
+        return n;
+    }
+    case Kind::TableStart:
+        return 400 + 30 * std::get<Table>(block()).columnCount();
+    default:
+        return 300;
     }
 }
 
-DocxXml::BodyPieces::BodyPieces(QXmlStreamWriter& w, const Context& c, const Document& d,
-                                bool documentRoot)
-    : m_w(w), m_context(c), m_document(d), m_documentRoot(documentRoot) {}
+void DocxXml::BodyPieces::write(QString& out, std::size_t from, std::size_t to) const {
+    QXmlStreamWriter w(&out);
+    for (std::size_t i = from; i < to && i < m_pieces.size(); ++i)
+        writePiece(w, out, m_pieces[i]);
+}
 
-bool DocxXml::BodyPieces::writeNext() {
-    QXmlStreamWriter& w = m_w;
-    if (m_done)
-        return false;
-    if (!m_started) {
-        m_started = true;
-        if (m_documentRoot) {
-            start(w, u"w:document");
-            attr(w, u"xmlns:w", W);
-            attr(w, u"xmlns:r", R);
-        }
-        start(w, u"w:body");
-        return true;
+void DocxXml::BodyPieces::writePiece(QXmlStreamWriter& w, QString& out, const Piece& piece) const {
+    if (piece.kind == Kind::RootStart) {
+        out += rootStart;
+        return;
     }
-    const std::size_t count = m_document.sections.size();
-    if (m_section == count) {
-        w.writeEndElement();
-        if (m_documentRoot)
-            w.writeEndElement();
-        m_done = true;
-        return true;
+    if (piece.kind == Kind::RootEnd) {
+        out += rootEnd;
+        return;
     }
-    const Section& s = m_document.sections[m_section];
-    const SectionEnd end{&s.page, m_section > 0, m_section == 0};
-    const bool last = m_section + 1 == count;
-    // A section other than the last ends in the properties of its last paragraph.
-    std::size_t carrier = s.blocks.size();
-    if (!last && !s.blocks.empty() && std::holds_alternative<Paragraph>(s.blocks.back()))
-        carrier = s.blocks.size() - 1;
-    if (m_block < s.blocks.size()) {
-        const Block& block = s.blocks[m_block];
-        if (const auto* t = std::get_if<Table>(&block)) {
-            if (m_row == 0) {
-                writeTableStart(w, *t);
-                ++m_row;
-                return true;
-            }
-            if (m_row <= t->rowCount()) {
-                writeRow(w, m_context, *t, m_row++);
-                return true;
-            }
-            w.writeEndElement();
-            m_row = 0;
-        } else if (const auto* p = std::get_if<Paragraph>(&block)) {
-            writeParagraph(w, m_context, *p, m_block == carrier ? &end : nullptr);
-        } else {
-            writeBookmarkStart(w, std::get<BookmarkStart>(block));
-        }
-        ++m_block;
-        return true;
-    }
-    if (!last && carrier == s.blocks.size())
+    const Section& s = m_document.sections[piece.section];
+    const SectionEnd end{&s.page, piece.section > 0, piece.section == 0};
+    const auto block = [&]() -> const Block& { return s.blocks[piece.block]; };
+    switch (piece.kind) {
+    case Kind::RootStart:
+    case Kind::RootEnd:
+        return;
+    case Kind::Paragraph:
+        writeParagraph(w, m_context, std::get<Paragraph>(block()));
+        return;
+    case Kind::SectionEndParagraph:
+        writeParagraph(w, m_context, std::get<Paragraph>(block()), &end);
+        return;
+    case Kind::SectionBreak:
         writeParagraph(w, m_context, Paragraph{}, &end);
-    if (last)
+        return;
+    case Kind::LastSectionEnd:
         writeSectionProperties(w, end);
-    ++m_section;
-    m_block = 0;
-    return true;
+        return;
+    case Kind::Bookmark:
+        writeBookmarkStart(w, std::get<BookmarkStart>(block()));
+        w.writeCharacters(QString()); // an empty element is closed by what follows it
+        return;
+    case Kind::TableStart:
+        out += QStringLiteral("<w:tbl>");
+        writeTableProperties(w, std::get<Table>(block()));
+        writeGrid(w, std::get<Table>(block()));
+        return;
+    case Kind::Row:
+        writeRow(w, m_context, std::get<Table>(block()), piece.row);
+        return;
+    case Kind::TableEnd:
+        out += QStringLiteral("</w:tbl>");
+        return;
+    }
 }
 
 bool DocxXml::writeDocumentPart(QIODevice& out, const Context& c, const Document& d) {
-    return part(out, [&](QXmlStreamWriter& w) {
-        BodyPieces pieces(w, c, d, true);
-        while (pieces.writeNext()) {
-        }
-    });
+    const BodyPieces pieces(c, d);
+    QString text;
+    pieces.write(text, 0, pieces.size());
+    const QByteArray bytes = QByteArray(declaration) + text.toUtf8();
+    return out.write(bytes) == bytes.size();
 }
 
 bool DocxXml::writeStylesPart(QIODevice& out, const Document& d) {

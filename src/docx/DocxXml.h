@@ -51,35 +51,51 @@ public:
     static void writeCell(QXmlStreamWriter& w, const Context& c, const Cell& cell, Twips width);
     static void writeRow(QXmlStreamWriter& w, const Context& c, const Table& t, int r);
     static void writeTable(QXmlStreamWriter& w, const Context& c, const Table& t);
-    static void writeBody(QXmlStreamWriter& w, const Context& c, const Document& d);
 
-    // The body a piece at a time (a paragraph, a bookmark, a table's start, row or end, a
-    // section's end), so that a caller can pass each piece on, e.g. to a compressor, before the
-    // next one exists. With `documentRoot` the pieces also open and close w:document.
+    // The document part's root and body as pieces: the root's start, a paragraph, a bookmark,
+    // a table's start, one of its rows or its end, a section's end, the root's end. Each piece
+    // is written on its own, so any run of pieces can be written by a writer of its own, on a
+    // thread of its own: written one after the other, the runs give the same bytes as the whole.
     class BodyPieces {
     public:
-        BodyPieces(QXmlStreamWriter& w, const Context& c, const Document& d,
-                   bool documentRoot = false);
-        // Writes the next piece; false once the body (and the root) is closed.
-        bool writeNext();
-        // Where the next piece comes from: the sections before `section`, and the blocks before
-        // `block` in that section, are written and no longer read.
+        BodyPieces(const Context& c, const Document& d);
+        std::size_t size() const { return m_pieces.size(); }
+        // Appends pieces [from, to) to `out` (XML declaration not included).
+        void write(QString& out, std::size_t from, std::size_t to) const;
+        // About how many characters piece `i` writes; cheap, for sharing out the work.
+        qsizetype estimatedSize(std::size_t i) const;
+        // The block piece `i` comes from: the sections before `section`, and the blocks before
+        // `block` in that section, are not read by piece `i` or any after it.
         struct Position {
             std::size_t section = 0;
             std::size_t block = 0;
         };
-        Position position() const { return {m_section, m_block}; }
+        Position position(std::size_t i) const;
 
     private:
-        QXmlStreamWriter& m_w;
+        enum class Kind : unsigned char {
+            RootStart,
+            Paragraph,
+            SectionEndParagraph, // a section's last paragraph, carrying the section's end
+            SectionBreak,        // an empty paragraph ending a section that ends in a table
+            Bookmark,
+            TableStart,
+            Row,
+            TableEnd,
+            LastSectionEnd,
+            RootEnd,
+        };
+        struct Piece {
+            Kind kind;
+            unsigned section;
+            unsigned block;
+            int row; // of a Row piece, from 1
+        };
+        void writePiece(QXmlStreamWriter& w, QString& out, const Piece& piece) const;
+
         const Context& m_context;
         const Document& m_document;
-        bool m_documentRoot;
-        bool m_started = false;
-        bool m_done = false;
-        std::size_t m_section = 0;
-        std::size_t m_block = 0;
-        int m_row = 0; // of the table being written; 0 before its start
+        std::vector<Piece> m_pieces;
     };
 
     // The declaration every part starts with, as QXmlStreamWriter writes it onto a device.

@@ -200,7 +200,8 @@ TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
     second.addTable(
         Table(1, 1, Twips{100})); // ends in a table: an empty paragraph carries the break
     d.addSection(PageSetup{}).addParagraph(Paragraph::of(QStringLiteral("three")));
-    const QString body = xml([&](auto& w) { DocxXml::writeBody(w, DocxXml::Context(d), d); });
+    const QString body = part(
+        [&](QIODevice& out) { return DocxXml::writeDocumentPart(out, DocxXml::Context(d), d); });
 
     const auto at = [&](const QString& s) { return body.indexOf(s); };
     const QString firstEnd =
@@ -214,7 +215,8 @@ TEST(DocxXml, SectionsEndInTheirLastParagraphAndTheLastInTheBody) {
     EXPECT_LT(at(QStringLiteral("<w:bookmarkStart")), at(QStringLiteral("<w:tbl>")));
     EXPECT_GT(at(QStringLiteral("w:orient=\"landscape\"")), at(QStringLiteral("</w:tbl>")));
     EXPECT_LT(at(QStringLiteral("w:orient=\"landscape\"")), at(QStringLiteral("three")));
-    EXPECT_TRUE(body.endsWith(QStringLiteral("<w:cols w:space=\"720\"/></w:sectPr></w:body>")));
+    EXPECT_TRUE(body.endsWith(
+        QStringLiteral("<w:cols w:space=\"720\"/></w:sectPr></w:body></w:document>\n")));
 }
 
 TEST(DocxXml, SettingsAskForPrintLayoutFullPageAndWord2013Mode) {
