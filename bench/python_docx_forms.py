@@ -86,6 +86,16 @@ def spacer(d, page_break):
         r.add_break(docx.enum.text.WD_BREAK.PAGE)
 
 
+def new_section(d, orientation, sides):
+    """A section on a new page, turned to `orientation`, with `sides` inches left and right."""
+    s = d.add_section()
+    if s.orientation != orientation:
+        s.orientation = orientation
+        s.page_width, s.page_height = s.page_height, s.page_width
+    s.left_margin = s.right_margin = Inches(sides)
+    return s
+
+
 def main():
     plan = read_plan(sys.argv[1])
     get = lambda k: plan.get(k, "")
@@ -140,10 +150,7 @@ def main():
             cell.paragraphs[0].add_run()._r.append(sym)
     spacer(d, False)
 
-    s = d.add_section()
-    s.orientation = WD_ORIENT.LANDSCAPE
-    s.page_width, s.page_height = s.page_height, s.page_width
-    s.left_margin = s.right_margin = Inches(0.5)
+    new_section(d, WD_ORIENT.LANDSCAPE, 0.5)
     t = d.add_table(rows=2, cols=6)
     t.style = "Table Grid"
     title(t, "HACCP Step 4 - Hazard Analysis")
@@ -169,10 +176,7 @@ def main():
                 first = first.merge(cells[0])
     spacer(d, False)
 
-    s = d.add_section()
-    s.orientation = WD_ORIENT.PORTRAIT
-    s.page_width, s.page_height = s.page_height, s.page_width
-    s.left_margin = s.right_margin = Inches(1)
+    new_section(d, WD_ORIENT.PORTRAIT, 1)
     t = d.add_table(rows=1, cols=1)
     t.style = "Table Grid"
     title(t, "HACCP Step 5 - HACCP Plan")
@@ -198,7 +202,7 @@ def main():
     write(t2.cell(2, 1), "Date: ", 14, True)
     spacer(d, False)
 
-    s = d.add_section()
+    new_section(d, WD_ORIENT.PORTRAIT, 1)
     t = d.add_table(rows=7, cols=3)
     write(t.cell(0, 0).merge(t.cell(0, 2)), "HACCP Checklist: \n" + get("Activity"), 16, True)
     for r, (lab, key) in enumerate([("Facility", "Facility"), ("Site", "Site"),
