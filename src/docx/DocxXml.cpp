@@ -574,32 +574,34 @@ void DocxXml::BodyPieces::write(QString& out, std::size_t from, std::size_t to) 
 }
 
 void DocxXml::BodyPieces::writePiece(QXmlStreamWriter& w, QString& out, const Piece& piece) const {
-    if (piece.kind == Kind::RootStart) {
-        out += rootStart;
-        return;
-    }
-    if (piece.kind == Kind::RootEnd) {
-        out += rootEnd;
-        return;
-    }
-    const Section& s = m_document.sections[piece.section];
-    const SectionEnd end{&s.page, piece.section > 0, piece.section == 0};
-    const auto block = [&]() -> const Block& { return s.blocks[piece.block]; };
+    // The root's pieces belong to no section.
+    const auto section = [&]() -> const Section& { return m_document.sections[piece.section]; };
+    const auto block = [&]() -> const Block& { return section().blocks[piece.block]; };
+    const auto sectionEnd = [&] {
+        return SectionEnd{&section().page, piece.section > 0, piece.section == 0};
+    };
     switch (piece.kind) {
     case Kind::RootStart:
+        out += rootStart;
+        return;
     case Kind::RootEnd:
+        out += rootEnd;
         return;
     case Kind::Paragraph:
         writeParagraph(w, m_context, std::get<Paragraph>(block()));
         return;
-    case Kind::SectionEndParagraph:
+    case Kind::SectionEndParagraph: {
+        const SectionEnd end = sectionEnd();
         writeParagraph(w, m_context, std::get<Paragraph>(block()), &end);
         return;
-    case Kind::SectionBreak:
+    }
+    case Kind::SectionBreak: {
+        const SectionEnd end = sectionEnd();
         writeParagraph(w, m_context, Paragraph{}, &end);
         return;
+    }
     case Kind::LastSectionEnd:
-        writeSectionProperties(w, end);
+        writeSectionProperties(w, sectionEnd());
         return;
     case Kind::Bookmark:
         writeBookmarkStart(w, std::get<BookmarkStart>(block()));
