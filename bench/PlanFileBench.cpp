@@ -73,7 +73,7 @@ void BM_ReadLargestPlan(benchmark::State& state) {
     const QByteArray file = writePlan(*samples::makeLargestPlan());
     for (auto _ : state) {
         const PlanReadResult r = readPlan(file);
-        if (r.plan->Tasks.count() != 10 || r.plan->CCPs.count() != 100)
+        if (r.plan->Tasks.count() != 10 || r.plan->CCPs().count() != 100)
             state.SkipWithError("the largest plan did not read back");
         benchmark::DoNotOptimize(r.plan.get());
     }

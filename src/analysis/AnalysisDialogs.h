@@ -85,8 +85,10 @@ public:
     virtual void setControlMeasures(const QString& text) = 0;                  // lblCM
     // The Spanish captions of Label1 to Label8 and cmdBack.
     virtual void setSpanishCaptions() = 0;
-    // Empties the seven text boxes; nothing else does.
+    // Empties the seven text boxes.
     virtual void clearFields() = 0;
+    // Fills the seven text boxes with earlier answers.
+    virtual void setFields(const CcpFields& fields) = 0;
     virtual void showModal() = 0;
     virtual CcpFields fields() const = 0;
 
@@ -115,8 +117,8 @@ public:
     virtual CcpDialog& ccp() = 0;
     virtual GoBackDialog& goBack() = 0;
     // A yes/no question in a box of its own: Prompts::AnswerYes, Prompts::AnswerNo, or 0 when
-    // closed without either.
-    virtual int YesNo(const QString& prompt, const QString& caption) = 0;
+    // closed without either. `defaultAnswer` is the button Enter presses (an earlier answer).
+    virtual int YesNo(const QString& prompt, const QString& caption, int defaultAnswer) = 0;
 };
 
 } // namespace orvella::analysis

@@ -12,24 +12,27 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-enum class Verdict { Ccp, NotCcp, NoControlMeasures };
+// The branch a question box closed without an answer (0) takes, as the answer it stands for.
+bool closedMeansYes(int question) {
+    return question == 2 || question == 4;
+}
 
-// The decision tree. A question box closed without an answer (0) takes its own branch.
-Verdict decide(AnalysisDialogs& dialogs, const DecisionQuestions& q) {
+// The decision tree, asked from Q1; each question offers its earlier answer as the default.
+// Answers the path taken (a closed box recorded as the branch it took) and its verdict.
+DecisionPath decide(AnalysisDialogs& dialogs, const DecisionQuestions& q,
+                    const DecisionPath& earlier) {
     const QString caption = QStringLiteral("CCP Analysis");
-    const auto ask = [&](const QString& prompt) { return dialogs.YesNo(prompt, caption); };
-    constexpr int yes = Prompts::AnswerYes;
-    constexpr int no = Prompts::AnswerNo;
-
-    if (ask(q.q1) == yes) {
-        const int a2 = ask(q.q2);
-        if (a2 != no)
-            return Verdict::Ccp;
-        if (ask(q.q3) != yes)
-            return Verdict::NotCcp;
-        return ask(q.q4) == no ? Verdict::Ccp : Verdict::NotCcp;
+    const QString* prompts[] = {&q.q1, &q.q2, &q.q3, &q.q4, &q.q5};
+    DecisionPath path;
+    for (int at = 1; at != 0; at = nextQuestion(path)) {
+        const int before = answerTo(earlier, at);
+        const int answer = dialogs.YesNo(*prompts[at - 1], caption,
+                                         before == 0 ? Prompts::AnswerNo : Prompts::AnswerYes);
+        const bool yes = answer == Prompts::AnswerYes ||
+                         (answer != Prompts::AnswerNo && closedMeansYes(at));
+        path.append({qint8(at), yes});
     }
-    return ask(q.q5) == yes ? Verdict::NoControlMeasures : Verdict::NotCcp;
+    return path;
 }
 
 } // namespace
@@ -66,11 +69,21 @@ DecisionResult evaluateHazard(AnalysisContext& ctx, HACCP_Task& task,
                                {name, e}),
                         QStringLiteral("CCP?"));
 
-    switch (decide(ctx.dialogs, questions)) {
+    const DecisionPath path = decide(ctx.dialogs, questions, hazard.Answers);
+    hazard.Answers = path;
+    const auto notCcp = [&hazard] {
+        hazard.IsCCP = false;
+        hazard.CcpRecordMissing = false;
+        hazard.Ccp = {};
+    };
+    switch (verdictOf(path)) {
+    case Verdict::Unanswered:
     case Verdict::NotCcp:
+        notCcp();
         ctx.prompts.message(AnalysisText::tr("%1 is not a Critical Control Point").arg(name));
         return DecisionResult::NextHazard;
     case Verdict::NoControlMeasures:
+        notCcp();
         ctx.prompts.message(
             AnalysisText::tr("You have no control measures to prevent the spread of %1.\r\n"
                              "It is necessary for you to modify your activity procedures \r\n"
@@ -86,10 +99,9 @@ DecisionResult evaluateHazard(AnalysisContext& ctx, HACCP_Task& task,
     ctx.prompts.message(fillIn(AnalysisText::tr("%1 is a Critical Control Point necessary to "
                                                 "control the spread of %2."),
                                {name, e}));
-    ++task.CCP_Count;
     ++ccpNumber;
-    for (;;) {
-        if (recordCcp(ctx.state, task, hazard, ccpNumber, ctx.dialogs.ccp()))
+    for (bool first = true;; first = false) {
+        if (recordCcp(ctx.state, task, hazard, ccpNumber, ctx.dialogs.ccp(), first))
             return DecisionResult::NextHazard;
         GoBackDialog& goBack = ctx.dialogs.goBack();
         goBack.showModal();

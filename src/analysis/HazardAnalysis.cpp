@@ -5,6 +5,7 @@
 #include "analysis/HazardSelection.h"
 #include "model/HazardTypes.h"
 #include "model/Language.h"
+#include "model/PlanCcps.h"
 #include "model/PlanCopy.h"
 #include <QLocale>
 
@@ -15,6 +16,8 @@ using namespace orvella::model;
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
 }
+
+
 
 QString HazardAnalysis::taskListText(const HACCP_Plan& plan) {
     QStringList lines;
@@ -28,9 +31,67 @@ QString HazardAnalysis::statusStamp(const QDateTime& when) {
 }
 
 AnalysisOutcome HazardAnalysis::run() {
+    return guarded(true);
+}
+
+AnalysisOutcome HazardAnalysis::update() {
     HACCP_Plan& plan = m_ctx.state.plan();
-    // A run the user walks out of must not leave half an analysis behind: no CCPs under a
-    // status that still says complete, no answers of a run that never finished.
+    const auto gone = removedPairs(plan);
+    if (!gone.isEmpty() || !plan.UnattachedCCPs.isEmpty()) {
+        QStringList lines;
+        for (const auto& [task, th] : gone)
+            lines << QStringLiteral("  ") + task->Name.trimmed() + QStringLiteral(": ") +
+                         th->Entity;
+        for (const UnattachedCcp& c : plan.UnattachedCCPs)
+            lines << QStringLiteral("  ") + AnalysisText::tr("CCP record of %1 (%2)")
+                                                .arg(c.record.TaskName, c.record.SigHaz);
+        const QString text =
+            AnalysisText::tr("These answers belong to a task or hazard that is no longer "
+                             "listed and will be removed:") +
+            QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")) +
+            QStringLiteral("\r\n\r\n") + AnalysisText::tr("Remove them and update the analysis?");
+        if (m_ctx.prompts.message(text, AnalysisText::tr("Update the Analysis"),
+                                  Prompts::Icon::Warning,
+                                  Prompts::Buttons::YesNo) != Prompts::AnswerYes)
+            return AnalysisOutcome::Abandoned;
+    }
+    const HACCP_Plan before = copyPlan(plan);
+    for (const auto& task : plan.Tasks)
+        for (int i = task->TSHazards.count(); i >= 1; --i)
+            if (!hazardOf(plan, *task->TSHazards.item(i)))
+                task->TSHazards.remove(i);
+    plan.UnattachedCCPs.clear();
+    const AnalysisOutcome outcome = guarded(false);
+    if (outcome == AnalysisOutcome::Abandoned)
+        plan = copyPlan(before);
+    return outcome;
+}
+
+AnalysisOutcome HazardAnalysis::guarded(bool whole) {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    m_whole = whole;
+    m_completeAtStart = isAnalysisComplete(plan);
+    // The questions of this run are fixed at its start: going back or starting again never
+    // widens them.
+    m_scopes.clear();
+    const QList<OpenPair> open = whole ? QList<OpenPair>{} : unansweredPairs(plan);
+    for (const auto& task : plan.Tasks) {
+        SelectionScope scope;
+        scope.wholeList = whole;
+        if (whole) {
+            for (const auto& hazard : plan.PotentialHazards)
+                scope.offered << hazard.get();
+            scope.answeredNone =
+                m_completeAtStart && task->TSHazards.isEmpty() && !task->AddedAfterAnalysis;
+        } else {
+            for (const OpenPair& p : open)
+                if (p.task == task.get())
+                    scope.offered << p.hazard;
+        }
+        m_scopes << scope;
+    }
+    // A run the user walks out of leaves the plan as it was; until then every earlier answer
+    // stays in the plan until the user gives another.
     HACCP_Plan before = copyPlan(plan);
     const AnalysisOutcome outcome = runOnce();
     if (outcome == AnalysisOutcome::Abandoned)
@@ -38,11 +99,23 @@ AnalysisOutcome HazardAnalysis::run() {
     return outcome;
 }
 
+QList<std::shared_ptr<HACCP_TaskSpecific_Hazard>> HazardAnalysis::inScope(int t) const {
+    const HACCP_Task& task = *m_ctx.state.plan().Tasks.item(t);
+    QList<std::shared_ptr<HACCP_TaskSpecific_Hazard>> list;
+    for (const auto& th : task.TSHazards) {
+        bool asked = m_whole;
+        for (const HACCP_PotentialHazard* h : m_scopes.at(t - 1).offered)
+            asked = asked || h->Id == th->HazardId;
+        if (asked)
+            list << th;
+    }
+    return list;
+}
+
 AnalysisOutcome HazardAnalysis::runOnce() {
     HACCP_Plan& plan = m_ctx.state.plan();
     for (;;) {
         m_ccpNumber = 0;
-        clearCcps(plan);
         m_hazardsFound = false;
         m_taskList = taskListText(plan);
         if (onTaskList)
@@ -65,10 +138,12 @@ AnalysisOutcome HazardAnalysis::runOnce() {
 
 // Walks the tasks forwards and, by the Back buttons, backwards. The selection dialog's back
 // flag carries the direction: once set by Back in a selection, it stays set while the user
-// keeps going back through the previous task's justifications.
+// keeps going back through the previous task's justifications. An update passes over the
+// tasks it has nothing to ask about.
 HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
     HACCP_Plan& plan = m_ctx.state.plan();
     SelectionDialog& selection = m_ctx.dialogs.selection();
+    const auto asked = [this](int t) { return m_whole || !m_scopes.at(t - 1).offered.isEmpty(); };
     int t = 1;
     int h = 1;
     enum class Next { Select, Justify, Navigate } next = Next::Select;
@@ -77,8 +152,13 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
         switch (next) {
         case Next::Select: {
             h = 1;
+            if (!asked(t)) {
+                ++t;
+                next = Next::Navigate;
+                break;
+            }
             selection.ResetGoBack();
-            if (selectHazards(m_ctx.state, *plan.Tasks.item(t), selection))
+            if (selectHazards(m_ctx.state, *plan.Tasks.item(t), selection, m_scopes.at(t - 1)))
                 m_hazardsFound = true;
             answered();
             if (selection.GoBack()) {
@@ -99,19 +179,19 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
                 next = Next::Navigate;
                 break;
             }
-            HACCP_Task& task = *plan.Tasks.item(t);
-            if (task.TSHazards.isEmpty() || h > task.TSHazards.count()) {
+            const auto scope = inScope(t);
+            if (scope.isEmpty() || h > scope.count()) {
                 ++t;
                 selection.ResetGoBack();
                 next = Next::Navigate;
                 break;
             }
             JustificationDialog& justification = m_ctx.dialogs.justification();
-            justifyHazard(task, h);
+            justifyHazard(*plan.Tasks.item(t), *scope.at(h - 1), h, int(scope.count()));
             if (justification.GoBack()) {
                 --h; // what was typed for this hazard is dropped
             } else {
-                HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(h);
+                HACCP_TaskSpecific_Hazard& hazard = *scope.at(h - 1);
                 hazard.Justification = justification.justification();
                 hazard.ControlMeasures = justification.controlMeasures();
                 ++h;
@@ -122,10 +202,12 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
         }
         case Next::Navigate:
             if (selection.GoBack()) {
-                --t;
+                do
+                    --t;
+                while (t >= 1 && !asked(t));
                 if (t < 1)
                     return Phase1::Abandoned;
-                h = plan.Tasks.item(t)->TSHazards.count();
+                h = int(inScope(t).count());
                 next = Next::Justify;
             } else if (t <= plan.Tasks.count()) {
                 next = Next::Select;
@@ -137,14 +219,14 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
     }
 }
 
-void HazardAnalysis::justifyHazard(HACCP_Task& task, int h) {
+void HazardAnalysis::justifyHazard(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard& hazard,
+                                   int h, int n) {
     JustificationDialog& dialog = m_ctx.dialogs.justification();
     dialog.setTaskList(m_taskList);
-    const HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(h);
     const QString& e = hazard.Entity;
     const QString& name = task.Name;
     const QString hs = QString::number(h);
-    const QString ns = QString::number(task.TSHazards.count());
+    const QString ns = QString::number(n);
     const bool probable = hazard.Probable == Yes;
 
     dialog.setJustification(hazard.Justification);
@@ -171,25 +253,24 @@ HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
     const int n = plan.Tasks.count();
     for (int k = 1; k <= n; ++k) {
         HACCP_Task& task = *plan.Tasks.item(k);
-        if (task.TSHazards.isEmpty())
-            continue; // never selected: no questions, CCP_Count left as it was
-        // Records this task stores from here on are the last ones in the list; re-evaluating
-        // the task withdraws them so a CCP confirmed again is not stored twice.
-        const int storedBefore = plan.CCPs.count();
+        const auto scope = inScope(k);
+        if (scope.isEmpty())
+            continue; // never selected: no questions
         bool again = true;
         while (again) {
             again = false;
-            while (plan.CCPs.count() > storedBefore)
-                plan.CCPs.remove(plan.CCPs.count());
-            for (const auto& hazard : task.TSHazards)
-                hazard->IsCCP = false;
-            task.CCP_Count = 0;
+            answersChanged(task);
             m_ctx.dialogs.ccp().clearFields();
-            for (int j = 1; j <= task.TSHazards.count(); ++j) {
-                HACCP_TaskSpecific_Hazard& hazard = *task.TSHazards.item(j);
-                if (hazard.Probable != Yes)
+            for (const auto& hazard : scope) {
+                if (hazard->Probable != Yes) {
+                    // Not probable: nothing left to decide, and nothing of a decision kept.
+                    hazard->IsCCP = false;
+                    hazard->CcpRecordMissing = false;
+                    hazard->Answers.clear();
+                    hazard->Ccp = {};
                     continue;
-                const DecisionResult result = evaluateHazard(m_ctx, task, hazard, m_ccpNumber);
+                }
+                const DecisionResult result = evaluateHazard(m_ctx, task, *hazard, m_ccpNumber);
                 answered();
                 if (result == DecisionResult::RestartAnalysis)
                     return Phase2::Restart;
@@ -209,8 +290,16 @@ void HazardAnalysis::answered() {
 }
 
 void HazardAnalysis::finish() {
+    HACCP_Plan& plan = m_ctx.state.plan();
+    if (m_whole) {
+        // Every pair was answered afresh: records that belonged to none are gone, as are the
+        // counts an older file gave.
+        plan.UnattachedCCPs.clear();
+        for (const auto& task : plan.Tasks)
+            answersChanged(*task);
+    }
     const QString title = AnalysisText::tr("Wizard Complete");
-    if (m_ccpNumber == 0 && m_hazardsFound) {
+    if (m_ccpNumber == 0 && m_hazardsFound && planCcps(plan).isEmpty()) {
         m_ctx.prompts.message(
             AnalysisText::tr("You have hazards but no critical control points!\r\n"
                              "Although the next screen will allow you to transfer your work to a "
@@ -233,7 +322,7 @@ void HazardAnalysis::finish() {
             title);
     }
     const QDateTime now = m_ctx.state.clock ? m_ctx.state.clock() : QDateTime::currentDateTime();
-    m_ctx.state.plan().AnalysisStatus = statusStamp(now);
+    plan.AnalysisStatus = statusStamp(now);
 }
 
 } // namespace orvella::analysis

@@ -4,10 +4,24 @@
 
 namespace orvella::analysis {
 
-// Shows the selection dialog for one task, ticked from the task's stored "Yes" hazards, and
-// rebuilds the task's hazards from the boxes when the selection changed (or the inputs of
-// steps 2 and 3 were resubmitted). Answers true when it rebuilt them with at least one box
-// ticked. The dialog's GoBack says whether the user left with Back.
-bool selectHazards(model::ProgramState& state, model::HACCP_Task& task, SelectionDialog& dialog);
+// What one selection asks about a task.
+struct SelectionScope {
+    // The potential hazards the dialog offers, in list order.
+    QList<const model::HACCP_PotentialHazard*> offered;
+    // Whether the offered hazards are all of them: pairs about hazards no longer listed are
+    // then dropped when the task's selection is rebuilt.
+    bool wholeList = true;
+    // The task was answered "none" by an earlier analysis: left as it is unless a box is
+    // clicked.
+    bool answeredNone = false;
+};
+
+// Shows the selection dialog for one task, each offered hazard ticked when the task's pair
+// for it is probable. When a box was clicked, or an offered hazard has no pair yet, every
+// offered hazard gets its pair (an existing pair keeps its answers, only "probable" follows
+// the box). Answers true when it did so with at least one box ticked. The dialog's GoBack
+// says whether the user left with Back.
+bool selectHazards(model::ProgramState& state, model::HACCP_Task& task, SelectionDialog& dialog,
+                   const SelectionScope& scope);
 
 } // namespace orvella::analysis

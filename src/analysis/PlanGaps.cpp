@@ -1,6 +1,6 @@
 #include "analysis/PlanGaps.h"
 #include <QCoreApplication>
-#include <QSet>
+#include "model/PlanCcps.h"
 #include <algorithm>
 
 namespace orvella::analysis {
@@ -37,7 +37,18 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan, bool changedSinceAnalysis) {
 
     if (!isAnalysisComplete(plan))
         gap(4, GapText::tr("The hazard analysis has not been run to its end."));
-    else if (changedSinceAnalysis)
+
+    // Pairs listed after the analysis, task by task, and answers whose hazard is gone.
+    const QList<OpenPair> open = unansweredPairs(plan);
+    for (qsizetype i = 0; i < open.size();) {
+        const HACCP_Task* task = open[i].task;
+        QStringList names;
+        for (; i < open.size() && open[i].task == task; ++i)
+            names << open[i].hazard->Entity;
+        gap(4, GapText::tr("%1 has no answers yet for: %2. Update the analysis.")
+                   .arg(task->Name.trimmed(), names.join(QStringLiteral(", "))));
+    }
+    if (changedSinceAnalysis && open.isEmpty() && !removedPairs(plan).isEmpty())
         gap(4, GapText::tr("Steps 2 or 3 changed after the hazard analysis ran: run it again."));
 
     for (const auto& task : plan.Tasks) {
@@ -53,40 +64,36 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan, bool changedSinceAnalysis) {
         }
     }
 
-    QSet<QString> tasks, hazards;
-    for (const auto& task : plan.Tasks)
-        tasks.insert(task->Name + QStringLiteral(": ") + task->Description);
-    for (const auto& hazard : plan.PotentialHazards)
-        hazards.insert(hazard->HazType + QStringLiteral(": ") + hazard->Entity);
-    int number = 0;
-    for (const auto& ccp : plan.CCPs) {
-        ++number;
-        if (!tasks.contains(ccp->TaskName))
-            gap(4, GapText::tr("CCP #%1 belongs to a task that is no longer listed (%2).")
-                       .arg(QString::number(number), ccp->TaskName));
-        if (!hazards.contains(ccp->SigHaz))
+    for (const PlanCcp& ccp : planCcps(plan)) {
+        const QString number = QString::number(ccp.number);
+        if (!hazardOf(plan, *ccp.hazard))
             gap(4, GapText::tr("CCP #%1 is for a hazard that is no longer listed (%2).")
-                       .arg(QString::number(number), ccp->SigHaz));
+                       .arg(number, ccp.hazard->HazType + QStringLiteral(": ") +
+                                        ccp.hazard->Entity));
+        const CcpDetails& d = ccp.hazard->Ccp;
         const struct {
             const QString& value;
             const char* name;
         } fields[] = {
-            {ccp->Limits, QT_TRANSLATE_NOOP("Gaps", "critical limits")},
-            {ccp->What, QT_TRANSLATE_NOOP("Gaps", "what is monitored")},
-            {ccp->How, QT_TRANSLATE_NOOP("Gaps", "how it is monitored")},
-            {ccp->When, QT_TRANSLATE_NOOP("Gaps", "monitoring frequency")},
-            {ccp->Who, QT_TRANSLATE_NOOP("Gaps", "who monitors")},
-            {ccp->Correction, QT_TRANSLATE_NOOP("Gaps", "corrective action")},
-            {ccp->SupportDocs, QT_TRANSLATE_NOOP("Gaps", "supporting documents")},
+            {d.Limits, QT_TRANSLATE_NOOP("Gaps", "critical limits")},
+            {d.What, QT_TRANSLATE_NOOP("Gaps", "what is monitored")},
+            {d.How, QT_TRANSLATE_NOOP("Gaps", "how it is monitored")},
+            {d.When, QT_TRANSLATE_NOOP("Gaps", "monitoring frequency")},
+            {d.Who, QT_TRANSLATE_NOOP("Gaps", "who monitors")},
+            {d.Correction, QT_TRANSLATE_NOOP("Gaps", "corrective action")},
+            {d.SupportDocs, QT_TRANSLATE_NOOP("Gaps", "supporting documents")},
         };
         QStringList missing;
         for (const auto& f : fields)
             if (blank(f.value))
                 missing << GapText::tr(f.name);
         if (!missing.isEmpty())
-            gap(4, GapText::tr("CCP #%1 has no %2.")
-                       .arg(QString::number(number), missing.join(QStringLiteral(", "))));
+            gap(4, GapText::tr("CCP #%1 has no %2.").arg(number, missing.join(QStringLiteral(", "))));
     }
+    for (const UnattachedCcp& c : plan.UnattachedCCPs)
+        gap(4, GapText::tr("A CCP record belongs to no task and hazard of the plan (%1; %2): "
+                           "update the analysis to remove it.")
+                   .arg(c.record.TaskName, c.record.SigHaz));
     return gaps;
 }
 

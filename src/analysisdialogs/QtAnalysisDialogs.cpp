@@ -42,8 +42,8 @@ analysis::GoBackDialog& QtAnalysisDialogs::goBack() {
     return *m_goBack;
 }
 
-int QtAnalysisDialogs::YesNo(const QString& prompt, const QString& caption) {
-    return analysisdialogs::YesNo(prompt, caption, m_parent);
+int QtAnalysisDialogs::YesNo(const QString& prompt, const QString& caption, int defaultAnswer) {
+    return analysisdialogs::YesNo(prompt, caption, m_parent, defaultAnswer);
 }
 
 } // namespace orvella::analysisdialogs

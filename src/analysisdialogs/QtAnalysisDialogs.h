@@ -23,7 +23,7 @@ public:
     analysis::JustificationDialog& justification() override;
     analysis::CcpDialog& ccp() override;
     analysis::GoBackDialog& goBack() override;
-    int YesNo(const QString& prompt, const QString& caption) override;
+    int YesNo(const QString& prompt, const QString& caption, int defaultAnswer) override;
 
 private:
     QWidget* m_parent;

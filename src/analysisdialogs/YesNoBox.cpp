@@ -21,10 +21,10 @@ YesNoBox::YesNoBox(QWidget* parent) : QDialog(parent) {
     m_label1->setMinimumWidth(420);
     m_label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* yes = new QPushButton(QStringLiteral("Yes"), this);
+    auto* yes = m_yes = new QPushButton(QStringLiteral("Yes"), this);
     yes->setObjectName(QStringLiteral("YesButton"));
     yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("No"), this);
+    auto* no = m_no = new QPushButton(QStringLiteral("No"), this);
     no->setObjectName(QStringLiteral("NoButton"));
     connect(yes, &QPushButton::clicked, this, [this] {
         Result = analysis::Prompts::AnswerYes;
@@ -49,8 +49,15 @@ YesNoBox::YesNoBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int YesNo(const QString& prompt, const QString& caption, QWidget* parent) {
+void YesNoBox::setDefaultAnswer(int answer) {
+    QPushButton* button = answer == analysis::Prompts::AnswerNo ? m_no : m_yes;
+    button->setDefault(true);
+    button->setFocus();
+}
+
+int YesNo(const QString& prompt, const QString& caption, QWidget* parent, int defaultAnswer) {
     YesNoBox box(parent);
+    box.setDefaultAnswer(defaultAnswer);
     box.setWindowTitle(caption);
     box.Label1()->setText(prompt);
     box.Label1()->setAlignment(prompt.length() >= 50 ? Qt::AlignLeft | Qt::AlignVCenter

@@ -1,7 +1,9 @@
 #pragma once
+#include "analysis/Prompts.h"
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace orvella::analysisdialogs {
 
@@ -14,13 +16,18 @@ public:
 
     int Result = 0;
     QLabel* Label1() const { return m_label1; }
+    // The button Enter presses and that has the focus: AnswerYes (as made) or AnswerNo.
+    void setDefaultAnswer(int answer);
 
 private:
     QLabel* m_label1;
+    QPushButton* m_yes;
+    QPushButton* m_no;
 };
 
 // Asks one question in a new box: the prompt left-aligned from 50 characters on, centred
-// below that. Answers the box's Result.
-int YesNo(const QString& prompt, const QString& caption, QWidget* parent = nullptr);
+// below that. Answers the box's Result. (AnswerYes or AnswerNo) is the button Enter presses.
+int YesNo(const QString& prompt, const QString& caption, QWidget* parent = nullptr,
+          int defaultAnswer = analysis::Prompts::AnswerYes);
 
 } // namespace orvella::analysisdialogs

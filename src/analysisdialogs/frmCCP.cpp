@@ -190,6 +190,16 @@ void frmCCP::clearFields() {
         e->clear();
 }
 
+void frmCCP::setFields(const analysis::CcpFields& f) {
+    m_txtLimits->setText(f.Limits);
+    m_txtWho->setText(f.Who);
+    m_txtWhat->setText(f.What);
+    m_txtHow->setText(f.How);
+    m_txtFreq->setText(f.Frequency);
+    m_txtCorrection->setText(f.Correction);
+    m_txtSuppDocs->setText(f.SupportDocs);
+}
+
 void frmCCP::showModal() {
     m_txtLimits->setFocus();
     exec();

@@ -22,6 +22,7 @@ public:
     void setControlMeasures(const QString& text) override;
     void setSpanishCaptions() override;
     void clearFields() override;
+    void setFields(const analysis::CcpFields& fields) override;
     void showModal() override;
     analysis::CcpFields fields() const override;
     bool GoBack() const override { return m_goBack; }

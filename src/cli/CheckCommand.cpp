@@ -29,7 +29,7 @@ void printSummary(const PlanReadResult& r, const QList<PlanGap>& gaps, QTextStre
     row("Hazards:", QString::number(plan.PotentialHazards.count()));
     row("Tasks:", QString::number(plan.Tasks.count()));
     row("Task hazards:", QString::number(taskHazards));
-    row("CCPs:", QString::number(plan.CCPs.count()));
+    row("CCPs:", QString::number(plan.CCPs().count()));
     if (orvella::model::isAnalysisComplete(plan))
         row("Analysis:", QStringLiteral("completed ") + plan.AnalysisStatus);
     else

@@ -1,4 +1,6 @@
 #include "mainwindow/HazardsPage.h"
+#include "model/PlanCcps.h"
+#include <QHash>
 #include "analysis/HazardCatalogue.h"
 #include "mainwindow/FieldText.h"
 #include "mainwindow/ScreenTwips.h"
@@ -289,20 +291,30 @@ void HazardsPage::load(const model::HACCP_Plan& plan) {
     m_hazards->clear();
     m_kinds->clear();
     for (const auto& hazard : plan.PotentialHazards) {
-        m_hazards->addItem(hazard->Entity);
+        auto* item = new QListWidgetItem(hazard->Entity, m_hazards);
+        item->setData(Qt::UserRole, hazard->Id);
         m_kinds->addItem(hazard->HazType);
     }
 }
 
 void HazardsPage::store(model::HACCP_Plan& plan) {
+    // A row that came from the plan keeps its hazard, and so the answers about it.
+    QHash<quint32, std::shared_ptr<model::HACCP_PotentialHazard>> listed;
+    for (const auto& hazard : plan.PotentialHazards)
+        listed.insert(hazard->Id, hazard);
     auto& hazards = plan.PotentialHazards;
     hazards.clear();
     for (int i = 0; i < m_hazards->count(); ++i) {
-        auto hazard = std::make_shared<model::HACCP_PotentialHazard>();
-        hazard->Entity = m_hazards->item(i)->text();
+        QListWidgetItem* item = m_hazards->item(i);
+        auto hazard = listed.take(item->data(Qt::UserRole).toUInt());
+        if (!hazard)
+            hazard = std::make_shared<model::HACCP_PotentialHazard>();
+        hazard->Entity = item->text();
         hazard->HazType = i < m_kinds->count() ? m_kinds->item(i)->text() : QString();
+        item->setData(Qt::UserRole, hazard->Id);
         hazards.add(hazard, m_state.nextHazardKey());
     }
+    model::followHazardNames(plan);
 }
 
 void HazardsPage::submit() {

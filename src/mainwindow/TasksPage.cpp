@@ -1,4 +1,5 @@
 #include "mainwindow/TasksPage.h"
+#include <QHash>
 #include "mainwindow/FieldText.h"
 #include "mainwindow/FlowArrow.h"
 #include <QGridLayout>
@@ -67,29 +68,42 @@ TasksPage::TasksPage(model::ProgramState& state, QWidget* parent)
 void TasksPage::load(const model::HACCP_Plan& plan) {
     for (int row = 1; row <= MaxTasks; ++row) {
         QString text;
+        m_rowTasks[row - 1] = 0;
         if (row <= plan.Tasks.count()) {
             const auto& task = *plan.Tasks.item(row);
             text = task.Description.isEmpty() ? task.Name : task.Description;
+            m_rowTasks[row - 1] = task.Id;
         }
         m_boxes[row - 1]->setText(text);
     }
 }
 
 void TasksPage::store(model::HACCP_Plan& plan) {
+    // A row keeps its task while it holds words, so editing them keeps the task's answers;
+    // a blanked row ends its task.
+    QHash<quint32, std::shared_ptr<model::HACCP_Task>> listed;
+    for (const auto& task : plan.Tasks)
+        listed.insert(task->Id, task);
+    const bool analysed = model::isAnalysisComplete(plan);
     auto& tasks = plan.Tasks;
     tasks.clear();
     qint16 count = 0;
     for (int row = 1; row <= MaxTasks; ++row) {
         const QString text = trimSpaces(m_boxes[row - 1]->text());
+        auto task = listed.take(m_rowTasks[row - 1]);
+        m_rowTasks[row - 1] = 0;
         if (text.isEmpty())
             continue;
         ++count;
-        auto task = std::make_shared<model::HACCP_Task>();
+        if (!task) {
+            task = std::make_shared<model::HACCP_Task>();
+            task->AddedAfterAnalysis = analysed;
+        }
         task->Description = text;
         task->Number = count;
         // The name carries the row number, blank-led: "Task # 3", "Trabajo  3".
         task->Name = tr("Task # %1").arg(row);
-        task->CCP_Count = 0;
+        m_rowTasks[row - 1] = task->Id;
         tasks.add(task, QString::number(count));
     }
 }

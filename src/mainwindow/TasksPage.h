@@ -24,6 +24,7 @@ public:
 
 private:
     QLineEdit* m_boxes[MaxTasks] = {};
+    quint32 m_rowTasks[MaxTasks] = {}; // the task each row holds (its Id), 0 for none
 };
 
 } // namespace orvella::mainwindow

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/RecordId.h"
 #include <QString>
 
 namespace orvella::model {
@@ -7,6 +8,8 @@ namespace orvella::model {
 struct HACCP_PotentialHazard {
     QString HazType; // one of the HazardTypes keys
     QString Entity;  // the hazard as typed by the user
+    // Lives as long as the hazard's row: renaming keeps it, removing the row ends it.
+    quint32 Id = newRecordId();
 };
 
 } // namespace orvella::model

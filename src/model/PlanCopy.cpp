@@ -19,14 +19,17 @@ template <typename T> std::shared_ptr<T> copyRecord(const T& record) {
 
 } // namespace
 
+KeyedCollection<HACCP_TaskSpecific_Hazard> copyTaskHazards(const HACCP_Task& task) {
+    return copyCollection(task.TSHazards, copyRecord<HACCP_TaskSpecific_Hazard>);
+}
+
 HACCP_Plan copyPlan(const HACCP_Plan& plan) {
     HACCP_Plan copy = plan;
     copy.PotentialHazards =
         copyCollection(plan.PotentialHazards, copyRecord<HACCP_PotentialHazard>);
-    copy.CCPs = copyCollection(plan.CCPs, copyRecord<HACCP_CCP>);
     copy.Tasks = copyCollection(plan.Tasks, [](const HACCP_Task& task) {
         auto t = std::make_shared<HACCP_Task>(task);
-        t->TSHazards = copyCollection(task.TSHazards, copyRecord<HACCP_TaskSpecific_Hazard>);
+        t->TSHazards = copyTaskHazards(task);
         return t;
     });
     return copy;

@@ -2,6 +2,7 @@
 #include "docx/WordOperations.h"
 #include "model/HazardTypes.h"
 #include "model/Language.h"
+#include "model/PlanCcps.h"
 
 namespace orvella::plandocument {
 
@@ -107,20 +108,32 @@ Document PlanDocumentBuilder::build() {
     PageSetup landscape = portrait;
     landscape.setOrientation(Orientation::Landscape);
     landscape.left = landscape.right = Twips::from(Inches{0.5});
-    addArea(m_doc.addSection(landscape), QStringLiteral("Form4"), Table(1, 6, width), false);
+    // The decision record follows Form 4 only when the plan recorded any decision, so the
+    // document of a plan without one stays as it always was.
+    bool decisions = false;
+    for (const auto& task : m_plan.Tasks)
+        for (const auto& th : task->TSHazards)
+            decisions = decisions || !th->Answers.isEmpty();
+    Section& wide = m_doc.addSection(landscape);
+    addArea(wide, QStringLiteral("Form4"), Table(1, 6, width), decisions);
+    if (decisions)
+        addArea(wide, QStringLiteral("DecisionRecord"), Table(2, 8, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Form5"), Table(1, 1, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Checklist"), Table(1, 3, width), false);
 
     writeHeaderAndFooter();
     const std::vector<Table*> tables = m_doc.tables();
+    const std::size_t shift = decisions ? 1 : 0;
     form1(*tables[0]);
     form2(*tables[1]);
     form3(*tables[2]);
     form4(*tables[3]);
-    form5(*tables[4]);
-    checklist(*tables[5]);
-    for (int k = 0; k < 5; ++k)
-        tables[std::size_t(k)]->cell(1, 1).shading = Font::colorFromWord(WordColor::oliveGreen);
+    if (decisions)
+        decisionRecord(*tables[4]);
+    form5(*tables[4 + shift]);
+    checklist(*tables[5 + shift]);
+    for (std::size_t k = 0; k < 5 + shift; ++k)
+        tables[k]->cell(1, 1).shading = Font::colorFromWord(WordColor::oliveGreen);
     return std::move(m_doc);
 }
 
@@ -343,8 +356,72 @@ void PlanDocumentBuilder::form4(Table& t) {
     }
 }
 
+void PlanDocumentBuilder::decisionRecord(Table& t) {
+    const int widths[8] = {150, 150, 45, 45, 45, 45, 45, 195};
+    for (int c = 1; c <= 8; ++c)
+        t.setColumnWidth(c, Twips::from(Points{double(widths[c - 1])}));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument", "CCP Decision Record")));
+    for (int c = 8; c >= 2; --c)
+        t.merge(1, c - 1, 1, c);
+    t.cell(1, 1).setAlignment(Alignment::Center);
+
+    const QString headings[8] = {
+        localized(QT_TRANSLATE_NOOP("PlanDocument", "Task")),
+        localized(QT_TRANSLATE_NOOP("PlanDocument", "Hazard")),
+        QStringLiteral("Q1"), QStringLiteral("Q2"), QStringLiteral("Q3"), QStringLiteral("Q4"),
+        QStringLiteral("Q5"),
+        localized(QT_TRANSLATE_NOOP("PlanDocument", "Verdict")),
+    };
+    for (int c = 1; c <= 8; ++c) {
+        Cell& cell = t.cell(2, c);
+        write(cell, headings[c - 1], Points{12}, true, Alignment::Center);
+        cell.vAlign = VerticalAlignment::Center;
+    }
+
+    const QString yes = localized(QT_TRANSLATE_NOOP("PlanDocument", "Yes"));
+    const QString notRecorded = localized(QT_TRANSLATE_NOOP("PlanDocument", "not recorded"));
+    for (const auto& task : m_plan.Tasks) {
+        for (const auto& th : task->TSHazards) {
+            if (th->Probable != model::Yes)
+                continue; // only probable hazards are decided
+            t.addRow();
+            const int r = t.rowCount();
+            write(t.cell(r, 1), task->Name + QLatin1Char('\n') + task->Description, Points{11},
+                  false, Alignment::Left);
+            write(t.cell(r, 2), th->HazType + QStringLiteral(": ") + th->Entity, Points{11}, false,
+                  Alignment::Left);
+            for (int q = 1; q <= 5; ++q) {
+                const int a = model::answerTo(th->Answers, q);
+                write(t.cell(r, 2 + q), a < 0 ? QStringLiteral("-") : a ? yes : model::No,
+                      Points{11}, false, Alignment::Center);
+            }
+            QString verdict;
+            if (th->Answers.isEmpty()) {
+                verdict = notRecorded;
+            } else if (th->hasCcpRecord()) {
+                verdict = model::fillIn(localized(QT_TRANSLATE_NOOP("PlanDocument", "CCP #%1")),
+                                        {QString::number(model::ccpNumberOf(m_plan, *th))});
+            } else if (model::verdictOf(th->Answers) == model::Verdict::NoControlMeasures) {
+                verdict = localized(QT_TRANSLATE_NOOP(
+                    "PlanDocument", "No control measures: the activity must change"));
+            } else {
+                verdict = localized(QT_TRANSLATE_NOOP("PlanDocument", "Not a CCP"));
+            }
+            write(t.cell(r, 8), verdict, Points{11}, th->hasCcpRecord(), Alignment::Left);
+        }
+    }
+    for (int row = 1; row <= t.rowCount(); ++row) {
+        t.setRowBorder(row, Edge::Top, BorderLine::Single);
+        t.setRowBorder(row, Edge::Bottom, BorderLine::Single);
+        t.row(row).cantSplit = true;
+    }
+    t.row(1).header = t.row(2).header = true;
+}
+
 void PlanDocumentBuilder::form5(Table& t) {
-    const int ccps = m_plan.CCPs.count();
+    const QList<model::PlanCcp> planCcps = model::planCcps(m_plan);
+    const int ccps = int(planCcps.size());
     t.setColumnWidth(1, Twips::from(Points{450}));
     t.addRow();
     for (int i = 0; i < 11 * ccps; ++i)
@@ -364,7 +441,9 @@ void PlanDocumentBuilder::form5(Table& t) {
 
     const QString nl = QStringLiteral("\n");
     for (int i = 1; i <= ccps; ++i) {
-        const auto& ccp = m_plan.CCPs.item(i);
+        const model::HACCP_CCP record = model::ccpRecord(*planCcps[i - 1].task,
+                                                         *planCcps[i - 1].hazard);
+        const model::HACCP_CCP* ccp = &record;
         const int r0 = 11 * (i - 1);
         const QString number = QString::number(i);
         struct Line {
@@ -437,13 +516,8 @@ void PlanDocumentBuilder::checklist(Table& t) {
     for (Cell& c : t.row(1).cells)
         c.borders = CellBorders{BorderLine::Hidden, BorderLine::Hidden, BorderLine::Hidden,
                                 BorderLine::Hidden};
-    // Count the CCPs that name a task: a plan file naming no task, or two tasks of one number,
-    // must not run past the table.
-    int items = 0;
-    for (const auto& task : m_plan.Tasks)
-        for (const auto& ccp : m_plan.CCPs)
-            if (ccp->TaskNumber == task->Number)
-                ++items;
+    const QList<model::PlanCcp> ccps = model::planCcps(m_plan);
+    const int items = int(ccps.size());
     const int tasks = m_plan.Tasks.count();
     for (int i = 0; i < 7 + tasks + 5 * items; ++i)
         t.addRow();
@@ -493,13 +567,15 @@ void PlanDocumentBuilder::checklist(Table& t) {
         writeSymbol(t.cell(r, 1), emptyBox, Points{14}, Alignment::Left);
         t.setRowMinHeight(r, Twips::from(Points{30}));
         QString text = task->Name + QStringLiteral(": ") + task->Description;
-        if (task->CCP_Count > 0)
+        if (task->CCP_Count() > 0)
             text += QStringLiteral("\nCRITICAL CONTROL POINT");
         write(t.cell(r, 2), text, Points{14}, true, Alignment::Left);
         ++r;
-        for (const auto& ccp : m_plan.CCPs) {
-            if (ccp->TaskNumber != task->Number)
+        for (const model::PlanCcp& c : ccps) {
+            if (c.task != task.get())
                 continue;
+            const model::HACCP_CCP record = model::ccpRecord(*c.task, *c.hazard);
+            const model::HACCP_CCP* ccp = &record;
             for (int k = 0; k < 4; ++k) {
                 writeSymbol(t.cell(r + k, 1), emptyBox, Points{14}, Alignment::Right);
                 write(t.cell(r + k, 2),

@@ -8,7 +8,7 @@ namespace orvella::plandocument {
 
 // Lays out a plan as the five HACCP planning forms and the checklist: Form 1 activity
 // description, Form 2 potential hazards, Form 3 flow diagram, Form 4 hazard analysis
-// worksheet (landscape), Form 5 one plan block per critical control point, the checklist.
+// worksheet (landscape) and, when decisions were recorded, the CCP decision record, Form 5 one plan block per critical control point, the checklist.
 // Headings are Spanish when asked; plan values are written as stored.
 class PlanDocumentBuilder {
 public:
@@ -30,6 +30,7 @@ private:
     void form2(docx::Table& t);
     void form3(docx::Table& t);
     void form4(docx::Table& t);
+    void decisionRecord(docx::Table& t);
     void form5(docx::Table& t);
     void checklist(docx::Table& t);
 

@@ -1,4 +1,5 @@
 #include "planfile/PlanJson.h"
+#include "model/PlanCcps.h"
 
 namespace orvella::planfile {
 
@@ -140,7 +141,7 @@ QByteArray planToJson(const HACCP_Plan& plan, const QStringList& warnings) {
         j.field("name", task->Name);
         j.field("number", int(task->Number));
         j.field("description", task->Description);
-        j.field("ccpCount", int(task->CCP_Count));
+        j.field("ccpCount", int(task->CCP_Count()));
         j.key("tsHazards");
         j.beginArray();
         for (const auto& th : task->TSHazards) {
@@ -151,6 +152,8 @@ QByteArray planToJson(const HACCP_Plan& plan, const QStringList& warnings) {
             j.field("justification", th->Justification);
             j.field("controlMeasures", th->ControlMeasures);
             j.field("isCCP", th->IsCCP);
+            if (!th->Answers.isEmpty())
+                j.field("decisionPath", pathText(th->Answers));
             j.endObject();
         }
         j.endArray();
@@ -160,7 +163,8 @@ QByteArray planToJson(const HACCP_Plan& plan, const QStringList& warnings) {
 
     j.key("ccps");
     j.beginArray();
-    for (const auto& ccp : plan.CCPs) {
+    for (const HACCP_CCP& record : ccpRecordsInFileOrder(plan)) {
+        const HACCP_CCP* ccp = &record;
         j.beginObject();
         j.field("taskName", ccp->TaskName);
         j.field("taskNumber", int(ccp->TaskNumber));

@@ -1,5 +1,7 @@
 #include "planfile/PlanReader.h"
 #include "model/HazardTypes.h"
+#include "model/PlanCcps.h"
+#include <QSet>
 #include "planfile/TextEncoding.h"
 #include <charconv>
 #include <optional>
@@ -202,7 +204,7 @@ private:
                 value(task->Description);
             } else if (is(*l, "<CCP_Count>")) {
                 if (auto v = rawValue())
-                    task->CCP_Count = toInt16(*v);
+                    task->CcpCountInFile = toInt16(*v);
             } else if (is(*l, "<TaskHazard>")) {
                 readTaskHazard(*task);
             }
@@ -236,6 +238,11 @@ private:
             } else if (is(*l, "<CCP>")) {
                 if (auto v = rawValue())
                     th->IsCCP = is(*v, "True");
+            } else if (l->size() == 4 && l->startsWith("<Q") && l->back() == '>' &&
+                       (*l)[2] >= '1' && (*l)[2] <= '5') {
+                // A decision answer; anything but the two stored words answers nothing.
+                if (auto v = rawValue(); v && (is(*v, "Yes") || is(*v, "No")))
+                    th->Answers.append({qint8((*l)[2] - '0'), is(*v, "Yes")});
             }
         }
         task.TSHazards.append(th);
@@ -276,7 +283,7 @@ private:
                 value(ccp->SupportDocs);
             }
         }
-        m_plan.CCPs.append(ccp);
+        m_ccps.append(std::move(*ccp));
     }
 
     void readStatus() {
@@ -285,6 +292,7 @@ private:
 
 public:
     bool m_hazardsWithoutKey = false;
+    QList<HACCP_CCP> m_ccps; // every <CCP> record, in file order
 
 private:
     LineSource m_lines;
@@ -292,6 +300,74 @@ private:
     PlanReadResult& m_r;
     HACCP_Plan& m_plan;
 };
+
+// Each task hazard is about the potential hazard of its type and name: the one at its own
+// position when that one fits (the analysis makes them in list order), else the first that
+// fits and no other pair of the task is about.
+void attachHazards(HACCP_Plan& plan) {
+    for (const auto& task : plan.Tasks) {
+        QSet<quint32> used;
+        for (int i = 1; i <= task->TSHazards.count(); ++i) {
+            HACCP_TaskSpecific_Hazard& th = *task->TSHazards.item(i);
+            auto fits = [&th, &used](const HACCP_PotentialHazard& h) {
+                return h.Entity == th.Entity && h.HazType == th.HazType && !used.contains(h.Id);
+            };
+            const HACCP_PotentialHazard* found = nullptr;
+            if (i <= plan.PotentialHazards.count() && fits(*plan.PotentialHazards.item(i)))
+                found = plan.PotentialHazards.item(i).get();
+            for (int k = 1; !found && k <= plan.PotentialHazards.count(); ++k)
+                if (fits(*plan.PotentialHazards.item(k)))
+                    found = plan.PotentialHazards.item(k).get();
+            if (found) {
+                th.HazardId = found->Id;
+                used.insert(found->Id);
+            }
+        }
+    }
+}
+
+// Gives every <CCP> record to the pair it describes. A record attaches when it is exactly what
+// that pair would write, and only in the order the writer puts them (task by task), so that the
+// file comes back byte for byte; every other record is kept as it stands, in its place.
+void attachAnswers(HACCP_Plan& plan, const QList<HACCP_CCP>& records) {
+    attachHazards(plan);
+    QList<std::pair<const HACCP_Task*, HACCP_TaskSpecific_Hazard*>> candidates;
+    for (const auto& task : plan.Tasks)
+        for (const auto& th : task->TSHazards)
+            if (th->IsCCP)
+                candidates.append({task.get(), th.get()});
+    QList<bool> attached(candidates.size(), false);
+    qsizetype next = 0;
+    int attachedCount = 0;
+    for (const HACCP_CCP& r : records) {
+        qsizetype found = -1;
+        for (qsizetype q = next; q < candidates.size() && found < 0; ++q) {
+            const HACCP_CCP own = ccpRecord(*candidates[q].first, *candidates[q].second);
+            if (own.TaskName == r.TaskName && own.TaskNumber == r.TaskNumber &&
+                own.SigHaz == r.SigHaz && own.Control == r.Control)
+                found = q;
+        }
+        if (found < 0) {
+            plan.UnattachedCCPs.append({r, attachedCount});
+            continue;
+        }
+        candidates[found].second->Ccp = {r.Limits, r.What, r.How, r.When,
+                                         r.Who, r.Correction, r.SupportDocs};
+        attached[found] = true;
+        next = found + 1;
+        ++attachedCount;
+    }
+    for (qsizetype i = 0; i < candidates.size(); ++i)
+        candidates[i].second->CcpRecordMissing = !attached[i];
+
+    // The count a file gives stays only where the pairs do not bear it out.
+    for (const auto& task : plan.Tasks) {
+        const qint16 inFile = task->CcpCountInFile.value_or(0);
+        task->CcpCountInFile.reset();
+        if (task->CCP_Count() != inFile)
+            task->CcpCountInFile = inFile;
+    }
+}
 
 } // namespace
 
@@ -312,6 +388,7 @@ PlanReadResult readPlan(const QByteArray& bytes, qint16 hazardKeyCounter) {
         return r;
     r.isPlan = true;
     reader.readBody();
+    attachAnswers(*r.plan, reader.m_ccps);
 
     if (r.hazardError)
         r.warnings << kHazardErrorMessage;

@@ -1,5 +1,6 @@
 #include "planfile/PlanWriter.h"
 #include "model/HazardTypes.h"
+#include "model/PlanCcps.h"
 #include "planfile/TextEncoding.h"
 #include <QDir>
 #include <QFileInfo>
@@ -76,15 +77,26 @@ void writeTaskHazard(LineWriter& w, const HACCP_TaskSpecific_Hazard& th) {
         w.field(QLatin1StringView("<CCP>"),
                 th.IsCCP ? QStringLiteral("True") : QStringLiteral("False"),
                 QLatin1StringView("</CCP>"));
+        // The decision answers, in the order asked; older readers skip these lines.
+        static const QLatin1StringView open[] = {
+            QLatin1StringView("<Q1>"), QLatin1StringView("<Q2>"), QLatin1StringView("<Q3>"),
+            QLatin1StringView("<Q4>"), QLatin1StringView("<Q5>")};
+        static const QLatin1StringView close[] = {
+            QLatin1StringView("</Q1>"), QLatin1StringView("</Q2>"), QLatin1StringView("</Q3>"),
+            QLatin1StringView("</Q4>"), QLatin1StringView("</Q5>")};
+        for (const DecisionAnswer& a : th.Answers)
+            if (a.question >= 1 && a.question <= 5)
+                w.field(open[a.question - 1], a.yes ? Yes : No, close[a.question - 1]);
     }
     w.line(QLatin1StringView("</TaskHazard>"));
 }
 
 qsizetype estimatedSize(const HACCP_Plan& plan) {
     qsizetype n = 600 + plan.Description.size() + plan.PotentialHazards.count() * 120 +
-                  plan.CCPs.count() * 600;
+                  plan.UnattachedCCPs.size() * 600;
     for (const auto& task : plan.Tasks)
-        n += 200 + task->Description.size() + task->TSHazards.count() * 300;
+        n += 200 + task->Description.size() + task->TSHazards.count() * 300 +
+             task->CCP_Count() * 600;
     return n;
 }
 
@@ -124,14 +136,15 @@ QString planText(const HACCP_Plan& plan) {
         w.field(QLatin1StringView("<Number>"), task->Number, QLatin1StringView("</Number>"));
         w.field(QLatin1StringView("<Description>"), task->Description,
                 QLatin1StringView("</Description>"));
-        w.field(QLatin1StringView("<CCP_Count>"), task->CCP_Count,
+        w.field(QLatin1StringView("<CCP_Count>"), task->CCP_Count(),
                 QLatin1StringView("</CCP_Count>"));
         for (const auto& th : task->TSHazards)
             writeTaskHazard(w, *th);
         w.line(QLatin1StringView("</Task>"));
     }
 
-    for (const auto& ccp : plan.CCPs) {
+    for (const HACCP_CCP& record : ccpRecordsInFileOrder(plan)) {
+        const HACCP_CCP* ccp = &record;
         w.line(QLatin1StringView("<CCP>"));
         w.field(QLatin1StringView("<Name>"), ccp->TaskName, QLatin1StringView("</Name>"));
         w.field(QLatin1StringView("<TaskNumber>"), ccp->TaskNumber,

@@ -41,6 +41,7 @@ std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descr
             auto ts = std::make_shared<HACCP_TaskSpecific_Hazard>();
             ts->HazType = plan->PotentialHazards.item(h)->HazType;
             ts->Entity = plan->PotentialHazards.item(h)->Entity;
+            ts->HazardId = plan->PotentialHazards.item(h)->Id;
             ts->Probable = (h % 2) ? Yes : No;
             ts->Justification = QStringLiteral("Seeds cling to tyres and boots (%1/%2).").arg(t).arg(h);
             if (ts->Probable == Yes)
@@ -53,25 +54,18 @@ std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descr
     // Spread the CCPs evenly over the tasks' probable hazards.
     for (int c = 0; c < ccpLeft && tasks > 0; ++c) {
         const auto& task = plan->Tasks.item(c % tasks + 1);
-        auto ccp = std::make_shared<HACCP_CCP>();
-        ccp->TaskName = task->Name + QStringLiteral(": ") + task->Description;
-        ccp->TaskNumber = task->Number;
-        int hazardIndex = (c / tasks) * 2 + 1;
-        if (hazardIndex <= task->TSHazards.count()) {
-            const auto& ts = task->TSHazards.item(hazardIndex);
-            ts->IsCCP = true;
-            ccp->SigHaz = ts->HazType + QStringLiteral(": ") + ts->Entity;
-            ccp->Control = ts->ControlMeasures;
-        }
-        ++task->CCP_Count;
-        ccp->Limits = QStringLiteral("Rinse for at least 20 min");
-        ccp->What = QStringLiteral("Tyres, tracks and boots");
-        ccp->How = QStringLiteral("Visual inspection");
-        ccp->When = QStringLiteral("Every time a crew leaves a unit");
-        ccp->Who = QStringLiteral("Engine boss");
-        ccp->Correction = QStringLiteral("Wash again; hold the vehicle until clean");
-        ccp->SupportDocs = QStringLiteral("Cleaning log, form FM-12");
-        plan->CCPs.append(ccp);
+        const int hazardIndex = (c / tasks) * 2 + 1;
+        if (hazardIndex > task->TSHazards.count())
+            continue;
+        auto& ts = *task->TSHazards.item(hazardIndex);
+        ts.IsCCP = true;
+        ts.Ccp = {QStringLiteral("Rinse for at least 20 min"),
+                  QStringLiteral("Tyres, tracks and boots"),
+                  QStringLiteral("Visual inspection"),
+                  QStringLiteral("Every time a crew leaves a unit"),
+                  QStringLiteral("Engine boss"),
+                  QStringLiteral("Wash again; hold the vehicle until clean"),
+                  QStringLiteral("Cleaning log, form FM-12")};
     }
     plan->AnalysisStatus = QStringLiteral("12/7/2026 3:04:05 PM");
     return plan;
