@@ -110,6 +110,22 @@ to prevent or reduce the hazard to an acceptable level.</source>
         <source>%1 is a Critical Control Point necessary to control the spread of %2.</source>
         <translation>Esta tarea (%1) es un Punto de Control Crítico.</translation>
     </message>
+    <message>
+        <source>CCP record of %1 (%2)</source>
+        <translation>Registro de PCC de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>These answers belong to a task or hazard that is no longer listed and will be removed:</source>
+        <translation>Estas respuestas pertenecen a una tarea o riesgo que ya no está en la lista y se quitarán:</translation>
+    </message>
+    <message>
+        <source>Remove them and update the analysis?</source>
+        <translation>¿Quitarlas y actualizar el análisis?</translation>
+    </message>
+    <message>
+        <source>Update the Analysis</source>
+        <translation>Actualizar el Análisis</translation>
+    </message>
 </context>
 <context>
     <name>orvella::analysisdialogs::Dialog</name>
@@ -613,6 +629,30 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>HACCP Checklist: </source>
         <translation>Lista de verificación: </translation>
     </message>
+    <message>
+        <source>CCP Decision Record</source>
+        <translation>Registro de Decisiones PCC</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>no registrado</translation>
+    </message>
+    <message>
+        <source>CCP #%1</source>
+        <translation>PCC #%1</translation>
+    </message>
+    <message>
+        <source>Not a CCP</source>
+        <translation>No es un PCC</translation>
+    </message>
+    <message>
+        <source>No control measures: the activity must change</source>
+        <translation>Sin medidas de control: la actividad debe cambiar</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -699,20 +739,12 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>El análisis de riesgos no se ha completado.</translation>
     </message>
     <message>
-        <source>Steps 2 or 3 changed after the hazard analysis ran: run it again.</source>
-        <translation>Los pasos 2 o 3 cambiaron después del análisis de riesgos: vuelva a hacerlo.</translation>
-    </message>
-    <message>
         <source>%1 is probable but has no justification.</source>
         <translation>%1 es probable pero no tiene justificación.</translation>
     </message>
     <message>
         <source>%1 is probable but has no control measures.</source>
         <translation>%1 es probable pero no tiene medidas de control.</translation>
-    </message>
-    <message>
-        <source>CCP #%1 belongs to a task that is no longer listed (%2).</source>
-        <translation>El PCC #%1 pertenece a una tarea que ya no está en la lista (%2).</translation>
     </message>
     <message>
         <source>CCP #%1 is for a hazard that is no longer listed (%2).</source>
@@ -761,6 +793,18 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>Step %1:</source>
         <translation>Paso %1:</translation>
+    </message>
+    <message>
+        <source>%1 has no answers yet for: %2. Update the analysis.</source>
+        <translation>%1 aún no tiene respuestas para: %2. Actualice el análisis.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer listed but still answered in %2: update the analysis.</source>
+        <translation>%1 ya no está en la lista pero aún tiene respuestas en %2: actualice el análisis.</translation>
+    </message>
+    <message>
+        <source>A CCP record belongs to no task and hazard of the plan (%1; %2): update the analysis to remove it.</source>
+        <translation>Un registro de PCC no pertenece a ninguna tarea y riesgo del plan (%1; %2): actualice el análisis para quitarlo.</translation>
     </message>
 </context>
 </TS>

@@ -57,8 +57,15 @@ DecisionQuestions decisionQuestions(const HACCP_Task& task, const QString& e) {
     };
 }
 
+DecisionPath presumedPath(const HACCP_TaskSpecific_Hazard& hazard) {
+    if (hazard.IsCCP)
+        return {{1, true}, {2, true}};
+    return {{1, true}, {2, false}, {3, false}};
+}
+
 DecisionResult evaluateHazard(AnalysisContext& ctx, HACCP_Task& task,
-                              HACCP_TaskSpecific_Hazard& hazard, int& ccpNumber) {
+                              HACCP_TaskSpecific_Hazard& hazard, int& ccpNumber,
+                              const DecisionPath& offered) {
     const QString& e = hazard.Entity;
     const QString& name = task.Name;
     const DecisionQuestions questions = decisionQuestions(task, e);
@@ -69,7 +76,7 @@ DecisionResult evaluateHazard(AnalysisContext& ctx, HACCP_Task& task,
                                {name, e}),
                         QStringLiteral("CCP?"));
 
-    const DecisionPath path = decide(ctx.dialogs, questions, hazard.Answers);
+    const DecisionPath path = decide(ctx.dialogs, questions, offered);
     hazard.Answers = path;
     const auto notCcp = [&hazard] {
         hazard.IsCCP = false;

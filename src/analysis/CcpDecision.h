@@ -15,8 +15,15 @@ DecisionQuestions decisionQuestions(const model::HACCP_Task& task, const QString
 
 // Asks the decision questions for one probable hazard of a task, announces the verdict and,
 // for a critical control point, records its details. ccpNumber is the run's running CCP
-// number: raised by one on every CCP verdict and never lowered.
+// number: raised by one on every CCP verdict and never lowered. Each question offers the answer
+// `offered` gives it as its default (Yes where it gives none); the answers given are kept in
+// the hazard.
 DecisionResult evaluateHazard(AnalysisContext& ctx, model::HACCP_Task& task,
-                              model::HACCP_TaskSpecific_Hazard& hazard, int& ccpNumber);
+                              model::HACCP_TaskSpecific_Hazard& hazard, int& ccpNumber,
+                              const model::DecisionPath& offered = {});
+
+// The answers that lead to the verdict a pair already holds, for a pair decided before its
+// answers were kept: Yes, Yes for a CCP; Yes, No, No otherwise.
+model::DecisionPath presumedPath(const model::HACCP_TaskSpecific_Hazard& hazard);
 
 } // namespace orvella::analysis

@@ -74,20 +74,27 @@ AnalysisOutcome HazardAnalysis::guarded(bool whole) {
     // The questions of this run are fixed at its start: going back or starting again never
     // widens them.
     m_scopes.clear();
-    const QList<OpenPair> open = whole ? QList<OpenPair>{} : unansweredPairs(plan);
+    m_decidedBefore.clear();
+    if (m_completeAtStart)
+        for (const auto& task : plan.Tasks)
+            for (const auto& th : task->TSHazards)
+                if (th->Probable == Yes)
+                    m_decidedBefore.insert(th.get());
+    // Which pairs must be answered: after a completed analysis the ones listed since; before
+    // one, every pair of a task that has none yet.
+    const QList<OpenPair> open = unansweredPairs(plan);
     for (const auto& task : plan.Tasks) {
         SelectionScope scope;
         scope.wholeList = whole;
-        if (whole) {
+        for (const OpenPair& p : open)
+            if (p.task == task.get())
+                scope.mustAnswer.insert(p.hazard->Id);
+        if (!m_completeAtStart && task->TSHazards.isEmpty())
             for (const auto& hazard : plan.PotentialHazards)
+                scope.mustAnswer.insert(hazard->Id);
+        for (const auto& hazard : plan.PotentialHazards)
+            if (whole || scope.mustAnswer.contains(hazard->Id))
                 scope.offered << hazard.get();
-            scope.answeredNone =
-                m_completeAtStart && task->TSHazards.isEmpty() && !task->AddedAfterAnalysis;
-        } else {
-            for (const OpenPair& p : open)
-                if (p.task == task.get())
-                    scope.offered << p.hazard;
-        }
         m_scopes << scope;
     }
     // A run the user walks out of leaves the plan as it was; until then every earlier answer
@@ -270,7 +277,14 @@ HazardAnalysis::Phase2 HazardAnalysis::decideAll() {
                     hazard->Ccp = {};
                     continue;
                 }
-                const DecisionResult result = evaluateHazard(m_ctx, task, *hazard, m_ccpNumber);
+                // Each question offers the earlier answer; a pair decided before answers were
+                // kept offers the answers that lead to its verdict.
+                const DecisionPath offered = !hazard->Answers.isEmpty() ? hazard->Answers
+                                             : m_decidedBefore.contains(hazard.get())
+                                                 ? presumedPath(*hazard)
+                                                 : DecisionPath{};
+                const DecisionResult result =
+                    evaluateHazard(m_ctx, task, *hazard, m_ccpNumber, offered);
                 answered();
                 if (result == DecisionResult::RestartAnalysis)
                     return Phase2::Restart;
@@ -298,6 +312,8 @@ void HazardAnalysis::finish() {
         for (const auto& task : plan.Tasks)
             answersChanged(*task);
     }
+    for (const auto& hazard : plan.PotentialHazards)
+        hazard->AddedAfterAnalysis = false;
     const QString title = AnalysisText::tr("Wizard Complete");
     if (m_ccpNumber == 0 && m_hazardsFound && planCcps(plan).isEmpty()) {
         m_ctx.prompts.message(

@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/AnalysisContext.h"
 #include "analysis/HazardSelection.h"
+#include <QSet>
 #include <functional>
 
 namespace orvella::analysis {
@@ -57,6 +58,7 @@ private:
     bool m_whole = true;
     bool m_completeAtStart = false;
     QList<SelectionScope> m_scopes; // one per task, fixed for the run
+    QSet<const void*> m_decidedBefore; // probable pairs of the analysis the run started from
     int m_ccpNumber = 0;
     bool m_hazardsFound = false;
     QString m_taskList; // of this run, for the justification dialog

@@ -21,7 +21,7 @@ bool selectHazards(ProgramState& state, HACCP_Task& task, SelectionDialog& dialo
     dialog.setTask(task.Name, task.Description);
 
     bool noneFound = true;
-    bool missing = false;
+    bool missing = false; // a pair the task must have is not there
     QStringList entities;
     QList<bool> ticked;
     entities.reserve(n);
@@ -29,7 +29,7 @@ bool selectHazards(ProgramState& state, HACCP_Task& task, SelectionDialog& dialo
     for (const HACCP_PotentialHazard* hazard : scope.offered) {
         const auto th = pairs.value(hazard->Id);
         const bool stored = th && th->Probable == Yes;
-        missing = missing || !th;
+        missing = missing || (!th && scope.mustAnswer.contains(hazard->Id));
         if (stored)
             noneFound = false;
         entities << hazard->Entity;
@@ -42,7 +42,7 @@ bool selectHazards(ProgramState& state, HACCP_Task& task, SelectionDialog& dialo
     dialog.setChanged(false);
     dialog.showModal();
 
-    const bool rebuild = n >= 1 && (dialog.Changed() || (missing && !scope.answeredNone));
+    const bool rebuild = n >= 1 && (dialog.Changed() || missing);
     bool anyTicked = false;
     if (rebuild) {
         // Every offered hazard gets its pair; pairs outside the offer stay unless the offer

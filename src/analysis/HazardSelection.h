@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/AnalysisDialogs.h"
 #include "model/ProgramState.h"
+#include <QSet>
 
 namespace orvella::analysis {
 
@@ -11,9 +12,9 @@ struct SelectionScope {
     // Whether the offered hazards are all of them: pairs about hazards no longer listed are
     // then dropped when the task's selection is rebuilt.
     bool wholeList = true;
-    // The task was answered "none" by an earlier analysis: left as it is unless a box is
-    // clicked.
-    bool answeredNone = false;
+    // The hazards whose pairs the task must have after the selection, clicked or not (those of
+    // a new task, or new hazards); the other pairs change only when a box is clicked.
+    QSet<quint32> mustAnswer;
 };
 
 // Shows the selection dialog for one task, each offered hazard ticked when the task's pair

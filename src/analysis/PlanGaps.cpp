@@ -24,7 +24,7 @@ QString taskHazard(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard& haza
 
 } // namespace
 
-QList<PlanGap> planGaps(const HACCP_Plan& plan, bool changedSinceAnalysis) {
+QList<PlanGap> planGaps(const HACCP_Plan& plan) {
     QList<PlanGap> gaps;
     auto gap = [&gaps](int step, const QString& text) { gaps.append({step, text}); };
 
@@ -48,8 +48,15 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan, bool changedSinceAnalysis) {
         gap(4, GapText::tr("%1 has no answers yet for: %2. Update the analysis.")
                    .arg(task->Name.trimmed(), names.join(QStringLiteral(", "))));
     }
-    if (changedSinceAnalysis && open.isEmpty() && !removedPairs(plan).isEmpty())
-        gap(4, GapText::tr("Steps 2 or 3 changed after the hazard analysis ran: run it again."));
+    const auto removed = removedPairs(plan);
+    for (qsizetype i = 0; i < removed.size();) {
+        const QString entity = removed[i].second->Entity;
+        QStringList tasks;
+        for (; i < removed.size() && removed[i].second->Entity == entity; ++i)
+            tasks << removed[i].first->Name.trimmed();
+        gap(4, GapText::tr("%1 is no longer listed but still answered in %2: update the analysis.")
+                   .arg(entity, tasks.join(QStringLiteral(", "))));
+    }
 
     for (const auto& task : plan.Tasks) {
         for (const auto& hazard : task->TSHazards) {

@@ -13,9 +13,9 @@ struct PlanGap {
     bool operator==(const PlanGap&) const = default;
 };
 
-// What the plan still lacks, in step order. `changedSinceAnalysis`: step 2 or 3 was submitted
-// after the plan's analysis completed (a plan just read from a file has not been).
-QList<PlanGap> planGaps(const model::HACCP_Plan& plan, bool changedSinceAnalysis);
+// What the plan still lacks, in step order: among them the pairs of task and hazard listed
+// after the analysis, and the answers whose hazard or CCP record no longer has its pair.
+QList<PlanGap> planGaps(const model::HACCP_Plan& plan);
 
 // Whether a step is complete: it has no gap of its own. Step 5 is complete when the whole
 // plan is.

@@ -78,7 +78,7 @@ int checkCommand(const QStringList& args, Io& io) {
     if (const int failed = readPlanFile(files[0], r, io.err); failed != Ok)
         return failed;
     // A plan just read has no submits after its analysis.
-    const QList<PlanGap> gaps = analysis::planGaps(*r.plan, false);
+    const QList<PlanGap> gaps = analysis::planGaps(*r.plan);
     if (json)
         io.out << QString::fromUtf8(withGaps(planToJson(*r.plan, r.warnings), gaps));
     else

@@ -307,8 +307,10 @@ void HazardsPage::store(model::HACCP_Plan& plan) {
     for (int i = 0; i < m_hazards->count(); ++i) {
         QListWidgetItem* item = m_hazards->item(i);
         auto hazard = listed.take(item->data(Qt::UserRole).toUInt());
-        if (!hazard)
+        if (!hazard) {
             hazard = std::make_shared<model::HACCP_PotentialHazard>();
+            hazard->AddedAfterAnalysis = model::isAnalysisComplete(plan);
+        }
         hazard->Entity = item->text();
         hazard->HazType = i < m_kinds->count() ? m_kinds->item(i)->text() : QString();
         item->setData(Qt::UserRole, hazard->Id);

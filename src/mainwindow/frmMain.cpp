@@ -276,7 +276,7 @@ void frmMain::loadPlan() {
 
 void frmMain::refreshGaps() {
     const QList<analysis::PlanGap> gaps =
-        analysis::planGaps(m_state.plan(), m_changedSinceAnalysis);
+        analysis::planGaps(m_state.plan());
     const QIcon complete = Artwork::stepCompleteIcon();
     for (int step = 1; step <= StepCount; ++step)
         m_tabs->setTabIcon(step - 1, analysis::stepComplete(gaps, step) ? complete : QIcon());

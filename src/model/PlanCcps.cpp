@@ -1,5 +1,6 @@
 #include "model/PlanCcps.h"
 #include <QHash>
+#include <QSet>
 
 namespace orvella::model {
 
@@ -83,12 +84,20 @@ QList<OpenPair> unansweredPairs(const HACCP_Plan& plan) {
     QList<OpenPair> open;
     if (!isAnalysisComplete(plan))
         return open;
+    // A hazard no task has answered came after the analysis, as did one listed since.
+    QSet<quint32> answered;
+    for (const auto& task : plan.Tasks)
+        for (const auto& th : task->TSHazards)
+            answered.insert(th->HazardId);
     for (const auto& task : plan.Tasks) {
         if (task->TSHazards.isEmpty() && !task->AddedAfterAnalysis)
             continue; // answered "none"
-        for (const auto& hazard : plan.PotentialHazards)
-            if (!pairAnswered(*task, *hazard))
+        for (const auto& hazard : plan.PotentialHazards) {
+            const bool added = task->AddedAfterAnalysis || hazard->AddedAfterAnalysis ||
+                               !answered.contains(hazard->Id);
+            if (added && !pairAnswered(*task, *hazard))
                 open.append({task.get(), hazard.get()});
+        }
     }
     return open;
 }

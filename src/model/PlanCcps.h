@@ -37,8 +37,9 @@ struct OpenPair {
     const HACCP_PotentialHazard* hazard = nullptr;
 };
 
-// The pairs a completed analysis has not answered, task by task. A task of the analysis that
-// holds no task hazards was answered "none", and has none. Empty while no analysis completed.
+// The pairs a completed analysis has not answered because their task or hazard came after it
+// (listed since, or answered by no task at all), task by task. A task of the analysis that
+// holds no task hazards was answered "none". Empty while no analysis completed.
 QList<OpenPair> unansweredPairs(const HACCP_Plan& plan);
 
 // Task hazards whose potential hazard is no longer listed.

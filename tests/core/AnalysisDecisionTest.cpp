@@ -7,19 +7,19 @@ using namespace analysistest;
 
 namespace {
 
-enum class Verdict { Ccp, NotCcp, NoControl };
+enum class Outcome { Ccp, NotCcp, NoControl };
 
 struct Path {
     const char* name;
     QList<int> answers;
     int questionsAsked;
-    Verdict verdict;
+    Outcome verdict;
 };
 
 // Keeps the test list readable: the path's name instead of its bytes.
 void PrintTo(const Path& path, std::ostream* os) { *os << path.name; }
 
-class DecisionPath : public testing::TestWithParam<Path> {};
+class DecisionPaths : public testing::TestWithParam<Path> {};
 
 // One task with one probable hazard, decided once.
 struct DecisionRig : Rig {
@@ -39,7 +39,7 @@ struct DecisionRig : Rig {
 
 } // namespace
 
-TEST_P(DecisionPath, LeadsToItsVerdict) {
+TEST_P(DecisionPaths, LeadsToItsVerdict) {
     const Path& p = GetParam();
     DecisionRig rig;
     rig.dialogs.yesNo.append(p.answers);
@@ -47,25 +47,30 @@ TEST_P(DecisionPath, LeadsToItsVerdict) {
     EXPECT_EQ(rig.decide(number), DecisionResult::NextHazard);
     EXPECT_EQ(rig.dialogs.questions.size(), p.questionsAsked);
     EXPECT_TRUE(rig.dialogs.yesNo.isEmpty()) << "a question was skipped";
+    // The path is kept, a closed box as the branch it took, and leads to the same verdict.
+    const DecisionPath& kept = rig.hazard(1, 1).Answers;
+    EXPECT_EQ(kept.size(), p.questionsAsked);
+    const Verdict expected[] = {Verdict::Ccp, Verdict::NotCcp, Verdict::NoControlMeasures};
+    EXPECT_EQ(verdictOf(kept), expected[int(p.verdict)]);
 
     ASSERT_EQ(rig.prompts.asked.size(), 2); // announcement, verdict
     EXPECT_EQ(rig.prompts.asked[0].title, "CCP?");
     const auto& verdict = rig.prompts.asked[1];
     switch (p.verdict) {
-    case Verdict::Ccp:
+    case Outcome::Ccp:
         EXPECT_EQ(verdict.text, "Task # 1 is a Critical Control Point necessary to control the "
                                 "spread of Zebra mussel.");
         EXPECT_EQ(verdict.icon, Prompts::Icon::None);
         EXPECT_EQ(number, 5);
-        EXPECT_EQ(rig.task(1).CCP_Count, 1);
-        ASSERT_EQ(rig.plan().CCPs.count(), 1);
+        EXPECT_EQ(rig.task(1).CCP_Count(), 1);
+        ASSERT_EQ(rig.plan().CCPs().count(), 1);
         EXPECT_TRUE(rig.hazard(1, 1).IsCCP);
         break;
-    case Verdict::NotCcp:
+    case Outcome::NotCcp:
         EXPECT_EQ(verdict.text, "Task # 1 is not a Critical Control Point");
         EXPECT_EQ(verdict.title, "");
         break;
-    case Verdict::NoControl:
+    case Outcome::NoControl:
         EXPECT_EQ(verdict.text,
                   "You have no control measures to prevent the spread of Zebra mussel.\r\n"
                   "It is necessary for you to modify your activity procedures \r\n"
@@ -74,28 +79,28 @@ TEST_P(DecisionPath, LeadsToItsVerdict) {
         EXPECT_EQ(verdict.icon, Prompts::Icon::Critical);
         break;
     }
-    if (p.verdict != Verdict::Ccp) {
+    if (p.verdict != Outcome::Ccp) {
         EXPECT_EQ(number, 4);
-        EXPECT_EQ(rig.task(1).CCP_Count, 0);
-        EXPECT_EQ(rig.plan().CCPs.count(), 0);
+        EXPECT_EQ(rig.task(1).CCP_Count(), 0);
+        EXPECT_EQ(rig.plan().CCPs().count(), 0);
         EXPECT_FALSE(rig.hazard(1, 1).IsCCP);
         EXPECT_TRUE(rig.dialogs.ccpDialog.shown.isEmpty());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AnalysisDecision, DecisionPath,
-    testing::Values(Path{"YesYes", {Y, Y}, 2, Verdict::Ccp},               //
-                    Path{"YesClosed", {Y, Closed}, 2, Verdict::Ccp},       //
-                    Path{"YesNoYesNo", {Y, N, Y, N}, 4, Verdict::Ccp},     //
-                    Path{"YesNoYesYes", {Y, N, Y, Y}, 4, Verdict::NotCcp}, //
-                    Path{"YesNoYesClosed", {Y, N, Y, Closed}, 4, Verdict::NotCcp},
-                    Path{"YesNoNo", {Y, N, N}, 3, Verdict::NotCcp},          //
-                    Path{"YesNoClosed", {Y, N, Closed}, 3, Verdict::NotCcp}, //
-                    Path{"NoYes", {N, Y}, 2, Verdict::NoControl},            //
-                    Path{"ClosedYes", {Closed, Y}, 2, Verdict::NoControl},   //
-                    Path{"NoNo", {N, N}, 2, Verdict::NotCcp},                //
-                    Path{"NoClosed", {N, Closed}, 2, Verdict::NotCcp}),
+    AnalysisDecision, DecisionPaths,
+    testing::Values(Path{"YesYes", {Y, Y}, 2, Outcome::Ccp},               //
+                    Path{"YesClosed", {Y, Closed}, 2, Outcome::Ccp},       //
+                    Path{"YesNoYesNo", {Y, N, Y, N}, 4, Outcome::Ccp},     //
+                    Path{"YesNoYesYes", {Y, N, Y, Y}, 4, Outcome::NotCcp}, //
+                    Path{"YesNoYesClosed", {Y, N, Y, Closed}, 4, Outcome::NotCcp},
+                    Path{"YesNoNo", {Y, N, N}, 3, Outcome::NotCcp},          //
+                    Path{"YesNoClosed", {Y, N, Closed}, 3, Outcome::NotCcp}, //
+                    Path{"NoYes", {N, Y}, 2, Outcome::NoControl},            //
+                    Path{"ClosedYes", {Closed, Y}, 2, Outcome::NoControl},   //
+                    Path{"NoNo", {N, N}, 2, Outcome::NotCcp},                //
+                    Path{"NoClosed", {N, Closed}, 2, Outcome::NotCcp}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnalysisDecision, QuestionsCarryTheTaskHeaderExceptTheLast) {
@@ -173,9 +178,9 @@ TEST(AnalysisDecision, BackInCcpDetailsThenContinueReopensWithSameNumberCountedO
                                             "ccp Critical Control Point #1"}));
     EXPECT_EQ(rig.dialogs.ccpDialog.shown[1].fields.Limits, "20 min"); // typed texts kept
     EXPECT_EQ(number, 1);
-    EXPECT_EQ(rig.task(1).CCP_Count, 1);
-    ASSERT_EQ(rig.plan().CCPs.count(), 1);
-    const auto& r = *rig.plan().CCPs.item(1);
+    EXPECT_EQ(rig.task(1).CCP_Count(), 1);
+    ASSERT_EQ(rig.plan().CCPs().count(), 1);
+    const auto r = *rig.plan().CCPs().item(1);
     EXPECT_EQ(r.TaskName, "Task # 1: Do thing 1");
     EXPECT_EQ(r.SigHaz, "Invertebrate: Zebra mussel");
     EXPECT_EQ(r.Control, "Dry hulls");
@@ -193,7 +198,7 @@ TEST(AnalysisDecision, GoBackDestinationsEndTheDecision) {
                                         : destination == 2 ? DecisionResult::RestartAnalysis
                                                            : DecisionResult::NextHazard;
         EXPECT_EQ(rig.decide(number), expected) << destination;
-        EXPECT_EQ(rig.plan().CCPs.count(), 0);
+        EXPECT_EQ(rig.plan().CCPs().count(), 0);
         EXPECT_FALSE(rig.hazard(1, 1).IsCCP);
         EXPECT_EQ(number, 1); // never lowered
     }

@@ -16,13 +16,14 @@ const QString Completion =
     "Click OK to Continue";
 const QString WarningStart = "You have hazards but no critical control points!\r\n";
 
+// A CCP record of an older file that belongs to no pair.
 void addOldCcp(HACCP_Plan& plan) {
-    plan.CCPs.append(std::make_shared<HACCP_CCP>());
+    plan.UnattachedCCPs.append({HACCP_CCP{}, 0});
 }
 
 } // namespace
 
-TEST(AnalysisDriver, NoTasksTellsTheUserAndChangesNothingElse) {
+TEST(AnalysisDriver, NoTasksTellsTheUserAndChangesNothing) {
     Rig rig;
     addOldCcp(rig.plan());
     EXPECT_EQ(rig.run(), AnalysisOutcome::NoTasks);
@@ -31,7 +32,7 @@ TEST(AnalysisDriver, NoTasksTellsTheUserAndChangesNothingElse) {
               "You have no task to evaluate! Be sure you have completed steps 1 - 3.");
     EXPECT_EQ(rig.prompts.asked[0].icon, Prompts::Icon::Critical);
     EXPECT_EQ(rig.prompts.asked[0].title, "");
-    EXPECT_EQ(rig.plan().CCPs.count(), 0);
+    EXPECT_EQ(rig.plan().UnattachedCCPs.size(), 1); // nothing was answered, nothing goes
     EXPECT_EQ(rig.plan().AnalysisStatus, "Incomplete");
     EXPECT_TRUE(rig.dialogs.log.isEmpty());
 }
@@ -43,7 +44,7 @@ TEST(AnalysisDriver, BackFromFirstSelectionEndsSilently) {
     rig.dialogs.sel.answers << Sel{true, {}};
     EXPECT_EQ(rig.run(), AnalysisOutcome::Abandoned);
     EXPECT_TRUE(rig.prompts.asked.isEmpty());
-    EXPECT_EQ(rig.plan().CCPs.count(), 1); // the run's start cleared it; the end puts it back
+    EXPECT_EQ(rig.plan().UnattachedCCPs.size(), 1);
     EXPECT_EQ(rig.plan().AnalysisStatus, "Incomplete");
     EXPECT_EQ(rig.dialogs.log, QStringList({"select Task # 1"}));
 }
@@ -167,15 +168,15 @@ TEST(AnalysisDriver, TwoCcpsInOneTaskAndNumberingAcrossTasks) {
     EXPECT_EQ(shown[2].fields.Limits, "");     // a new task starts empty
     EXPECT_EQ(shown[2].name, "Task # 2");
 
-    const auto& ccps = rig.plan().CCPs;
+    const auto ccps = rig.plan().CCPs();
     ASSERT_EQ(ccps.count(), 3);
     EXPECT_EQ(ccps.key(1), "1");
     EXPECT_EQ(ccps.key(2), "2");
     EXPECT_EQ(ccps.item(2)->SigHaz, "Plant: B");
     EXPECT_EQ(ccps.item(2)->Who, "who1");
     EXPECT_EQ(ccps.item(3)->TaskNumber, 2);
-    EXPECT_EQ(rig.task(1).CCP_Count, 2);
-    EXPECT_EQ(rig.task(2).CCP_Count, 1);
+    EXPECT_EQ(rig.task(1).CCP_Count(), 2);
+    EXPECT_EQ(rig.task(2).CCP_Count(), 1);
     EXPECT_TRUE(rig.hazard(1, 1).IsCCP && rig.hazard(1, 2).IsCCP && rig.hazard(2, 1).IsCCP);
     EXPECT_FALSE(rig.hazard(2, 2).IsCCP);
     EXPECT_EQ(rig.prompts.asked.last().text, Completion);
@@ -201,18 +202,18 @@ TEST(AnalysisDriver, ReEvaluatingATaskWithdrawsItsRecordsFirst) {
         captions << s.caption;
     EXPECT_EQ(captions, QStringList({"Critical Control Point #1", "Critical Control Point #2",
                                      "Critical Control Point #3", "Critical Control Point #4"}));
-    const auto& ccps = rig.plan().CCPs;
-    ASSERT_EQ(ccps.count(), 2); // task 2's first record was withdrawn, not stored twice
+    const auto ccps = rig.plan().CCPs();
+    ASSERT_EQ(ccps.count(), 2); // task 2's CCP is held once, not stored twice
     EXPECT_EQ(ccps.item(1)->TaskNumber, 1);
     EXPECT_EQ(ccps.item(2)->TaskNumber, 2);
     EXPECT_EQ(ccps.key(2), "2");
-    EXPECT_EQ(rig.task(2).CCP_Count, 1);
+    EXPECT_EQ(rig.task(2).CCP_Count(), 1);
     EXPECT_TRUE(rig.hazard(2, 1).IsCCP);
     EXPECT_FALSE(rig.hazard(2, 2).IsCCP);
     EXPECT_EQ(rig.dialogs.ccpDialog.clears, 3); // task 1, task 2, task 2 again
 }
 
-TEST(AnalysisDriver, RestartClearsCcpsAndOffersStoredTextsAgain) {
+TEST(AnalysisDriver, RestartOffersStoredTextsAgain) {
     Rig rig;
     fillPlan(rig.state, 1, {"A", "B"});
     rig.state.InputsChanged = false;
@@ -233,16 +234,16 @@ TEST(AnalysisDriver, RestartClearsCcpsAndOffersStoredTextsAgain) {
     EXPECT_EQ(j[2].control, "wash");
     EXPECT_EQ(j[2].justList, QStringList({"boots", "never seen"}));
     EXPECT_EQ(j[3].justification, "never seen");
-    EXPECT_EQ(rig.plan().CCPs.count(), 0);
+    EXPECT_EQ(rig.plan().CCPs().count(), 0);
     EXPECT_EQ(rig.hazard(1, 1).Justification, "boots");
     // hazards were found in the first pass only; the restart forgets them
     EXPECT_EQ(rig.prompts.asked.last().text, Completion);
 }
 
-TEST(AnalysisDriver, RestartWithInputsChangedRebuildsAndEmptiesTheBoxes) {
+TEST(AnalysisDriver, RestartAfterChangedInputsStillOffersEveryEarlierAnswer) {
     Rig rig;
     fillPlan(rig.state, 1, {"A"});
-    rig.state.InputsChanged = true;
+    rig.state.InputsChanged = true; // no longer empties anything
     rig.dialogs.sel.answers << Sel{false, QList<bool>{true}};
     rig.dialogs.just.answers << Just{false, "boots", "wash"};
     rig.dialogs.answerCcp();
@@ -251,14 +252,15 @@ TEST(AnalysisDriver, RestartWithInputsChangedRebuildsAndEmptiesTheBoxes) {
     rig.dialogs.answerCcp();
     EXPECT_EQ(rig.run(), AnalysisOutcome::Completed);
     const auto& again = rig.dialogs.just.shown.at(1);
-    EXPECT_EQ(again.justification, "");
-    EXPECT_EQ(again.control, "");
-    EXPECT_EQ(again.justList, QStringList({"boots"})); // the lists still offer them
-    EXPECT_EQ(again.controlList, QStringList({"wash"}));
+    EXPECT_EQ(again.justification, "boots");
+    EXPECT_EQ(again.control, "wash");
     EXPECT_EQ(rig.dialogs.ccpDialog.shown.last().caption,
               "Critical Control Point #1"); // number restarts
-    ASSERT_EQ(rig.plan().CCPs.count(), 1);
-    EXPECT_EQ(rig.plan().CCPs.item(1)->Control, "");
+    // The earlier answers are the defaults of the decision questions.
+    EXPECT_EQ(rig.dialogs.defaults, QList<int>({Y, Y, Y, Y}));
+    ASSERT_EQ(rig.plan().CCPs().count(), 1);
+    EXPECT_EQ(rig.plan().CCPs().item(1)->Control, "wash");
+    EXPECT_EQ(pathText(rig.hazard(1, 1).Answers), "Q1 Yes, Q2 Yes");
 }
 
 TEST(AnalysisDriver, WarningWhenHazardsFoundButNoCcp) {
@@ -308,9 +310,9 @@ TEST(AnalysisDriver, NothingTickedAsksOnlyWhyNotAndCompletes) {
 TEST(AnalysisDriver, TaskWithoutHazardsIsPassedOver) {
     Rig rig;
     fillPlan(rig.state, 2, {}); // no potential hazards: nothing is ever built
-    rig.task(2).CCP_Count = 5;
+    rig.task(2).CcpCountInFile = 5; // what an older file said; no pair bears it out
     EXPECT_EQ(rig.run(), AnalysisOutcome::Completed);
     EXPECT_EQ(rig.dialogs.log, QStringList({"select Task # 1", "select Task # 2"}));
-    EXPECT_EQ(rig.task(2).CCP_Count, 5);
+    EXPECT_EQ(rig.task(2).CCP_Count(), 0);
     EXPECT_EQ(rig.dialogs.ccpDialog.clears, 0);
 }

@@ -20,6 +20,7 @@ using namespace orvella::model::HazardTypes;
 constexpr int Y = Prompts::AnswerYes;
 constexpr int N = Prompts::AnswerNo;
 constexpr int Closed = 0; // closed without an answer
+constexpr int Enter = -1; // the default button
 
 // A test that loops forever would hang the suite; give up loudly instead.
 struct ShowBudget {
@@ -168,6 +169,7 @@ public:
         m_fields = {};
         ++clears;
     }
+    void setFields(const CcpFields& f) override { m_fields = f; }
     void showModal() override {
         budget->spend();
         shown.append({m_caption, m_name, m_desc, m_hazard, m_control, m_fields, m_spanish});
@@ -223,12 +225,15 @@ public:
     JustificationDialog& justification() override { return just; }
     CcpDialog& ccp() override { return ccpDialog; }
     GoBackDialog& goBack() override { return goBackDialog; }
-    int YesNo(const QString& prompt, const QString& caption) override {
+    QList<int> defaults; // the default button of every question asked
+    int YesNo(const QString& prompt, const QString& caption, int defaultAnswer) override {
         budget.spend();
         EXPECT_EQ(caption, QStringLiteral("CCP Analysis"));
         questions << prompt;
+        defaults << defaultAnswer;
         log << QStringLiteral("ask");
-        return yesNo.isEmpty() ? N : yesNo.dequeue();
+        const int a = yesNo.isEmpty() ? N : yesNo.dequeue();
+        return a == Enter ? defaultAnswer : a;
     }
     // The answers that lead straight to a CCP verdict: Yes to Q1, Yes to Q2.
     void answerCcp() { yesNo << Y << Y; }

@@ -371,7 +371,7 @@ TEST(Form5, NoCcpLeavesTheClosingRowsOnly) {
 
 TEST(Form5, TwoCcpBlocksInEnglish) {
     auto plan = samples::makePlan(2, 2, 2);
-    plan->CCPs.item(2)->SupportDocs.clear();
+    plan->Tasks.item(2)->TSHazards.item(1)->Ccp.SupportDocs.clear();
     Built built11 = build(*plan);
     Table& t = built11.form(5);
     ASSERT_EQ(t.rowCount(), 27);
@@ -379,20 +379,20 @@ TEST(Form5, TwoCcpBlocksInEnglish) {
     EXPECT_FALSE(t.row(2).header);
     const Cell& heading = t.cell(13, 1);
     EXPECT_EQ(heading.text(),
-              QStringLiteral("Critical Control Point #2: \n") + plan->CCPs.item(2)->TaskName);
+              QStringLiteral("Critical Control Point #2: \n") + plan->CCPs().item(2)->TaskName);
     EXPECT_EQ(boldText(heading), QStringLiteral("Critical Control Point #"));
     EXPECT_TRUE(allRuns(heading, [](const auto& r) {
         return r.font.size == HalfPoints{32} && r.font.color == QLatin1String("FF0000");
     }));
     EXPECT_EQ(t.cell(3, 1).text(),
-              QStringLiteral("Significant Hazards: \n") + plan->CCPs.item(1)->SigHaz);
+              QStringLiteral("Significant Hazards: \n") + plan->CCPs().item(1)->SigHaz);
     EXPECT_EQ(t.cell(5, 1).text(),
-              QStringLiteral("Limits for Control Measures: \n") + plan->CCPs.item(1)->Limits);
+              QStringLiteral("Limits for Control Measures: \n") + plan->CCPs().item(1)->Limits);
     EXPECT_EQ(boldText(t.cell(5, 1)), QStringLiteral("Limits for Control Measures"));
     EXPECT_EQ(t.cell(8, 1).text(),
-              QStringLiteral("Monitoring: Frequency? \n") + plan->CCPs.item(1)->When);
+              QStringLiteral("Monitoring: Frequency? \n") + plan->CCPs().item(1)->When);
     EXPECT_EQ(t.cell(11, 1).text(),
-              QStringLiteral("Supporting Documentation: ") + plan->CCPs.item(1)->SupportDocs);
+              QStringLiteral("Supporting Documentation: ") + plan->CCPs().item(1)->SupportDocs);
     EXPECT_EQ(t.cell(22, 1).text(), QStringLiteral("Supporting Documentation: "));
     EXPECT_EQ(boldText(t.cell(22, 1)), QStringLiteral("Supporting Documentation"));
     for (int r : {12, 23}) {
@@ -409,7 +409,8 @@ TEST(Form5, SpanishKeepsValuesOnTheLabelLineWhereTheFormDoes) {
     auto plan = samples::makePlan(1, 2, 1);
     Built built12 = build(*plan, true);
     Table& t = built12.form(5);
-    const auto& ccp = plan->CCPs.item(1);
+    const auto ccps = plan->CCPs();
+    const auto& ccp = ccps.item(1);
     EXPECT_EQ(t.cell(1, 1).text(), QStringLiteral("HACCP Paso 5 - Formulario del Plan HACCP"));
     EXPECT_EQ(t.cell(2, 1).text(),
               QStringLiteral("Punto Crítico de Control #1: ") + ccp->TaskName + "\n");
@@ -439,12 +440,11 @@ TEST(Checklist, RowsForTasksAndTheirCcps) {
     // Two CCPs on task 1, none on the others.
     plan = samples::makePlan(3, 4, 0);
     for (int i = 0; i < 2; ++i) {
-        auto ccp = std::make_shared<model::HACCP_CCP>();
-        ccp->TaskNumber = 1;
-        ccp->SigHaz = QStringLiteral("Plant: thistle %1").arg(i);
-        plan->CCPs.append(ccp);
+        auto& th = *plan->Tasks.item(1)->TSHazards.item(2 * i + 1);
+        th.IsCCP = true;
+        th.HazType = QStringLiteral("Plant");
+        th.Entity = QStringLiteral("thistle %1").arg(i);
     }
-    plan->Tasks.item(1)->CCP_Count = 2;
     Built b = build(*plan, true);
     Table& t = b.form(6);
     ASSERT_EQ(t.rowCount(), 8 + 3 + 10);
@@ -477,12 +477,42 @@ TEST(Checklist, RowsForTasksAndTheirCcps) {
                                                          BorderLine::Hidden, BorderLine::Hidden}));
 }
 
-TEST(Checklist, CcpNamingNoTaskDoesNotOverrunTheTable) {
+TEST(Checklist, EachCcpStandsUnderItsOwnTaskWhateverTheNumbers) {
     auto plan = samples::makePlan(2, 2, 2);
-    plan->CCPs.item(2)->TaskNumber = 42;
-    plan->Tasks.item(2)->Number = 1; // two tasks claim the first CCP
+    plan->Tasks.item(2)->Number = 1; // two tasks of one number
+    plan->Tasks.item(2)->TSHazards.item(1)->ControlMeasures = QStringLiteral("Task two wash");
     Built built14 = build(*plan);
     Table& t = built14.form(6);
-    EXPECT_EQ(t.rowCount(), 8 + 2 + 5 * 2);
+    ASSERT_EQ(t.rowCount(), 8 + 2 + 5 * 2);
+    EXPECT_TRUE(t.cell(14, 2).text().startsWith(QStringLiteral("Task # 2")));
+    EXPECT_TRUE(t.cell(16, 2).text().endsWith(QStringLiteral("Task two wash")));
     EXPECT_EQ(t.cell(t.rowCount() - 1, 2).text(), QString());
+}
+
+TEST(DecisionRecord, FollowsForm4OnlyWhenDecisionsWereRecorded) {
+    auto plan = samples::makePlan(2, 3, 1);
+    EXPECT_EQ(build(*plan).tables.size(), 6u); // as ever without any recorded answer
+    plan->Tasks.item(1)->TSHazards.item(1)->Answers = {{1, true}, {2, true}};
+    plan->Tasks.item(2)->TSHazards.item(3)->Answers = {{1, false}, {5, true}};
+    for (bool spanish : {false, true}) {
+        Built b = build(*plan, spanish);
+        ASSERT_EQ(b.tables.size(), 7u);
+        Table& t = b.form(5);
+        EXPECT_EQ(t.cell(1, 1).text(), spanish ? QStringLiteral("Registro de Decisiones PCC")
+                                               : QStringLiteral("CCP Decision Record"));
+        EXPECT_TRUE(t.row(1).header && t.row(2).header);
+        ASSERT_EQ(t.rowCount(), 2 + 4); // the probable pairs: hazards 1 and 3 of each task
+        const QString yes = spanish ? QStringLiteral("Sí") : QStringLiteral("Yes");
+        QStringList first;
+        for (int c = 3; c <= 8; ++c)
+            first << t.cell(3, c).text();
+        EXPECT_EQ(first, QStringList({yes, yes, "-", "-", "-", spanish ? "PCC #1" : "CCP #1"}));
+        EXPECT_EQ(t.cell(4, 8).text(), spanish ? "no registrado" : "not recorded");
+        EXPECT_EQ(t.cell(6, 3).text(), "No");
+        EXPECT_EQ(t.cell(6, 7).text(), yes);
+        EXPECT_EQ(t.cell(6, 8).text(),
+                  spanish ? QStringLiteral("Sin medidas de control: la actividad debe cambiar")
+                          : QStringLiteral("No control measures: the activity must change"));
+        EXPECT_EQ(b.form(6).cell(1, 1).text().left(10), spanish ? "HACCP Paso" : "HACCP Step");
+    }
 }

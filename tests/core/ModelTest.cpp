@@ -32,12 +32,12 @@ TEST(ProgramState, PlanIsMadeEmptyOnFirstUse) {
     EXPECT_FALSE(s.CurrentPlan);
     HACCP_Plan& p = s.plan();
     EXPECT_TRUE(p.Title.isEmpty());
-    EXPECT_EQ(p.Tasks.count() + p.CCPs.count() + p.PotentialHazards.count(), 0);
+    EXPECT_EQ(p.Tasks.count() + p.CCPs().count() + p.PotentialHazards.count(), 0);
     EXPECT_EQ(&p, &s.plan());
     EXPECT_EQ(s.SelectedHazardIndex, -1);
     HACCP_Task t;
     EXPECT_EQ(t.Number, 0);
-    EXPECT_EQ(t.CCP_Count, 0);
+    EXPECT_EQ(t.CCP_Count(), 0);
     EXPECT_FALSE(HACCP_TaskSpecific_Hazard{}.IsCCP);
 }
 

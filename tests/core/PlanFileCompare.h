@@ -28,7 +28,7 @@ inline void expectSamePlan(const orvella::model::HACCP_Plan& a,
         EXPECT_EQ(ta.Name, tb.Name);
         EXPECT_EQ(ta.Number, tb.Number);
         EXPECT_EQ(ta.Description, tb.Description);
-        EXPECT_EQ(ta.CCP_Count, tb.CCP_Count);
+        EXPECT_EQ(ta.CCP_Count(), tb.CCP_Count());
         ASSERT_EQ(ta.TSHazards.count(), tb.TSHazards.count()) << "task " << i;
         for (int j = 1; j <= ta.TSHazards.count(); ++j) {
             const auto &ha = *ta.TSHazards.item(j), &hb = *tb.TSHazards.item(j);
@@ -38,11 +38,15 @@ inline void expectSamePlan(const orvella::model::HACCP_Plan& a,
             EXPECT_EQ(ha.Justification, hb.Justification);
             EXPECT_EQ(ha.ControlMeasures, hb.ControlMeasures);
             EXPECT_EQ(ha.IsCCP, hb.IsCCP);
+            EXPECT_EQ(ha.Answers, hb.Answers);
+            EXPECT_EQ(ha.Ccp, hb.Ccp);
         }
     }
-    ASSERT_EQ(a.CCPs.count(), b.CCPs.count());
-    for (int i = 1; i <= a.CCPs.count(); ++i) {
-        const auto &ca = *a.CCPs.item(i), &cb = *b.CCPs.item(i);
+    const auto ccpsA = a.CCPs(), ccpsB = b.CCPs();
+    ASSERT_EQ(ccpsA.count(), ccpsB.count());
+    ASSERT_EQ(a.UnattachedCCPs.size(), b.UnattachedCCPs.size());
+    for (int i = 1; i <= ccpsA.count(); ++i) {
+        const auto &ca = *ccpsA.item(i), &cb = *ccpsB.item(i);
         EXPECT_EQ(ca.TaskName, cb.TaskName);
         EXPECT_EQ(ca.TaskNumber, cb.TaskNumber);
         EXPECT_EQ(ca.SigHaz, cb.SigHaz);

@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "model/HazardTypes.h"
+#include "model/PlanCcps.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "planfile/TextEncoding.h"
@@ -204,11 +205,11 @@ TEST(PlanReader, BadNumbersReadAsZeroAndTheReadGoesOn) {
              << "<TaskNumber>" << v << "</CCP>";
     const PlanReadResult r = readPlan(planFile(body));
     ASSERT_EQ(r.plan->Tasks.count(), values.size());
-    ASSERT_EQ(r.plan->CCPs.count(), values.size());
+    ASSERT_EQ(r.plan->UnattachedCCPs.size(), values.size()); // these describe no pair
     for (int i = 0; i < values.size(); ++i) {
         EXPECT_EQ(r.plan->Tasks.item(i + 1)->Number, expected[i]) << values[i].toStdString();
-        EXPECT_EQ(r.plan->Tasks.item(i + 1)->CCP_Count, expected[i]);
-        EXPECT_EQ(r.plan->CCPs.item(i + 1)->TaskNumber, expected[i]);
+        EXPECT_EQ(r.plan->Tasks.item(i + 1)->CCP_Count(), expected[i]);
+        EXPECT_EQ(r.plan->UnattachedCCPs[i].record.TaskNumber, expected[i]);
     }
 }
 
@@ -290,7 +291,7 @@ TEST(PlanReader, SurvivesHostileBytes) {
                         "<CCP>\n</Task>\n<Name>\n</CCP>\n</CCP>");
     ASSERT_EQ(r.plan->Tasks.count(), 1);
     EXPECT_EQ(r.plan->Tasks.item(1)->TSHazards.count(), 1);
-    EXPECT_EQ(r.plan->CCPs.count(), 0);
+    EXPECT_EQ(r.plan->CCPs().count() + r.plan->UnattachedCCPs.size(), 0);
     EXPECT_EQ(r.plan->PotentialHazards.count(), 0);
     // random bytes behind the xml line, with many line ends and tags mixed in
     QRandomGenerator rng(1234);
@@ -323,8 +324,9 @@ TEST(PlanReader, ExamplesAreFinishedPlansOurWriterWrote) {
         const auto& plan = *r.plan;
         EXPECT_GE(plan.Tasks.count(), 4);
         EXPECT_LE(plan.Tasks.count(), 6);
-        EXPECT_GE(plan.CCPs.count(), 2);
-        EXPECT_LE(plan.CCPs.count(), 3);
+        EXPECT_GE(plan.CCPs().count(), 2);
+        EXPECT_LE(plan.CCPs().count(), 3);
+        EXPECT_TRUE(plan.UnattachedCCPs.isEmpty()); // every record is its pair's
         QSet<QString> types;
         for (const auto& hz : plan.PotentialHazards)
             types << hz->HazType;
@@ -340,9 +342,60 @@ TEST(PlanReader, ExamplesAreFinishedPlansOurWriterWrote) {
                 EXPECT_TRUE(th->Probable == Yes || th->Probable == No);
                 flagged += th->IsCCP;
             }
-            EXPECT_EQ(task->CCP_Count, flagged);
+            EXPECT_EQ(task->CCP_Count(), flagged);
+            EXPECT_FALSE(task->CcpCountInFile);
             ccps += flagged;
         }
-        EXPECT_EQ(ccps, plan.CCPs.count());
+        EXPECT_EQ(ccps, plan.CCPs().count());
     }
+}
+
+// Files whose analysis records disagree with each other, as older versions or a hand could
+// leave them: each is read, its odd records kept where they stand, and written back byte for
+// byte; records that belong to no pair are listed as such.
+TEST(PlanReader, PlansWhoseRecordsDisagreeComeBackByteForByte) {
+    QFile f(QStringLiteral(ORVELLA_SOURCE_DIR "/examples/prescribed-burn.xml"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray example = f.readAll();
+    const QByteArray open = "<CCP>\r\n<Name>\r\n";
+    const qsizetype first = example.indexOf(open);
+    const qsizetype second = example.indexOf(open, first + 1);
+    const qsizetype end = example.indexOf("<AnalysisStatus>");
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, first);
+    const QByteArray one = example.mid(first, second - first);
+    const QByteArray rest = example.mid(second, end - second);
+    const QByteArray head = example.left(first), tail = example.mid(end);
+
+    QByteArray renumbered = example; // a task row blanked: the record names the old number
+    renumbered.replace(first + one.indexOf("<TaskNumber>\r\n") + 14, 3, " 7 ");
+    QByteArray counted = example; // a count that no pair bears out
+    counted.replace(example.indexOf("<CCP_Count>\r\n 0 "), 16, "<CCP_Count>\r\n 4 ");
+    QByteArray decided = example; // decision answers after a task hazard's CCP line
+    decided.replace(example.indexOf("True\r\n</CCP>\r\n</TaskHazard>"), 27,
+                    "True\r\n</CCP>\r\n<Q1>\r\nYes\r\n</Q1>\r\n<Q2>\r\nYes\r\n</Q2>\r\n</TaskHazard>");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int unattached;
+    } cases[] = {
+        {"doubled record", head + one + one + rest + tail, 1},
+        {"records out of order", head + rest + one + tail, 1},
+        {"a pair marked CCP without its record", head + rest + tail, 0},
+        {"renumbered task", renumbered, 1},
+        {"count of the file", counted, 0},
+        {"decision answers", decided, 0},
+    };
+    for (const auto& c : cases) {
+        const PlanReadResult r = readPlan(c.bytes);
+        EXPECT_EQ(r.plan->UnattachedCCPs.size(), c.unattached) << c.what;
+        EXPECT_TRUE(writePlan(*r.plan) == c.bytes) << c.what;
+    }
+    const auto read = readPlan(decided).plan;
+    QStringList paths;
+    for (const auto& task : read->Tasks)
+        for (const auto& th : task->TSHazards)
+            if (!th->Answers.isEmpty())
+                paths << pathText(th->Answers);
+    EXPECT_EQ(paths, QStringList{"Q1 Yes, Q2 Yes"});
 }

@@ -103,14 +103,11 @@ TEST(PlanWriter, WritesEveryRecordInTheExactLayout) {
     task->Name = "Task # 2";
     task->Number = 1;
     task->Description = "Survey the stream";
-    task->CCP_Count = 1;
     task->TSHazards.append(taskHazard(Yes, true));
+    task->TSHazards.item(1)->Ccp = {"L", "W", "H", "Daily", "Crew lead", "Redo", "Log"};
+    task->TSHazards.item(1)->Answers = {{1, true}, {2, false}, {3, true}, {4, false}};
     task->TSHazards.append(taskHazard(No));
     plan.Tasks.append(task);
-    auto ccp = std::make_shared<HACCP_CCP>(
-        HACCP_CCP{"Task # 2: Survey the stream", 1, "Invertebrate: Zebra mussel", "Drain bilge",
-                  "L", "W", "H", "Daily", "Crew lead", "Redo", "Log"});
-    plan.CCPs.append(ccp);
     plan.AnalysisStatus = "12/7/2026 3:04:05 PM";
 
     const QStringList expected = {
@@ -130,7 +127,10 @@ TEST(PlanWriter, WritesEveryRecordInTheExactLayout) {
         "<TaskHazard>", "<Entity>", "Zebra mussel", "</Entity>", "<Type>", "Invertebrate",
         "</Type>", "<Probable>", "Yes", "</Probable>", "<Justification>",
         "Boats move between lakes", "</Justification>", "<ControlMeasures>", "Drain bilge ",
-        "</ControlMeasures>", "<CCP>", "True", "</CCP>", "</TaskHazard>",
+        "</ControlMeasures>", "<CCP>", "True", "</CCP>",
+        // the decision answers, in the order asked
+        "<Q1>", "Yes", "</Q1>", "<Q2>", "No", "</Q2>", "<Q3>", "Yes", "</Q3>", "<Q4>", "No",
+        "</Q4>", "</TaskHazard>",
         // not probable: 11 lines
         "<TaskHazard>", "<Entity>", "Zebra mussel", "</Entity>", "<Type>", "Invertebrate",
         "</Type>", "<Probable>", "No", "</Probable>", "<Justification>", "Boats move between lakes",

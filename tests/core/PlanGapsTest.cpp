@@ -17,7 +17,7 @@ QList<PlanGap> gapsOfExample(const char* name) {
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     const auto r = orvella::planfile::readPlan(f.readAll());
     EXPECT_TRUE(r.isPlan);
-    return planGaps(*r.plan, false);
+    return planGaps(*r.plan);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ QList<PlanGap> gapsOfExample(const char* name) {
 TEST(PlanGaps, FinishedPlansLackNothing) {
     EXPECT_TRUE(gapsOfExample("prescribed-burn.xml").isEmpty());
     EXPECT_TRUE(gapsOfExample("quema-prescrita.xml").isEmpty());
-    EXPECT_TRUE(planGaps(*samples::makeTypicalPlan(), false).isEmpty());
+    EXPECT_TRUE(planGaps(*samples::makeTypicalPlan()).isEmpty());
     for (int step = 1; step <= 5; ++step)
         EXPECT_TRUE(stepComplete({}, step));
 }
@@ -35,33 +35,53 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
     const struct {
         const char* what;
         std::function<void(HACCP_Plan&)> spoil;
-        bool changed;
         int step;
         const char* text;
     } cases[] = {
-        {"no description", [](HACCP_Plan& p) { p.Description = QStringLiteral("  "); }, false, 1,
+        {"no description", [](HACCP_Plan& p) { p.Description = QStringLiteral("  "); }, 1,
          "The activity has no name or no description."},
         {"no hazards",
          [](HACCP_Plan& p) {
              p.PotentialHazards.clear();
-             p.CCPs.clear();
+             for (const auto& t : p.Tasks)
+                 t->TSHazards.clear();
          },
-         false, 2, "No potential hazards are listed."},
-        {"no tasks",
-         [](HACCP_Plan& p) {
-             p.Tasks.clear();
-             p.CCPs.clear();
-         },
-         false, 3, "No tasks are listed."},
-        {"analysis never ran", [](HACCP_Plan& p) { p.AnalysisStatus = Incomplete; }, false, 4,
+         2, "No potential hazards are listed."},
+        {"no tasks", [](HACCP_Plan& p) { p.Tasks.clear(); }, 3, "No tasks are listed."},
+        {"analysis never ran", [](HACCP_Plan& p) { p.AnalysisStatus = Incomplete; }, 4,
          "The hazard analysis has not been run to its end."},
-        {"inputs changed after it ran", [](HACCP_Plan&) {}, true, 4,
-         "Steps 2 or 3 changed after the hazard analysis ran: run it again."},
+        {"a pair listed after the analysis",
+         [](HACCP_Plan& p) {
+             p.Tasks.item(2)->TSHazards.remove(4);
+             p.PotentialHazards.item(4)->AddedAfterAnalysis = true;
+         },
+         4,
+         "Task # 2 has no answers yet for: Hazard species 4. Update the analysis."},
+        {"a task listed after the analysis",
+         [](HACCP_Plan& p) {
+             for (int h = p.PotentialHazards.count(); h > 2; --h)
+                 p.PotentialHazards.remove(h);
+             for (const auto& t : p.Tasks)
+                 while (t->TSHazards.count() > 2)
+                     t->TSHazards.remove(t->TSHazards.count());
+             auto task = std::make_shared<HACCP_Task>();
+             task->Name = QStringLiteral("Task # 6");
+             task->AddedAfterAnalysis = true;
+             p.Tasks.append(task);
+         },
+         4, "Task # 6 has no answers yet for: Hazard species 1, Hazard species 2. Update the "
+            "analysis."},
+        {"a task answered none is no gap",
+         [](HACCP_Plan& p) { p.Tasks.item(5)->TSHazards.clear(); }, 0, nullptr},
+        {"a hazard removed after the analysis",
+         [](HACCP_Plan& p) { p.PotentialHazards.remove(8); }, 4,
+         "Hazard species 8 is no longer listed but still answered in Task # 1, Task # 2, Task # "
+         "3, Task # 4, Task # 5: update the analysis."},
         {"no justification",
-         [](HACCP_Plan& p) { p.Tasks.item(2)->TSHazards.item(3)->Justification.clear(); }, false, 4,
+         [](HACCP_Plan& p) { p.Tasks.item(2)->TSHazards.item(3)->Justification.clear(); }, 4,
          "Task # 2: Hazard species 3 is probable but has no justification."},
         {"no control measures",
-         [](HACCP_Plan& p) { p.Tasks.item(1)->TSHazards.item(1)->ControlMeasures = " "; }, false, 4,
+         [](HACCP_Plan& p) { p.Tasks.item(1)->TSHazards.item(1)->ControlMeasures = " "; }, 4,
          "Task # 1: Hazard species 1 is probable but has no control measures."},
         {"not probable needs no measures",
          [](HACCP_Plan& p) {
@@ -69,43 +89,39 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
              h.ControlMeasures.clear();
              p.Tasks.item(1)->TSHazards.item(2)->Justification.clear();
          },
-         false, 0, nullptr},
+         0, nullptr},
         {"CCP fields",
          [](HACCP_Plan& p) {
-             auto& c = *p.CCPs.item(2);
+             auto& c = p.Tasks.item(2)->TSHazards.item(1)->Ccp;
              c.Limits.clear();
              c.When.clear();
              c.SupportDocs.clear();
          },
-         false, 4, "CCP #2 has no critical limits, monitoring frequency, supporting documents."},
+         4, "CCP #2 has no critical limits, monitoring frequency, supporting documents."},
         {"CCP monitoring",
          [](HACCP_Plan& p) {
-             auto& c = *p.CCPs.item(1);
+             auto& c = p.Tasks.item(1)->TSHazards.item(1)->Ccp;
              c.What.clear();
              c.How.clear();
              c.Who.clear();
              c.Correction.clear();
          },
-         false, 4,
-         "CCP #1 has no what is monitored, how it is monitored, who monitors, corrective action."},
-        {"CCP of a removed task",
-         [](HACCP_Plan& p) { p.Tasks.item(3)->Description = QStringLiteral("Other work"); }, false,
-         4,
-         "CCP #3 belongs to a task that is no longer listed (Task # 3: Task 3: drive to the unit "
-         "and unload equipment)."},
-        {"CCP of a removed hazard",
+         4, "CCP #1 has no what is monitored, how it is monitored, who monitors, corrective action."},
+        {"a CCP record of no pair",
          [](HACCP_Plan& p) {
-             p.PotentialHazards.item(1)->Entity = QStringLiteral("Renamed");
-             p.CCPs.remove(3);
-             p.CCPs.remove(2);
+             HACCP_CCP old;
+             old.TaskName = QStringLiteral("Task # 9: Gone");
+             old.SigHaz = QStringLiteral("Plant: Kudzu");
+             p.UnattachedCCPs.append({old, 3});
          },
-         false, 4,
-         "CCP #1 is for a hazard that is no longer listed (Invertebrate: Hazard species 1)."},
+         4,
+         "A CCP record belongs to no task and hazard of the plan (Task # 9: Gone; Plant: Kudzu): "
+         "update the analysis to remove it."},
     };
     for (const auto& c : cases) {
         auto plan = samples::makeTypicalPlan();
         c.spoil(*plan);
-        const QList<PlanGap> gaps = planGaps(*plan, c.changed);
+        const QList<PlanGap> gaps = planGaps(*plan);
         if (!c.text) {
             EXPECT_TRUE(gaps.isEmpty()) << c.what;
             continue;
@@ -121,7 +137,7 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
 TEST(PlanGaps, SpanishRunSpeaksSpanish) {
     const testsupport::SpanishRun spanish;
     HACCP_Plan empty;
-    const QList<PlanGap> gaps = planGaps(empty, false);
+    const QList<PlanGap> gaps = planGaps(empty);
     ASSERT_EQ(gaps.size(), 4);
     EXPECT_EQ(gaps[1], (PlanGap{2, QString::fromUtf8("No hay riesgos potenciales en la lista.")}));
     EXPECT_EQ(gaps[3].step, 4);

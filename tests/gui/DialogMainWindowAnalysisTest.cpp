@@ -105,7 +105,7 @@ TEST(DialogMainWindowAnalysis, WalkingOutOfARunLeavesTheFinishedAnalysisAsItWas)
     rig.window->loadPlan();
     rig.window->selectStep(4);
     const QByteArray before = planfile::writePlan(rig.state.plan());
-    ASSERT_GT(rig.state.plan().CCPs.count(), 0);
+    ASSERT_GT(rig.state.plan().CCPs().count(), 0);
     ASSERT_FALSE(rig.note()->isHidden());
 
     // Untick a hazard of task 1 (rebuilding its hazards), Back from its first justification,

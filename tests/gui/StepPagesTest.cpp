@@ -190,27 +190,28 @@ TEST_F(MainWindowTest, Step3NamesCarryTheRowAndNumbersCloseGaps) {
     EXPECT_EQ(tasks.key(2), "2");
     EXPECT_EQ(tasks.item(3)->Name, "Task # 10");
     EXPECT_EQ(tasks.item(3)->Number, 3);
-    EXPECT_EQ(tasks.item(3)->CCP_Count, 0);
+    EXPECT_EQ(tasks.item(3)->CCP_Count(), 0);
     EXPECT_EQ(tasks.item(3)->TSHazards.count(), 0);
     EXPECT_TRUE(state.InputsChanged);
     EXPECT_EQ(window->currentStep(), 4);
     EXPECT_EQ(window->statusMessage(), "Step 4: Analyze the potential hazards.");
 }
 
-TEST_F(MainWindowTest, Step3SubmitReplacesEarlierTasksAndTheirAnalysis) {
+TEST_F(MainWindowTest, Step3SubmitKeepsEachRowsTaskAndItsAnswers) {
     type("txtTask(1)", "Drive");
     window->selectStep(3);
     click("btnNext3");
     auto old = state.plan().Tasks.item(1);
-    old->CCP_Count = 2;
     old->TSHazards.append(std::make_shared<orvella::model::HACCP_TaskSpecific_Hazard>());
 
+    // New words for the same row: the same task, its answers kept.
+    type("txtTask(1)", "Drive slowly");
     window->selectStep(3);
     click("btnNext3");
     ASSERT_EQ(state.plan().Tasks.count(), 1);
-    EXPECT_NE(state.plan().Tasks.item(1), old);
-    EXPECT_EQ(state.plan().Tasks.item(1)->CCP_Count, 0);
-    EXPECT_EQ(state.plan().Tasks.item(1)->TSHazards.count(), 0);
+    EXPECT_EQ(state.plan().Tasks.item(1), old);
+    EXPECT_EQ(old->Description, "Drive slowly");
+    EXPECT_EQ(old->TSHazards.count(), 1);
 
     // All boxes empty: no tasks, still on to step 4.
     type("txtTask(1)", "");
@@ -249,12 +250,17 @@ TEST_F(MainWindowTest, Step5ListsWhatThePlanLacksAndTabsMarkCompleteSteps) {
     EXPECT_EQ(marked(), QList<bool>({true, true, true, true, true}));
     EXPECT_EQ(gaps->text(), "The plan is complete: every step has what the document needs.");
 
-    // A submit of step 3 after the analysis makes it stale, even with the same tasks.
+    // The same tasks submitted again change nothing; a task added after the analysis has
+    // pairs to answer.
     window->selectStep(3);
+    click("btnNext3");
+    EXPECT_EQ(marked(), QList<bool>({true, true, true, true, true}));
+    window->selectStep(3);
+    type("txtTask(9)", "Wash the engines");
     click("btnNext3");
     window->selectStep(5);
     EXPECT_EQ(marked(), QList<bool>({true, true, true, false, false}));
-    EXPECT_TRUE(gaps->text().contains("Steps 2 or 3 changed after the hazard analysis ran"));
+    EXPECT_TRUE(gaps->text().contains("Task # 9 has no answers yet for: Hazard species 1"));
     emit gaps->linkActivated(QStringLiteral("4"));
     EXPECT_EQ(window->currentStep(), 4);
     EXPECT_TRUE(button("cmdDone")->isEnabled());

@@ -26,7 +26,7 @@ std::shared_ptr<model::HACCP_Plan> hugePlan() {
     auto plan = samples::makePlan(2, 5, 2, 1);
     plan->Description = words(1 << 20);
     plan->Tasks.item(1)->TSHazards.item(1)->Justification = QString(1 << 20, QLatin1Char('<'));
-    plan->CCPs.item(1)->SigHaz = words(1 << 20);
+    plan->Tasks.item(1)->TSHazards.item(1)->Entity = words(1 << 20); // CCP #1's hazard
     return plan;
 }
 
@@ -46,11 +46,12 @@ std::shared_ptr<model::HACCP_Plan> hostilePlan() {
     plan->Activity = specials;
     plan->Tasks.item(1)->Description = QStringLiteral("  leading and trailing  ");
     plan->Tasks.item(2)->Name = specials;
-    plan->CCPs.item(1)->SigHaz = QString(1 << 12, QLatin1Char('&'));
-    plan->CCPs.item(2)->TaskNumber = 99; // names no task
+    plan->Tasks.item(1)->TSHazards.item(1)->Entity = QString(1 << 12, QLatin1Char('&'));
+    plan->Tasks.item(2)->Number = 99;
     auto ts = plan->Tasks.item(2)->TSHazards.item(1);
     ts->Justification = controls + specials;
     ts->HazType = QStringLiteral("<script>");
+    ts->Answers = {{1, true}, {2, false}, {3, true}, {4, false}}; // the decision record too
     return plan;
 }
 

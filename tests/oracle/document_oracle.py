@@ -27,7 +27,7 @@ EXPECTED_ROWS = {
     "typical": (11, 42, 38, 28),
     "three": (7, 11, 27, 21),
     "largest": (21, 1002, 1105, 518),
-    "hostile": (5, 302, 71, 35),
+    "hostile": (5, 302, 71, 40),
     "huge": (5, 12, 27, 20),
 }
 # LibreOffice needs minutes for a table row hundreds of pages long, and ~25 s for each
@@ -43,6 +43,8 @@ TITLES = {
            "HACCP Paso 3 - Diagrama de Flujo", "HACCP Paso 4 - Hoja para Análisis de Riesgos",
            "HACCP Paso 5 - Formulario del Plan HACCP", "Lista de verificación: "],
 }
+
+RECORD_TITLE = {"en": "CCP Decision Record", "es": "Registro de Decisiones PCC"}
 
 failures = []
 
@@ -60,6 +62,13 @@ def check_docx(path, plan, lang):
     name = os.path.basename(path)
     d = docx.Document(path)
     tables = d.tables
+    # A plan that recorded its CCP decisions has their record after Form 4.
+    if len(tables) == 7:
+        record = tables.pop(4)
+        title = record.rows[0].cells[0].text
+        check(title == RECORD_TITLE[lang], f"{name}: decision record title {title!r}")
+        check(len(record.columns) == 8 and len(record.rows) >= 2,
+              f"{name}: decision record {len(record.columns)} columns")
     check(len(tables) == 6, f"{name}: {len(tables)} tables")
     if len(tables) != 6:
         return
@@ -139,11 +148,13 @@ def check_pdf(pdf, lang):
     form4 = TITLES[lang][3]
     form5 = TITLES[lang][4]
     on4 = [i for i, t in enumerate(texts) if form4 in t]
+    record = [i for i, t in enumerate(texts) if RECORD_TITLE[lang] in t and i not in on4]
     on5 = [i for i, t in enumerate(texts) if form5 in t]
     # The worksheet's title and headings, and Form 5's title, head every page of their form.
     landscape = [i for i, (w, h) in enumerate(sizes) if w > h]
-    check(on4 and on4 == landscape, f"{name}: form 4 title on {on4}, landscape pages {landscape}")
-    check(all("Probable?" in texts[i] for i in landscape), f"{name}: form 4 headings missing")
+    check(on4 and on4 + record == landscape,
+          f"{name}: form 4 title on {on4}, decision record on {record}, landscape pages {landscape}")
+    check(all("Probable?" in texts[i] for i in on4), f"{name}: form 4 headings missing")
     check(on5 and on5 == list(range(on5[0], on5[-1] + 1)) and landscape
           and on5[0] == landscape[-1] + 1, f"{name}: form 5 title on pages {on5}")
     if on4:
