@@ -50,7 +50,7 @@ TEST_F(CreateDocumentTest, SavesThePlanWithItsTitleOpensTheDocumentAndEnds) {
     const auto saved = orvella::planfile::readPlan(readAll(planPath));
     ASSERT_TRUE(saved.isPlan);
     EXPECT_EQ(saved.plan->Title, "  Spring Burn: Unit 4/5  ");
-    EXPECT_EQ(saved.plan->CCPs.count(), 3);
+    EXPECT_EQ(saved.plan->CCPs().count(), 3);
 
     // The document is a real package beside the plan, named after the title without the
     // characters a file name cannot hold.
@@ -76,7 +76,7 @@ TEST_F(CreateDocumentTest, CancelledSaveStopsWithNoDocumentAndThePlanKept) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(state.DocumentCreated);
     EXPECT_EQ(window->statusMessage(), "The plan document was not created.");
-    EXPECT_EQ(state.plan().CCPs.count(), 3);
+    EXPECT_EQ(state.plan().CCPs().count(), 3);
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
@@ -131,7 +131,7 @@ TEST_F(CreateDocumentTest, FailuresAreExplainedAndTheProgramKeepsRunning) {
     EXPECT_TRUE(prompts.asked[2].text.startsWith("The plan document could not be written."));
     EXPECT_EQ(wordProcessor.opened.size(), 1) << "nothing is opened after a failed write";
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(state.plan().CCPs.count(), 3);
+    EXPECT_EQ(state.plan().CCPs().count(), 3);
 }
 
 } // namespace

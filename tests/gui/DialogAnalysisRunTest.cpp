@@ -105,11 +105,11 @@ TEST(DialogAnalysisRun, RealDialogsCarryAWholeRun) {
     EXPECT_EQ(hazards.item(1)->ControlMeasures, "Wash hull");
     EXPECT_EQ(hazards.item(2)->Probable, "No");
     EXPECT_EQ(hazards.item(2)->Justification, "Not at the ramp");
-    ASSERT_EQ(state.plan().CCPs.count(), 1);
-    EXPECT_EQ(state.plan().CCPs.item(1)->Limits, "No plant material");
-    EXPECT_EQ(state.plan().CCPs.item(1)->Who, "Operator");
-    EXPECT_EQ(state.plan().CCPs.item(1)->Control, "Wash hull");
-    EXPECT_EQ(task->CCP_Count, 1);
+    ASSERT_EQ(state.plan().CCPs().count(), 1);
+    EXPECT_EQ(state.plan().CCPs().item(1)->Limits, "No plant material");
+    EXPECT_EQ(state.plan().CCPs().item(1)->Who, "Operator");
+    EXPECT_EQ(state.plan().CCPs().item(1)->Control, "Wash hull");
+    EXPECT_EQ(task->CCP_Count(), 1);
     EXPECT_NE(state.plan().AnalysisStatus, "Incomplete");
     ASSERT_FALSE(prompts.asked.isEmpty());
     EXPECT_EQ(prompts.asked[0].text, "Task # 1: Launch boat"); // "Show List of Tasks"

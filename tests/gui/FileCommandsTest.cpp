@@ -240,7 +240,7 @@ TEST_F(FileCommandsTest, OpenStartsFromAnEmptyPlanAndShowsTheAnalysisState) {
     prompts.answers.enqueue(DontSave);
     prompts.fileNames.enqueue(path(QStringLiteral("bare.xml")));
     commands()->open();
-    EXPECT_EQ(state.plan().CCPs.count(), 0);
+    EXPECT_EQ(state.plan().CCPs().count(), 0);
     EXPECT_EQ(state.plan().Title, QString());
     EXPECT_EQ(state.plan().Facility, QStringLiteral("Only this"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdSkip"))->isEnabled());
@@ -257,7 +257,7 @@ TEST_F(FileCommandsTest, OpenStartsFromAnEmptyPlanAndShowsTheAnalysisState) {
         commands()->open();
         EXPECT_TRUE(find<QPushButton>(QStringLiteral("cmdSkip"))->isEnabled());
         EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->isHidden(), spanish);
-        EXPECT_EQ(state.plan().CCPs.count(), 3);
+        EXPECT_EQ(state.plan().CCPs().count(), 3);
         EXPECT_FALSE(state.InputsChanged);
         EXPECT_EQ(text(QStringLiteral("txtTitle")), analysed->Title);
         EXPECT_EQ(rows(QStringLiteral("lstHazards")).size(), 8);
@@ -285,7 +285,7 @@ TEST_F(FileCommandsTest, DamagedHazardIsReportedOnceAfterTheRestIsRead) {
 
 TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
     enterPlan();
-    state.plan().CCPs.append(std::make_shared<orvella::model::HACCP_CCP>());
+    state.plan().UnattachedCCPs.append({orvella::model::HACCP_CCP{}, 0});
     state.plan().AnalysisStatus = QStringLiteral("07/12/2026 10:00:00");
     find<QLabel>(QStringLiteral("lblStatus"))->show();
     find<QPushButton>(QStringLiteral("cmdSkip"))->setEnabled(true);
@@ -319,7 +319,7 @@ TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
     EXPECT_TRUE(rows(QStringLiteral("lstHazards")).isEmpty());
     EXPECT_TRUE(rows(QStringLiteral("lstHazardKinds")).isEmpty());
     const auto& plan = state.plan();
-    EXPECT_EQ(plan.PotentialHazards.count() + plan.Tasks.count() + plan.CCPs.count(), 0);
+    EXPECT_EQ(plan.PotentialHazards.count() + plan.Tasks.count() + plan.CCPs().count(), 0);
     EXPECT_EQ(plan.Facility + plan.Site + plan.Phone + plan.Description, QString());
     EXPECT_EQ(plan.AnalysisStatus, orvella::model::Incomplete);
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblStatus"))->isHidden());

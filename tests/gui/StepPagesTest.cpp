@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, Step3NamesCarryTheRowAndNumbersCloseGaps) {
     EXPECT_EQ(tasks.key(2), "2");
     EXPECT_EQ(tasks.item(3)->Name, "Task # 10");
     EXPECT_EQ(tasks.item(3)->Number, 3);
-    EXPECT_EQ(tasks.item(3)->CCP_Count, 0);
+    EXPECT_EQ(tasks.item(3)->CCP_Count(), 0);
     EXPECT_EQ(tasks.item(3)->TSHazards.count(), 0);
     EXPECT_TRUE(state.InputsChanged);
     EXPECT_EQ(window->currentStep(), 4);
@@ -202,14 +202,14 @@ TEST_F(MainWindowTest, Step3SubmitReplacesEarlierTasksAndTheirAnalysis) {
     window->selectStep(3);
     click("btnNext3");
     auto old = state.plan().Tasks.item(1);
-    old->CCP_Count = 2;
+    old->CcpCountInFile = 2;
     old->TSHazards.append(std::make_shared<orvella::model::HACCP_TaskSpecific_Hazard>());
 
     window->selectStep(3);
     click("btnNext3");
     ASSERT_EQ(state.plan().Tasks.count(), 1);
     EXPECT_NE(state.plan().Tasks.item(1), old);
-    EXPECT_EQ(state.plan().Tasks.item(1)->CCP_Count, 0);
+    EXPECT_EQ(state.plan().Tasks.item(1)->CCP_Count(), 0);
     EXPECT_EQ(state.plan().Tasks.item(1)->TSHazards.count(), 0);
 
     // All boxes empty: no tasks, still on to step 4.
