@@ -3,7 +3,6 @@
 #include "analysisdialogs/EntryBoxes.h"
 #include "model/HazardTypes.h"
 #include <QButtonGroup>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -71,10 +70,7 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
     bold.setBold(true);
     lblTask->setFont(bold);
     auto* lblHazard = makeLabel(this, QStringLiteral("lblHazard"),
-                                tr("Hazard: %1").arg(current.HazType.isEmpty()
-                                                         ? current.Entity
-                                                         : current.HazType + QStringLiteral(": ") +
-                                                               current.Entity));
+                                tr("Hazard: %1").arg(current.Entity));
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("fraBody"));
@@ -126,12 +122,11 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
         const int before = answerTo(current.Answers, n);
         if (before >= 0)
             (before ? yes : no)->setChecked(true);
-        auto* rowLayout = new QGridLayout(row);
+        auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 2, 0, 2);
-        rowLayout->setColumnStretch(0, 1);
-        rowLayout->addWidget(label, 0, 0, 2, 1, Qt::AlignTop);
-        rowLayout->addWidget(yes, 0, 1, Qt::AlignTop);
-        rowLayout->addWidget(no, 0, 2, Qt::AlignTop);
+        rowLayout->addWidget(label, 1);
+        rowLayout->addWidget(yes, 0, Qt::AlignTop);
+        rowLayout->addWidget(no, 0, Qt::AlignTop);
         decisionLayout->addWidget(row);
         m_question[n] = row;
         connect(m_answer[n], &QButtonGroup::idClicked, this, [this] {
@@ -229,7 +224,7 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
     refresh();
 
     // As large as the answers need, never larger than the screen.
-    const QSize want(720, body->sizeHint().height() + lblTask->sizeHint().height() * 3 +
+    const QSize want(qMax(720, fontMetrics().averageCharWidth() * 110), body->sizeHint().height() + lblTask->sizeHint().height() * 3 +
                               m_ok->sizeHint().height() + 60);
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 0.92 : want;

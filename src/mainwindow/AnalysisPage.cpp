@@ -59,6 +59,7 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
     m_changes->hide();
     m_update = makeButton("cmdUpdate", tr("Update the Analysis"));
     m_update->hide();
+    m_update->setEnabled(false);
     auto* reviewRow = new QHBoxLayout;
     reviewRow->addStretch(1);
     reviewRow->addWidget(m_review);
@@ -131,6 +132,7 @@ void AnalysisPage::showReviewState(bool hasAnswers, int newPairs, int removedPai
     m_changes->setText(parts.join(QStringLiteral(", ")));
     m_changes->setVisible(!parts.isEmpty());
     m_update->setVisible(!parts.isEmpty());
+    m_update->setEnabled(!parts.isEmpty());
 }
 
 } // namespace orvella::mainwindow

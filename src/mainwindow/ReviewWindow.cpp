@@ -53,10 +53,11 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
     QHeaderView* header = m_table->horizontalHeader();
     header->setStretchLastSection(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
+    // Room for a useful part of each text, never less than the column's title.
     const int em = fontMetrics().averageCharWidth();
-    const int widths[ReviewTableModel::ColumnCount] = {18, 22, 24, 8, 30, 30, 18, 5, 26, 26};
+    const int widths[ReviewTableModel::ColumnCount] = {0, 24, 22, 0, 28, 28, 20, 0, 24, 24};
     for (int c = 0; c < ReviewTableModel::ColumnCount; ++c)
-        header->resizeSection(c, widths[c] * em);
+        header->resizeSection(c, qMax(widths[c] * em, header->sectionSizeHint(c)));
 
     m_edit = new QPushButton(tr("Edit..."), this);
     m_edit->setObjectName(QStringLiteral("cmdEdit"));
@@ -103,11 +104,22 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
 
     if (m_model->rowCount() > 0)
         m_table->selectRow(0);
+    fitStatusColumn();
     updateButtons();
 
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 0.92 : QSize(1100, 600);
-    resize(QSize(1100, 600).boundedTo(room));
+    resize(QSize(1300, 640).boundedTo(room));
+}
+
+// Narrow while nothing is missing, wide enough for what is.
+void ReviewWindow::fitStatusColumn() {
+    m_table->resizeColumnToContents(ReviewTableModel::Status);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->resizeSection(ReviewTableModel::Status,
+                          qBound(header->sectionSizeHint(ReviewTableModel::Status),
+                                 header->sectionSize(ReviewTableModel::Status),
+                                 fontMetrics().averageCharWidth() * 40));
 }
 
 void ReviewWindow::editRow(int row) {
@@ -124,6 +136,7 @@ void ReviewWindow::editRow(int row) {
 void ReviewWindow::reload() {
     const int row = m_table->currentIndex().row();
     m_model->reload();
+    fitStatusColumn();
     if (m_model->rowCount() > 0)
         m_table->selectRow(qBound(0, row, m_model->rowCount() - 1));
     updateButtons();

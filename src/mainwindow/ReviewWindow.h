@@ -27,6 +27,7 @@ public:
 private:
     void reload();
     void updateButtons();
+    void fitStatusColumn();
 
     model::ProgramState& m_state;
     QUndoStack& m_undo;
