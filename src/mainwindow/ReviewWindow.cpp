@@ -1,6 +1,6 @@
 #include "mainwindow/ReviewWindow.h"
 #include "analysisdialogs/frmPairEdit.h"
-#include "mainwindow/ReviewCommands.h"
+#include "mainwindow/PairEditCommand.h"
 #include "mainwindow/ReviewTableModel.h"
 #include <QAction>
 #include <QGuiApplication>

@@ -14,7 +14,7 @@
 #include "mainwindow/HazardsPage.h"
 #include "mainwindow/HelpCommands.h"
 #include "mainwindow/PlanFormPage.h"
-#include "mainwindow/ReviewCommands.h"
+#include "mainwindow/AnalysisUpdateCommand.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/ScreenTwips.h"
 #include "mainwindow/StringTable.h"
@@ -282,13 +282,15 @@ void frmMain::cmdUpdate_Click() {
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
     analysis.onAnswer = [this] { emit analysisAnswered(); };
-    AnalysisAnswers before = AnalysisAnswers::of(m_state.plan());
+    using Answers = AnalysisUpdateCommand::Answers;
+    Answers before = Answers::of(m_state.plan());
     if (analysis.update() != analysis::AnalysisOutcome::Completed) {
         refreshGaps();
         return;
     }
-    m_reviewUndo->push(new AnalysisUpdateCommand(m_state, std::move(before),
-                                                 AnalysisAnswers::of(m_state.plan())));
+    // Undoable from the review, like an edit.
+    m_reviewUndo->push(
+        new AnalysisUpdateCommand(m_state, std::move(before), Answers::of(m_state.plan())));
     analysisCompleted();
 }
 
