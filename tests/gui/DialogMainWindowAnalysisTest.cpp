@@ -230,6 +230,11 @@ TEST(DialogMainWindowAnalysis, ReviewChangesOneCorrectiveActionAndUndoPutsItBack
                       .toString(),
                   shownBefore);
         EXPECT_TRUE(review->findChild<QPushButton*>("cmdRedo")->isEnabled());
+        // The keys do the same: redo, then undo again.
+        QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(rig.window->reviewUndoStack().canUndo());
+        QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(rig.window->reviewUndoStack().canUndo());
     });
     EXPECT_TRUE(planfile::writePlan(rig.state.plan()) == opened);
 }
