@@ -807,4 +807,231 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>Un registro de PCC no pertenece a ninguna tarea y riesgo del plan (%1; %2): actualice el análisis para quitarlo.</translation>
     </message>
 </context>
+<context>
+    <name>orvella::analysisdialogs::frmPairEdit</name>
+    <message>
+        <source>Edit the Answers</source>
+        <translation>Editar las Respuestas</translation>
+    </message>
+    <message>
+        <source>Hazard: %1</source>
+        <translation>Riesgo: %1</translation>
+    </message>
+    <message>
+        <source>Is this hazard probable during this task?</source>
+        <translation>¿Es probable este riesgo durante esta tarea?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Justification:</source>
+        <translation>Justificación:</translation>
+    </message>
+    <message>
+        <source>Control measures:</source>
+        <translation>Medidas de control:</translation>
+    </message>
+    <message>
+        <source>Critical control point decision</source>
+        <translation>Decisión de punto de control crítico</translation>
+    </message>
+    <message>
+        <source>Critical control point</source>
+        <translation>Punto de control crítico</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The answers to these questions were not recorded.</source>
+        <translation>Las respuestas a estas preguntas no se registraron.</translation>
+    </message>
+    <message>
+        <source>This is a critical control point.</source>
+        <translation>Es un punto de control crítico.</translation>
+    </message>
+    <message>
+        <source>This is not a critical control point.</source>
+        <translation>No es un punto de control crítico.</translation>
+    </message>
+    <message>
+        <source>There are no control measures for this hazard: the activity must change to prevent it or reduce it to an acceptable level.</source>
+        <translation>No hay medidas de control para este riesgo: la actividad debe cambiar para prevenirlo o reducirlo a un nivel aceptable.</translation>
+    </message>
+    <message>
+        <source>Answer the question shown to reach a decision.</source>
+        <translation>Conteste la pregunta que se muestra para llegar a una decisión.</translation>
+    </message>
+    <message>
+        <source>This pair will no longer be a critical control point: its limits, monitoring and corrective action will be removed.</source>
+        <translation>Este par dejará de ser un punto de control crítico: se eliminarán sus límites, su monitoreo y su acción correctiva.</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::ReviewTableModel</name>
+    <message>
+        <source>hazard no longer listed</source>
+        <translation>el riesgo ya no está en la lista</translation>
+    </message>
+    <message>
+        <source>justification</source>
+        <translation>justificación</translation>
+    </message>
+    <message>
+        <source>control measures</source>
+        <translation>medidas de control</translation>
+    </message>
+    <message>
+        <source>critical limits</source>
+        <translation>límites críticos</translation>
+    </message>
+    <message>
+        <source>monitoring</source>
+        <translation>monitoreo</translation>
+    </message>
+    <message>
+        <source>corrective action</source>
+        <translation>acción correctiva</translation>
+    </message>
+    <message>
+        <source>supporting documents</source>
+        <translation>documentos de apoyo</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Falta: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>no registrado</translation>
+    </message>
+    <message>
+        <source>yes, no record</source>
+        <translation>sí, sin registro</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Hazard</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>Probable</source>
+        <translation>Probable</translation>
+    </message>
+    <message>
+        <source>Justification</source>
+        <translation>Justificación</translation>
+    </message>
+    <message>
+        <source>Control measures</source>
+        <translation>Medidas de control</translation>
+    </message>
+    <message>
+        <source>Decision path</source>
+        <translation>Camino de decisión</translation>
+    </message>
+    <message>
+        <source>CCP</source>
+        <translation>PCC</translation>
+    </message>
+    <message>
+        <source>Critical limits</source>
+        <translation>Límites críticos</translation>
+    </message>
+    <message>
+        <source>Corrective action</source>
+        <translation>Acción correctiva</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::ReviewWindow</name>
+    <message>
+        <source>Analysis review</source>
+        <translation>Revisión del análisis</translation>
+    </message>
+    <message>
+        <source>Double-click a row, or select it and press Enter, to edit its answers. Rows marked &quot;Missing&quot; lack an answer the plan needs.</source>
+        <translation>Haga doble clic en una fila, o selecciónela y pulse Intro, para editar sus respuestas. Las filas marcadas «Falta» no tienen una respuesta que el plan necesita.</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommands</name>
+    <message>
+        <source>Edit %1: %2</source>
+        <translation>Editar %1: %2</translation>
+    </message>
+    <message>
+        <source>Update the Analysis</source>
+        <translation>Actualizar el Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::AnalysisPage</name>
+    <message>
+        <source>Review the Analysis...</source>
+        <translation>Revisar el Análisis...</translation>
+    </message>
+    <message>
+        <source>Update the Analysis</source>
+        <translation>Actualizar el Análisis</translation>
+    </message>
+    <message>
+        <source>1 new task and hazard pair to answer</source>
+        <translation>1 par nuevo de tarea y riesgo por responder</translation>
+    </message>
+    <message>
+        <source>%1 new task and hazard pairs to answer</source>
+        <translation>%1 pares nuevos de tarea y riesgo por responder</translation>
+    </message>
+    <message>
+        <source>1 pair removed</source>
+        <translation>1 par eliminado</translation>
+    </message>
+    <message>
+        <source>%1 pairs removed</source>
+        <translation>%1 pares eliminados</translation>
+    </message>
+</context>
 </TS>

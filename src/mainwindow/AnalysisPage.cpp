@@ -52,6 +52,25 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
     buttons->addWidget(evaluate);
     buttons->addStretch(1);
 
+    // Below the original controls, so the page reads as it did at the default font.
+    m_review = makeButton("cmdReview", tr("Review the Analysis..."));
+    m_review->setEnabled(false);
+    m_changes = makeLabel("lblChanges", QString(), false);
+    m_changes->hide();
+    m_update = makeButton("cmdUpdate", tr("Update the Analysis"));
+    m_update->hide();
+    m_update->setEnabled(false);
+    auto* reviewRow = new QHBoxLayout;
+    reviewRow->addStretch(1);
+    reviewRow->addWidget(m_review);
+    reviewRow->addStretch(1);
+    auto* updateRow = new QHBoxLayout;
+    updateRow->addStretch(1);
+    updateRow->addWidget(m_changes);
+    updateRow->addSpacing(12);
+    updateRow->addWidget(m_update);
+    updateRow->addStretch(1);
+
     auto* picture = new DecorativePicture(1200, this);
     picture->setObjectName(QStringLiteral("Image4"));
     auto* pictureRow = new QHBoxLayout;
@@ -66,10 +85,17 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
     layout->addLayout(buttons);
     layout->addSpacing(8);
     layout->addWidget(note);
+    layout->addSpacing(8);
+    layout->addLayout(reviewRow);
+    layout->addLayout(updateRow);
     layout->addStretch(1);
     layout->addLayout(pictureRow);
 
     setTabOrder(skip, evaluate);
+    setTabOrder(evaluate, m_review);
+    setTabOrder(m_review, m_update);
+    connect(m_review, &QPushButton::clicked, this, &AnalysisPage::reviewRequested);
+    connect(m_update, &QPushButton::clicked, this, &AnalysisPage::updateRequested);
     connect(skip, &QPushButton::clicked, this, &AnalysisPage::skipRequested);
     connect(evaluate, &QPushButton::clicked, this, &AnalysisPage::analysisRequested);
 }
@@ -86,6 +112,27 @@ void AnalysisPage::showCompletedNote(bool visible) {
 
 void AnalysisPage::enableSkip(bool enabled) {
     m_skip->setEnabled(enabled);
+}
+
+} // namespace orvella::mainwindow
+
+namespace orvella::mainwindow {
+
+void AnalysisPage::showReviewState(bool hasAnswers, int newPairs, int removedPairs) {
+    m_review->setEnabled(hasAnswers);
+    QStringList parts;
+    if (newPairs == 1)
+        parts << tr("1 new task and hazard pair to answer");
+    else if (newPairs > 1)
+        parts << tr("%1 new task and hazard pairs to answer").arg(newPairs);
+    if (removedPairs == 1)
+        parts << tr("1 pair removed");
+    else if (removedPairs > 1)
+        parts << tr("%1 pairs removed").arg(removedPairs);
+    m_changes->setText(parts.join(QStringLiteral(", ")));
+    m_changes->setVisible(!parts.isEmpty());
+    m_update->setVisible(!parts.isEmpty());
+    m_update->setEnabled(!parts.isEmpty());
 }
 
 } // namespace orvella::mainwindow

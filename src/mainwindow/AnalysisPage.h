@@ -21,16 +21,26 @@ public:
     void showCompletedNote(bool visible);
     // "Skip to Next Step" (cmdSkip).
     void enableSkip(bool enabled);
+    // "Review the Analysis..." is there once the plan holds answers; "Update the Analysis"
+    // with what changed since the analysis (lblChanges), when anything did.
+    void showReviewState(bool hasAnswers, int newPairs, int removedPairs);
 
 signals:
     // "Start Hazard Analysis".
     void analysisRequested();
     // "Skip to Next Step": an earlier analysis still holds; go on to step 5.
     void skipRequested();
+    // "Review the Analysis...".
+    void reviewRequested();
+    // "Update the Analysis": answer only what changed.
+    void updateRequested();
 
 private:
     QLabel* m_note = nullptr;
     QPushButton* m_skip = nullptr;
+    QPushButton* m_review = nullptr;
+    QLabel* m_changes = nullptr;
+    QPushButton* m_update = nullptr;
 };
 
 } // namespace orvella::mainwindow

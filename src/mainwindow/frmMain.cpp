@@ -1,4 +1,5 @@
 #include "mainwindow/frmMain.h"
+#include "model/PlanCcps.h"
 #include "model/PlanCopy.h"
 #include "analysis/HazardAnalysis.h"
 #include "analysis/PlanGaps.h"
@@ -13,6 +14,8 @@
 #include "mainwindow/HazardsPage.h"
 #include "mainwindow/HelpCommands.h"
 #include "mainwindow/PlanFormPage.h"
+#include "mainwindow/AnalysisUpdateCommand.h"
+#include "mainwindow/ReviewWindow.h"
 #include "mainwindow/ScreenTwips.h"
 #include "mainwindow/StringTable.h"
 #include "mainwindow/TasksPage.h"
@@ -27,6 +30,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace orvella::mainwindow {
@@ -45,6 +49,7 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     setWindowIcon(QIcon(Artwork::emblem(64)));
 
     m_state.HazardKeyCounter = 0;
+    m_reviewUndo = new QUndoStack(this);
     buildMenus();
     buildToolbar();
     buildPages();
@@ -185,9 +190,10 @@ void frmMain::buildPages() {
     m_planForm = new PlanFormPage(m_state, m_tabs);
     m_pages = {new ActivityPage(m_state, m_tabs), m_hazards, new TasksPage(m_state, m_tabs),
                m_analysis, m_planForm};
-    // Before the step change that a submit asks for, which shows the gaps anew.
+    // Before the step change that a submit asks for, which shows the gaps anew: the review's
+    // edits name pairs by their place, which a new list of hazards or tasks changes.
     for (StepPage* inputs : {static_cast<StepPage*>(m_hazards), m_pages[2]})
-        connect(inputs, &StepPage::submitted, this, [this] { m_changedSinceAnalysis = true; });
+        connect(inputs, &StepPage::submitted, m_reviewUndo, &QUndoStack::clear);
     connect(m_planForm, &PlanFormPage::stepRequested, this, &frmMain::selectStep);
     for (int i = 0; i < m_pages.size(); ++i) {
         m_tabs->addTab(m_pages[i], QStringLiteral("Step %1").arg(i + 1));
@@ -196,6 +202,13 @@ void frmMain::buildPages() {
     }
     connect(m_analysis, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
     connect(m_analysis, &AnalysisPage::analysisRequested, this, &frmMain::cmdEvalTasks_Click);
+    connect(m_analysis, &AnalysisPage::reviewRequested, this, &frmMain::cmdReview_Click);
+    connect(m_analysis, &AnalysisPage::updateRequested, this, &frmMain::cmdUpdate_Click);
+    // An edit, undo or redo in the review: the gaps, the tab marks and the recovery copy.
+    connect(m_reviewUndo, &QUndoStack::indexChanged, this, [this] {
+        refreshGaps();
+        emit analysisAnswered();
+    });
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -249,16 +262,40 @@ int frmMain::YesNo(const QString& prompt, const QString& caption) {
 }
 
 void frmMain::cmdEvalTasks_Click() {
+    runAnalysis(false);
+}
+
+void frmMain::cmdUpdate_Click() {
+    runAnalysis(true);
+}
+
+void frmMain::runAnalysis(bool update) {
     // The dialogs live for this run only: a new run starts with empty drop-down lists.
     analysisdialogs::QtAnalysisDialogs dialogs(this, m_prompts);
     analysis::HazardAnalysis analysis({m_state, m_prompts, dialogs});
     analysis.onTaskList = [this](const QString& text) { SetTaskList(text); };
     analysis.onAnswer = [this] { emit analysisAnswered(); };
-    if (analysis.run() != analysis::AnalysisOutcome::Completed) {
-        refreshGaps(); // a run that found no tasks has emptied the CCPs
+    using Answers = AnalysisUpdateCommand::Answers;
+    Answers before = Answers::of(m_state.plan());
+    if ((update ? analysis.update() : analysis.run()) != analysis::AnalysisOutcome::Completed) {
+        refreshGaps();
         return;
     }
-    m_changedSinceAnalysis = false;
+    // An update can be undone from the review, like an edit; a whole run starts anew.
+    if (update)
+        m_reviewUndo->push(
+            new AnalysisUpdateCommand(m_state, std::move(before), Answers::of(m_state.plan())));
+    else
+        m_reviewUndo->clear();
+    analysisCompleted();
+}
+
+void frmMain::cmdReview_Click() {
+    ReviewWindow review(m_state, *m_reviewUndo, m_prompts, this);
+    review.exec();
+}
+
+void frmMain::analysisCompleted() {
     selectStep(5);
     setStatusMessage(lookupString(FirstStepMessage + 4).value_or(QString()));
     m_analysis->showCompletedNote(true);
@@ -270,17 +307,20 @@ void frmMain::loadPlan() {
     const model::HACCP_Plan& plan = m_state.plan();
     for (StepPage* page : m_pages)
         page->load(plan);
-    m_changedSinceAnalysis = false;
+    m_reviewUndo->clear();
     refreshGaps();
 }
 
 void frmMain::refreshGaps() {
-    const QList<analysis::PlanGap> gaps =
-        analysis::planGaps(m_state.plan());
+    const QList<analysis::PlanGap> gaps = analysis::planGaps(m_state.plan());
     const QIcon complete = Artwork::stepCompleteIcon();
     for (int step = 1; step <= StepCount; ++step)
         m_tabs->setTabIcon(step - 1, analysis::stepComplete(gaps, step) ? complete : QIcon());
     m_planForm->showGaps(gaps);
+    const model::HACCP_Plan& plan = m_state.plan();
+    m_analysis->showReviewState(model::hasAnalysisAnswers(plan),
+                                int(model::unansweredPairs(plan).size()),
+                                int(model::removedPairs(plan).size()));
 }
 
 QStringList frmMain::pageContents() const {

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTimer;
+class QUndoStack;
 
 namespace orvella::mainwindow {
 struct WorkingDocument;
@@ -69,6 +70,13 @@ public:
 
     // "Start Hazard Analysis": runs the analysis and, when it completes, moves on to step 5.
     void cmdEvalTasks_Click();
+    // "Update the Analysis": asks only about what changed; moves on to step 5 as a run does.
+    void cmdUpdate_Click();
+    // "Review the Analysis...": the review window, modal.
+    void cmdReview_Click();
+
+    // The edits of the review and the updates of the analysis, undone in the review window.
+    QUndoStack& reviewUndoStack() const { return *m_reviewUndo; }
 
     // The selected step, 1 to 5; selecting one runs the same page switch as a tab click.
     int currentStep() const;
@@ -98,11 +106,13 @@ signals:
     void analysisAnswered();
 
 private:
+    void runAnalysis(bool update);
     void buildMenus();
     void buildToolbar();
     void buildPages();
     void buildStatusBar();
     void ShowSelectedStep(int index);
+    void analysisCompleted();
 
     model::ProgramState& m_state;
     analysis::Prompts& m_prompts;
@@ -119,9 +129,8 @@ private:
     QLabel* m_time = nullptr;
     QTimer* m_clockTimer = nullptr;
     std::shared_ptr<WorkingDocument> m_document;
-    // Step 2 or 3 was submitted since the last completed analysis (InputsChanged, unlike
-    // this, stays set through an analysis).
-    bool m_changedSinceAnalysis = false;
+    // Emptied whenever the plan's tasks or hazards change outside it.
+    QUndoStack* m_reviewUndo = nullptr;
 };
 
 } // namespace orvella::mainwindow

@@ -3,15 +3,26 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
 #include "analysisdialogs/YesNoBox.h"
+#include "analysisdialogs/frmPairEdit.h"
 #include "gui/ModalAnswerer.h"
 #include "SamplePlans.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanWriter.h"
+#include "mainwindow/FileCommands.h"
+#include "mainwindow/ReviewTableModel.h"
+#include "mainwindow/ReviewWindow.h"
 #include "mainwindow/frmMain.h"
+#include "model/PlanCcps.h"
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 using namespace orvella;
@@ -130,4 +141,198 @@ TEST(DialogMainWindowAnalysis, WalkingOutOfARunLeavesTheFinishedAnalysisAsItWas)
     EXPECT_FALSE(rig.note()->isHidden());
     EXPECT_TRUE(rig.button("cmdSkip")->isEnabled());
     EXPECT_TRUE(rig.prompts.asked.isEmpty());
+}
+
+namespace {
+
+const QString BurnPlan = QStringLiteral(ORVELLA_SOURCE_DIR "/examples/prescribed-burn.xml");
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The first row of the review whose pair is a CCP.
+int firstCcpRow(mainwindow::ReviewWindow* review) {
+    auto& rows = review->tableModel();
+    for (int row = 0; row < rows.rowCount(); ++row)
+        if (rows.pairAt(row)->IsCCP)
+            return row;
+    return -1;
+}
+
+// Opens the review, lets `inReview` work in it, then closes it.
+void inReview(WindowRig& rig, std::function<void(mainwindow::ReviewWindow*)> inReview) {
+    testsupport::answerNextModal<mainwindow::ReviewWindow>(
+        [inReview](mainwindow::ReviewWindow* review) {
+            inReview(review);
+            press(review, "cmdClose");
+        });
+    press(rig.window.get(), "cmdReview");
+}
+
+} // namespace
+
+TEST(DialogMainWindowAnalysis, ReviewChangesOneCorrectiveActionAndUndoPutsItBack) {
+    WindowRig rig;
+    QTemporaryDir dir;
+    rig.window->fileCommands().openFile(BurnPlan);
+    rig.window->selectStep(4);
+    const QByteArray opened = planfile::writePlan(rig.state.plan());
+    ASSERT_TRUE(rig.button("cmdReview")->isEnabled());
+
+    QString shownBefore;
+    inReview(rig, [&](mainwindow::ReviewWindow* review) {
+        auto* table = review->findChild<QTableView*>("tblReview");
+        const int row = firstCcpRow(review);
+        ASSERT_GE(row, 0);
+        table->selectRow(row);
+        table->setFocus();
+        shownBefore = review->tableModel()
+                          .index(row, mainwindow::ReviewTableModel::Correction)
+                          .data()
+                          .toString();
+        testsupport::answerNextModal<analysisdialogs::frmPairEdit>(
+            [](analysisdialogs::frmPairEdit* edit) {
+                auto* box = edit->findChild<QLineEdit*>("txtCorrection");
+                box->selectAll();
+                QTest::keyClicks(box, "Pull the unit and wash it again");
+                press(edit, "OKButton");
+            });
+        QTest::keyClick(table, Qt::Key_Return);
+        EXPECT_EQ(review->tableModel()
+                      .index(row, mainwindow::ReviewTableModel::Correction)
+                      .data()
+                      .toString(),
+                  "Pull the unit and wash it again");
+        EXPECT_TRUE(review->findChild<QPushButton*>("cmdUndo")->isEnabled());
+    });
+    EXPECT_TRUE(rig.prompts.asked.isEmpty()); // two dialogs, nothing else asked
+    EXPECT_TRUE(rig.window->fileCommands().hasUnsavedChanges());
+
+    rig.prompts.fileNames.enqueue(dir.filePath("burn.xml"));
+    ASSERT_TRUE(rig.window->fileCommands().saveAs());
+    const QList<QByteArray> before = fileBytes(BurnPlan).split('\n');
+    const QList<QByteArray> after = fileBytes(dir.filePath("burn.xml")).split('\n');
+    ASSERT_EQ(before.size(), after.size());
+    QList<QByteArray> changed;
+    for (int i = 0; i < before.size(); ++i)
+        if (before[i] != after[i])
+            changed << after[i];
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0].trimmed(), "Pull the unit and wash it again");
+
+    inReview(rig, [&](mainwindow::ReviewWindow* review) {
+        press(review, "cmdUndo");
+        EXPECT_EQ(review->tableModel()
+                      .index(firstCcpRow(review), mainwindow::ReviewTableModel::Correction)
+                      .data()
+                      .toString(),
+                  shownBefore);
+        EXPECT_TRUE(review->findChild<QPushButton*>("cmdRedo")->isEnabled());
+        // The keys do the same: redo, then undo again.
+        QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(rig.window->reviewUndoStack().canUndo());
+        QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(rig.window->reviewUndoStack().canUndo());
+    });
+    EXPECT_TRUE(planfile::writePlan(rig.state.plan()) == opened);
+}
+
+TEST(DialogMainWindowAnalysis, AnEditThatEndsACcpAsksFirstAndCancelKeepsIt) {
+    WindowRig rig;
+    rig.window->fileCommands().openFile(BurnPlan);
+    const int ccps = int(model::planCcps(rig.state.plan()).size());
+    const QByteArray opened = planfile::writePlan(rig.state.plan());
+
+    inReview(rig, [&](mainwindow::ReviewWindow* review) {
+        const int row = firstCcpRow(review);
+        // Cancel changes nothing.
+        testsupport::answerNextModal<analysisdialogs::frmPairEdit>(
+            [](analysisdialogs::frmPairEdit* edit) {
+                edit->findChild<QLineEdit*>("txtLimits")->clear();
+                press(edit, "CancelButton");
+            });
+        review->editRow(row);
+        EXPECT_TRUE(planfile::writePlan(rig.state.plan()) == opened);
+
+        testsupport::answerNextModal<analysisdialogs::frmPairEdit>(
+            [&rig](analysisdialogs::frmPairEdit* edit) {
+                auto radio = [edit](const char* name) {
+                    return edit->findChild<QRadioButton*>(name);
+                };
+                // Q1 yes, Q2 no, Q3 no: the tree ends at "not a CCP" without Q4 or Q5.
+                radio("optYes(1)")->click();
+                EXPECT_FALSE(edit->findChild<QWidget*>("fraQuestion(3)")->isVisible());
+                radio("optNo(2)")->click();
+                EXPECT_TRUE(edit->findChild<QWidget*>("fraQuestion(3)")->isVisible());
+                EXPECT_FALSE(edit->findChild<QPushButton*>("OKButton")->isEnabled());
+                radio("optNo(3)")->click();
+                EXPECT_FALSE(edit->findChild<QWidget*>("fraQuestion(4)")->isVisible());
+                EXPECT_FALSE(edit->findChild<QWidget*>("fraQuestion(5)")->isVisible());
+                EXPECT_FALSE(edit->findChild<QWidget*>("fraCcp")->isVisible());
+                rig.prompts.answers.enqueue(analysis::Prompts::AnswerNo);
+                press(edit, "OKButton");
+                EXPECT_TRUE(edit->isVisible()); // No: still editing
+                ASSERT_EQ(rig.prompts.asked.size(), 1);
+                EXPECT_EQ(rig.prompts.asked[0].buttons, analysis::Prompts::Buttons::YesNo);
+                EXPECT_TRUE(rig.prompts.asked[0].text.contains("no longer be a critical control"));
+                press(edit, "OKButton"); // Yes
+            });
+        review->editRow(row);
+        const model::HACCP_TaskSpecific_Hazard& pair = *review->tableModel().pairAt(row);
+        EXPECT_FALSE(pair.IsCCP);
+        EXPECT_EQ(pair.Ccp, model::CcpDetails{});
+        EXPECT_EQ(model::pathText(pair.Answers), "Q1 Yes, Q2 No, Q3 No");
+        EXPECT_EQ(review->tableModel().index(row, mainwindow::ReviewTableModel::CcpNumber).data(),
+                  "");
+    });
+    EXPECT_EQ(model::planCcps(rig.state.plan()).size(), ccps - 1);
+}
+
+TEST(DialogMainWindowAnalysis, UpdateAsksOnlyAboutThePairsWithoutAnswers) {
+    WindowRig rig;
+    rig.window->fileCommands().openFile(BurnPlan);
+    const int tasks = rig.state.plan().Tasks.count();
+    const auto openBefore = model::unansweredPairs(rig.state.plan()).size();
+    rig.window->selectStep(2);
+    rig.window->findChild<QRadioButton*>("optHazType(2)")->click();
+    rig.window->findChild<QLineEdit*>("txtAddHaz")->setText("Purple loosestrife");
+    press(rig.window.get(), "btnAddHazard");
+    press(rig.window.get(), "Command1");
+    rig.window->selectStep(4);
+    const auto open = model::unansweredPairs(rig.state.plan()).size();
+    ASSERT_EQ(open, openBefore + tasks);
+    EXPECT_FALSE(rig.button("cmdUpdate")->isHidden());
+    EXPECT_EQ(rig.window->findChild<QLabel*>("lblChanges")->text(),
+              QStringLiteral("%1 new task and hazard pairs to answer").arg(open));
+
+    // Every selection offers only its task's unanswered hazards (the new one among them);
+    // nothing is ticked, so each gets a "why not".
+    qsizetype offered = 0;
+    int selections = 0;
+    std::function<void()> answer = [&] {
+        testsupport::answerNextModal<QDialog>(
+            [&](QDialog* d) {
+                if (d->objectName() == "Dialog") {
+                    ++selections;
+                    offered += d->findChildren<QCheckBox*>().size() - 1; // not "None"
+                }
+                answer();
+                press(d, "OKButton");
+            },
+            1000);
+    };
+    answer();
+    press(rig.window.get(), "cmdUpdate");
+    QTest::qWait(1100); // the answerer armed after the last dialog runs out
+    EXPECT_EQ(selections, tasks);
+    EXPECT_EQ(offered, open);
+    EXPECT_EQ(rig.window->currentStep(), 5);
+    EXPECT_TRUE(model::unansweredPairs(rig.state.plan()).isEmpty());
+
+    rig.window->reviewUndoStack().undo();
+    EXPECT_EQ(model::unansweredPairs(rig.state.plan()).size(), open);
+    rig.window->selectStep(4);
+    EXPECT_FALSE(rig.button("cmdUpdate")->isHidden());
 }

@@ -8,6 +8,10 @@
 #include "analysisdialogs/frmGoBack.h"
 #include "analysisdialogs/frmJustification.h"
 #include "gui/ModalAnswerer.h"
+#include "analysisdialogs/frmPairEdit.h"
+#include "mainwindow/FileCommands.h"
+#include "mainwindow/ReviewTableModel.h"
+#include "mainwindow/ReviewWindow.h"
 #include "mainwindow/frmMain.h"
 #include <QDir>
 #include <QLabel>
@@ -158,4 +162,53 @@ TEST(DialogScreenshots, SelectionOverTheMainWindow) {
         d->findChild<QPushButton*>("cmdBack")->click();
     });
     window.findChild<QPushButton*>("cmdEvalTasks")->click();
+}
+
+// The analysis review and the pair edit dialog over the main window, in both languages, and
+// step 4 with an update pending (needs a real display).
+TEST(DialogScreenshots, ReviewAndPairEditOverTheMainWindow) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS") ||
+        QGuiApplication::platformName() == "offscreen")
+        GTEST_SKIP() << "set ORVELLA_SHOTS and run on a display";
+    const QDir dir(qEnvironmentVariable("ORVELLA_SHOTS"));
+    for (bool spanish : {false, true}) {
+        testsupport::SpanishRun language(spanish);
+        const QString lang = spanish ? "es" : "en";
+        orvella::model::ProgramState state;
+        state.UseSpanish = spanish;
+        ScriptedPrompts prompts;
+        orvella::mainwindow::frmMain window(state, prompts);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.fileCommands().openFile(QStringLiteral(ORVELLA_SOURCE_DIR "/examples/") +
+                                       (spanish ? "quema-prescrita.xml" : "prescribed-burn.xml"));
+        window.selectStep(4);
+        QTest::qWait(50);
+        window.screen()->grabWindow(0).save(dir.filePath("step4-" + lang + ".png"));
+        // One pair with a gap, to show how the review marks it.
+        for (const auto& task : state.plan().Tasks)
+            for (const auto& pair : task->TSHazards)
+                if (pair->IsCCP && pair->Ccp.SupportDocs.startsWith(spanish ? "Registro de limp" : "Equipment"))
+                    pair->Ccp.SupportDocs.clear();
+
+        testsupport::answerNextModal<orvella::mainwindow::ReviewWindow>(
+            [&](orvella::mainwindow::ReviewWindow* review) {
+                QTest::qWait(80);
+                review->screen()->grabWindow(0).save(dir.filePath("review-" + lang + ".png"));
+                int row = 0;
+                while (row < review->tableModel().rowCount() &&
+                       !review->tableModel().pairAt(row)->IsCCP)
+                    ++row;
+                testsupport::answerNextModal<orvella::analysisdialogs::frmPairEdit>(
+                    [&](orvella::analysisdialogs::frmPairEdit* edit) {
+                        QTest::qWait(80);
+                        edit->screen()->grabWindow(0).save(
+                            dir.filePath("edit-pair-" + lang + ".png"));
+                        edit->reject();
+                    });
+                review->editRow(row);
+                review->accept();
+            });
+        window.findChild<QPushButton*>("cmdReview")->click();
+    }
 }
