@@ -893,22 +893,6 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>medidas de control</translation>
     </message>
     <message>
-        <source>critical limits</source>
-        <translation>límites críticos</translation>
-    </message>
-    <message>
-        <source>monitoring</source>
-        <translation>monitoreo</translation>
-    </message>
-    <message>
-        <source>corrective action</source>
-        <translation>acción correctiva</translation>
-    </message>
-    <message>
-        <source>supporting documents</source>
-        <translation>documentos de apoyo</translation>
-    </message>
-    <message>
         <source>Missing: %1</source>
         <translation>Falta: %1</translation>
     </message>

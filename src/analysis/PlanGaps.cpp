@@ -77,23 +77,7 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan) {
             gap(4, GapText::tr("CCP #%1 is for a hazard that is no longer listed (%2).")
                        .arg(number, ccp.hazard->HazType + QStringLiteral(": ") +
                                         ccp.hazard->Entity));
-        const CcpDetails& d = ccp.hazard->Ccp;
-        const struct {
-            const QString& value;
-            const char* name;
-        } fields[] = {
-            {d.Limits, QT_TRANSLATE_NOOP("Gaps", "critical limits")},
-            {d.What, QT_TRANSLATE_NOOP("Gaps", "what is monitored")},
-            {d.How, QT_TRANSLATE_NOOP("Gaps", "how it is monitored")},
-            {d.When, QT_TRANSLATE_NOOP("Gaps", "monitoring frequency")},
-            {d.Who, QT_TRANSLATE_NOOP("Gaps", "who monitors")},
-            {d.Correction, QT_TRANSLATE_NOOP("Gaps", "corrective action")},
-            {d.SupportDocs, QT_TRANSLATE_NOOP("Gaps", "supporting documents")},
-        };
-        QStringList missing;
-        for (const auto& f : fields)
-            if (blank(f.value))
-                missing << GapText::tr(f.name);
+        const QStringList missing = emptyCcpFields(ccp.hazard->Ccp);
         if (!missing.isEmpty())
             gap(4, GapText::tr("CCP #%1 has no %2.").arg(number, missing.join(QStringLiteral(", "))));
     }
@@ -102,6 +86,26 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan) {
                            "update the analysis to remove it.")
                    .arg(c.record.TaskName, c.record.SigHaz));
     return gaps;
+}
+
+QStringList emptyCcpFields(const CcpDetails& d) {
+    const struct {
+        const QString& value;
+        const char* name;
+    } fields[] = {
+        {d.Limits, QT_TRANSLATE_NOOP("Gaps", "critical limits")},
+        {d.What, QT_TRANSLATE_NOOP("Gaps", "what is monitored")},
+        {d.How, QT_TRANSLATE_NOOP("Gaps", "how it is monitored")},
+        {d.When, QT_TRANSLATE_NOOP("Gaps", "monitoring frequency")},
+        {d.Who, QT_TRANSLATE_NOOP("Gaps", "who monitors")},
+        {d.Correction, QT_TRANSLATE_NOOP("Gaps", "corrective action")},
+        {d.SupportDocs, QT_TRANSLATE_NOOP("Gaps", "supporting documents")},
+    };
+    QStringList missing;
+    for (const auto& f : fields)
+        if (blank(f.value))
+            missing << GapText::tr(f.name);
+    return missing;
 }
 
 bool stepComplete(const QList<PlanGap>& gaps, int step) {

@@ -2,6 +2,7 @@
 #include "model/HACCP_Plan.h"
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace orvella::analysis {
 
@@ -16,6 +17,10 @@ struct PlanGap {
 // What the plan still lacks, in step order: among them the pairs of task and hazard listed
 // after the analysis, and the answers whose hazard or CCP record no longer has its pair.
 QList<PlanGap> planGaps(const model::HACCP_Plan& plan);
+
+// The names of a CCP's empty detail fields ("critical limits", "who monitors"...), in the
+// language of the run.
+QStringList emptyCcpFields(const model::CcpDetails& details);
 
 // Whether a step is complete: it has no gap of its own. Step 5 is complete when the whole
 // plan is.

@@ -1,4 +1,5 @@
 #include "mainwindow/ReviewTableModel.h"
+#include "analysis/PlanGaps.h"
 #include "model/PlanCcps.h"
 #include <QApplication>
 #include <QStyle>
@@ -68,17 +69,8 @@ QStringList ReviewTableModel::gapsOf(const HACCP_Plan& plan, const HACCP_TaskSpe
         if (blank(th.ControlMeasures))
             gaps << tr("control measures");
     }
-    if (th.IsCCP) {
-        const CcpDetails& d = th.Ccp;
-        if (blank(d.Limits))
-            gaps << tr("critical limits");
-        if (blank(d.What) || blank(d.How) || blank(d.When) || blank(d.Who))
-            gaps << tr("monitoring");
-        if (blank(d.Correction))
-            gaps << tr("corrective action");
-        if (blank(d.SupportDocs))
-            gaps << tr("supporting documents");
-    }
+    if (th.hasCcpRecord())
+        gaps << analysis::emptyCcpFields(th.Ccp);
     return gaps;
 }
 
@@ -88,9 +80,8 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const {
     if (!task || !th)
         return {};
     const HACCP_Plan& plan = m_state.plan();
-    const QStringList gaps = gapsOf(plan, *th);
-
     if (index.column() == Status) {
+        const QStringList gaps = gapsOf(plan, *th);
         switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
