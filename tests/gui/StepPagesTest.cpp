@@ -308,3 +308,34 @@ TEST_F(MainWindowTest, Step2SuggestsUsualHazardsAndPickingSetsNameAndKind) {
     EXPECT_EQ(rows("lstHazardKinds"),
               QStringList({"Invertebrate", "Invertebrate", "Invertebrate"}));
 }
+
+TEST_F(MainWindowTest, Step2InSpanishSuggestsAndWritesSpanishNamesWhileEnglishOnesStillMatch) {
+    open(true);
+    window->selectStep(2);
+    QAbstractItemView* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "lstSuggestions")
+            popup = qobject_cast<QAbstractItemView*>(w);
+    ASSERT_NE(popup, nullptr);
+    auto shown = [&] {
+        QStringList out;
+        for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+            out << popup->model()->index(row, 0).data().toString();
+        return out;
+    };
+    const QString zebra = QString::fromUtf8("Mejillón cebra (Dreissena polymorpha)");
+    type("txtAddHaz", "MEJILLON CEB");
+    EXPECT_EQ(shown(), QStringList({zebra}));
+    type("txtAddHaz", QString::fromUtf8("mejillón q"));
+    EXPECT_EQ(shown(), QStringList({QString::fromUtf8("Mejillón quagga (Dreissena bugensis)")}));
+    type("txtAddHaz", "zebra mus");
+    EXPECT_EQ(shown(), QStringList({zebra})) << "English names keep matching";
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(edit("txtAddHaz")->text(), zebra);
+    click("btnAddHazard");
+    EXPECT_EQ(rows("lstHazards"), QStringList({zebra}));
+    // No established Spanish name: the English one is offered.
+    type("txtAddHaz", "mudsnail");
+    EXPECT_EQ(shown(), QStringList({"New Zealand mudsnail (Potamopyrgus antipodarum)"}));
+}
