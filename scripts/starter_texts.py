@@ -56,7 +56,7 @@ PLANS['boat-launch'] = dict(
              'C', T('Inspect hull, motor, trailer and all compartments by sight and touch; hot-water wash any boat that fails or was in mussel water in the last 30 days',
                     'Inspeccionar a la vista y al tacto casco, motor, remolque y todos los compartimentos; lavar con agua caliente toda embarcación que no pase o que haya estado en aguas con mejillones en los últimos 30 días'),
              [T('No attached mussels, no rough "sandpaper" feel on hull or bunks, no standing water; decontamination with water of at least 140 °F (60 °C) at the surface, 120 °F (49 °C) flushed through the motor',
-                'Ningún mejillón adherido, ningún tacto áspero "de lija" en casco o patines, nada de agua estancada; descontaminación con agua de al menos 60 °C (140 °F) en la superficie y 49 °C (120 °F) por el motor'),
+                'Ningún mejillón adherido, ningún tacto áspero «de lija» en casco o patines, nada de agua estancada; descontaminación con agua de al menos 60 °C (140 °F) en la superficie y 49 °C (120 °F) por el motor'),
               T('Hull, transom, trim tabs, transducer, motor lower unit, trailer bunks and rollers, bilge, live well',
                 'Casco, espejo de popa, flaps, transductor, pie del motor, patines y rodillos del remolque, sentina, vivero'),
               T('Walk-around by sight and hand with a flashlight; thermometer at the wand tip during any wash',
