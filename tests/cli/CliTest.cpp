@@ -169,6 +169,10 @@ TEST(Cli, HazardsInSpanishAndTheStarterPlans) {
         EXPECT_EQ(r.out.count("Gap:"), 2) << r.out.toStdString();
         EXPECT_TRUE(r.out.contains("Gap:          step 1: "));
         EXPECT_TRUE(r.out.contains("Gap:          step 4: "));
+        const QJsonObject pair = QJsonDocument::fromJson(cli({"check", "--json", plan}).out)
+                                     .object()["tasks"].toArray()[0].toObject()["tsHazards"]
+                                     .toArray()[0].toObject();
+        EXPECT_EQ(pair["reviewed"], QJsonValue(false));
     }
     r = cli({"starters", "--write", "canoe", dir.filePath("x.xml")});
     EXPECT_EQ(r.code, 2);
