@@ -653,6 +653,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>No control measures: the activity must change</source>
         <translation>Sin medidas de control: la actividad debe cambiar</translation>
     </message>
+    <message>
+        <source>Contains example answers not yet reviewed for this site</source>
+        <translation>Contiene respuestas de ejemplo aún no revisadas para este lugar</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -806,6 +810,38 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>A CCP record belongs to no task and hazard of the plan (%1; %2): update the analysis to remove it.</source>
         <translation>Un registro de PCC no pertenece a ninguna tarea y riesgo del plan (%1; %2): actualice el análisis para quitarlo.</translation>
     </message>
+    <message>
+        <source>facility</source>
+        <translation>instalación</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>lugar</translation>
+    </message>
+    <message>
+        <source>project coordinator</source>
+        <translation>coordinador del proyecto</translation>
+    </message>
+    <message>
+        <source>site manager</source>
+        <translation>administrador del lugar</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>teléfono</translation>
+    </message>
+    <message>
+        <source>The plan names no %1 yet.</source>
+        <translation>El plan aún no indica %1.</translation>
+    </message>
+    <message>
+        <source>Example answers not yet reviewed for this site (%1 of %2 task hazards): confirm or edit them in Review the Analysis.</source>
+        <translation>Respuestas de ejemplo aún no revisadas para este lugar (%1 de %2 riesgos de trabajo): confírmelas o edítelas en Revisar el Análisis.</translation>
+    </message>
 </context>
 <context>
     <name>orvella::analysisdialogs::frmPairEdit</name>
@@ -952,6 +988,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>Corrective action</source>
         <translation>Acción correctiva</translation>
     </message>
+    <message>
+        <source>Example, not reviewed yet</source>
+        <translation>Ejemplo, aún sin revisar</translation>
+    </message>
 </context>
 <context>
     <name>orvella::mainwindow::ReviewWindow</name>
@@ -978,6 +1018,14 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Mark Reviewed</source>
+        <translation>Marcar revisado</translation>
+    </message>
+    <message>
+        <source>Confirm the example answers of the selected pair for this site as they stand</source>
+        <translation>Confirmar para este lugar las respuestas de ejemplo del par seleccionado tal como están</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1064,59 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>%1 pairs removed</source>
         <translation>%1 pares eliminados</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmMain</name>
+    <message>
+        <source>New from Starter Plan...</source>
+        <translation>Nuevo desde Plan Modelo...</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::StarterChooser</name>
+    <message>
+        <source>New from Starter Plan</source>
+        <translation>Nuevo desde Plan Modelo</translation>
+    </message>
+    <message>
+        <source>Each starter plan is a complete example for common field work. Its answers are examples, not yet reviewed for your site: fill in step 1, then confirm or edit every answer in Review the Analysis.</source>
+        <translation>Cada plan modelo es un ejemplo completo para un trabajo de campo habitual. Sus respuestas son ejemplos aún no revisados para su lugar: complete el paso 1 y después confirme o edite cada respuesta en Revisar el Análisis.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>StarterPlans</name>
+    <message>
+        <source>Launching and retrieving boats and trailers</source>
+        <translation>Botar y recuperar embarcaciones y remolques</translation>
+    </message>
+    <message>
+        <source>Stream survey by wading and electrofishing</source>
+        <translation>Muestreo de ríos vadeando y con pesca eléctrica</translation>
+    </message>
+    <message>
+        <source>Heavy equipment on a road, culvert or stream crossing job</source>
+        <translation>Maquinaria pesada en obras de caminos, alcantarillas o pasos de río</translation>
+    </message>
+    <message>
+        <source>Wildland or prescribed fire: engines, pumps, water drafting, tools</source>
+        <translation>Incendios forestales o quemas prescritas: autobombas, bombas, aspiración de agua, herramientas</translation>
+    </message>
+    <message>
+        <source>Stocking fish from a hatchery truck</source>
+        <translation>Repoblación de peces desde un camión de piscifactoría</translation>
+    </message>
+    <message>
+        <source>Planting and seeding for restoration: nursery stock, seed, mulch, soil</source>
+        <translation>Plantación y siembra de restauración: planta de vivero, semilla, acolchado, tierra</translation>
     </message>
 </context>
 </TS>

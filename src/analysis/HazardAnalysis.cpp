@@ -201,6 +201,7 @@ HazardAnalysis::Phase1 HazardAnalysis::selectAndJustify() {
                 HACCP_TaskSpecific_Hazard& hazard = *scope.at(h - 1);
                 hazard.Justification = justification.justification();
                 hazard.ControlMeasures = justification.controlMeasures();
+                hazard.Unreviewed = false; // answered for this site now
                 ++h;
                 answered();
             }

@@ -10,10 +10,11 @@ static void initHazardResources() {
 
 namespace orvella::analysis {
 
-QString HazardEntry::display() const {
+QString HazardEntry::display(bool spanish) const {
+    const QString& name = spanish && !spanishName.isEmpty() ? spanishName : commonName;
     return scientificName.isEmpty()
-               ? commonName
-               : commonName + QStringLiteral(" (") + scientificName + QLatin1Char(')');
+               ? name
+               : name + QStringLiteral(" (") + scientificName + QLatin1Char(')');
 }
 
 QList<HazardEntry> parseHazardCatalogue(const QByteArray& text, QStringList* problems) {
@@ -24,13 +25,14 @@ QList<HazardEntry> parseHazardCatalogue(const QByteArray& text, QStringList* pro
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList fields = line.split(u'|');
-        if (fields.size() != 3 || fields[0].trimmed().isEmpty() || fields[1].trimmed().isEmpty()) {
+        if (fields.size() < 3 || fields.size() > 4 || fields[0].trimmed().isEmpty() || fields[1].trimmed().isEmpty()) {
             if (problems)
                 *problems << QStringLiteral("line %1: not \"kind|common name|scientific name\"")
                                  .arg(i + 1);
             continue;
         }
-        entries.append({fields[0].trimmed(), fields[1].trimmed(), fields[2].trimmed()});
+        entries.append({fields[0].trimmed(), fields[1].trimmed(), fields[2].trimmed(),
+                        fields.size() > 3 ? fields[3].trimmed() : QString()});
     }
     return entries;
 }
@@ -77,7 +79,8 @@ QList<HazardEntry> matchHazards(const QList<HazardEntry>& entries, const QString
         if (!kind.isEmpty() && e.kind != kind)
             continue;
         const QStringList common = matchWords(e.commonName);
-        QStringList words = common + matchWords(e.scientificName);
+        const QStringList spanish = matchWords(e.spanishName);
+        QStringList words = common + spanish + matchWords(e.scientificName);
         const bool all = std::all_of(wanted.begin(), wanted.end(), [&words](const QString& w) {
             return std::any_of(words.begin(), words.end(),
                                [&w](const QString& word) { return word.startsWith(w); });
@@ -85,7 +88,10 @@ QList<HazardEntry> matchHazards(const QList<HazardEntry>& entries, const QString
         if (!all)
             continue;
         // The common name read from its start, as the user most often types it.
-        const bool leading = !wanted.isEmpty() && common.join(u' ').startsWith(wanted.join(u' '));
+        const QString typedText = wanted.join(u' ');
+        const bool leading = !wanted.isEmpty() && (common.join(u' ').startsWith(typedText) ||
+                                                   (!spanish.isEmpty() &&
+                                                    spanish.join(u' ').startsWith(typedText)));
         (leading ? first : rest).append(e);
     }
     return first + rest;

@@ -30,6 +30,32 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan) {
 
     if (blank(plan.Activity) || blank(plan.Description))
         gap(1, GapText::tr("The activity has no name or no description."));
+    // A starter plan comes without its site: name what to fill in while its examples wait.
+    int pairs = 0, unreviewed = 0;
+    for (const auto& task : plan.Tasks)
+        for (const auto& th : task->TSHazards) {
+            ++pairs;
+            unreviewed += th->Unreviewed ? 1 : 0;
+        }
+    if (unreviewed > 0) {
+        const struct {
+            const QString& value;
+            const char* name;
+        } site[] = {
+            {plan.Facility, QT_TRANSLATE_NOOP("Gaps", "facility")},
+            {plan.Site, QT_TRANSLATE_NOOP("Gaps", "site")},
+            {plan.Coordinator, QT_TRANSLATE_NOOP("Gaps", "project coordinator")},
+            {plan.Manager, QT_TRANSLATE_NOOP("Gaps", "site manager")},
+            {plan.Address1, QT_TRANSLATE_NOOP("Gaps", "address")},
+            {plan.Phone, QT_TRANSLATE_NOOP("Gaps", "phone")},
+        };
+        QStringList empty;
+        for (const auto& f : site)
+            if (blank(f.value))
+                empty << GapText::tr(f.name);
+        if (!empty.isEmpty())
+            gap(1, GapText::tr("The plan names no %1 yet.").arg(empty.join(QStringLiteral(", "))));
+    }
     if (plan.PotentialHazards.count() == 0)
         gap(2, GapText::tr("No potential hazards are listed."));
     if (plan.Tasks.count() == 0)
@@ -37,6 +63,12 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan) {
 
     if (!isAnalysisComplete(plan))
         gap(4, GapText::tr("The hazard analysis has not been run to its end."));
+
+    if (unreviewed > 0)
+        gap(4, GapText::tr("Example answers not yet reviewed for this site (%1 of %2 task "
+                           "hazards): confirm or edit them in Review the Analysis.")
+                   .arg(unreviewed)
+                   .arg(pairs));
 
     // Pairs listed after the analysis, task by task, and answers whose hazard is gone.
     const QList<OpenPair> open = unansweredPairs(plan);

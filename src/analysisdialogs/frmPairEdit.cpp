@@ -306,6 +306,8 @@ void frmPairEdit::refresh() {
 
 HACCP_TaskSpecific_Hazard frmPairEdit::answers() const {
     HACCP_TaskSpecific_Hazard r = m_original;
+    // OK on the answers shown is the user's confirmation of an example answer.
+    r.Unreviewed = false;
     if (m_yes->isChecked() || m_no->isChecked())
         r.Probable = probable() ? Yes : No;
     r.Justification = edited(m_justification, m_original.Justification);

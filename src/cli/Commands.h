@@ -29,11 +29,13 @@ extern const Command kCheck;    // CheckCommand.cpp
 extern const Command kResave;   // ResaveCommand.cpp
 extern const Command kDocument; // DocumentCommand.cpp
 extern const Command kHazards;  // HazardsCommand.cpp
+extern const Command kStarters; // StartersCommand.cpp
 
 int checkCommand(const QStringList& args, Io& io);
 int resaveCommand(const QStringList& args, Io& io);
 int documentCommand(const QStringList& args, Io& io);
 int hazardsCommand(const QStringList& args, Io& io);
+int startersCommand(const QStringList& args, Io& io);
 
 // Shared helpers.
 bool isHelp(const QStringList& args);

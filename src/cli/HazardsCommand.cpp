@@ -4,12 +4,13 @@
 
 namespace orvella::cli {
 
-const Command kHazards{"hazards", "hazards [--type KIND] [WORDS...]",
+const Command kHazards{"hazards", "hazards [--type KIND] [--spanish] [WORDS...]",
                        "list the catalogue's usual hazards that match every word", &hazardsCommand};
 
 int hazardsCommand(const QStringList& args, Io& io) {
     QString kind;
     QStringList words;
+    bool spanish = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--type")) {
@@ -26,6 +27,8 @@ int hazardsCommand(const QStringList& args, Io& io) {
                                                  "Invertebrate, Plant, \"Other Biologic\", Other)")
                                       .arg(wanted),
                                   io.err);
+        } else if (a == QLatin1String("--spanish")) {
+            spanish = true;
         } else if (a.startsWith(u'-') && a.size() > 1) {
             return usageError(kHazards, QStringLiteral("unknown option ") + a, io.err);
         } else {
@@ -34,7 +37,7 @@ int hazardsCommand(const QStringList& args, Io& io) {
     }
     const auto found = analysis::matchHazards(analysis::hazardCatalogue(), words.join(u' '), kind);
     for (const auto& e : found)
-        io.out << e.kind.leftJustified(16) << e.display() << '\n';
+        io.out << e.kind.leftJustified(16) << e.display(spanish) << '\n';
     if (found.isEmpty())
         io.err << "orvella-cli: no hazard in the catalogue matches\n";
     return Ok;

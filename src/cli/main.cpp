@@ -7,7 +7,7 @@ using namespace orvella::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&kCheck, &kResave, &kDocument, &kHazards};
+const Command* const kCommands[] = {&kCheck, &kResave, &kDocument, &kHazards, &kStarters};
 
 void printHelp(QTextStream& to) {
     to << "Usage: orvella-cli COMMAND [OPTIONS]\n\n"

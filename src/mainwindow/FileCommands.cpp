@@ -1,4 +1,6 @@
 #include "mainwindow/FileCommands.h"
+#include "mainwindow/StarterChooser.h"
+#include "planfile/StarterPlans.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
@@ -36,6 +38,7 @@ void FileCommands::attach(const MainWindowActions& actions) {
             connect(action, &QAction::triggered, this, command);
     };
     hook(actions.fileNew, [this] { newPlan(); });
+    hook(actions.fileNewFromStarter, [this] { newFromStarter(); });
     hook(actions.fileOpen, [this] { open(); });
     hook(actions.fileClose, [this] { closePlan(); });
     hook(actions.fileSave, [this] { saveAs(); });
@@ -116,6 +119,30 @@ void FileCommands::closePlan() {
                                            analysis::Prompts::Buttons::YesNo);
     if (m_state.LastAnswer == analysis::Prompts::AnswerYes)
         startFromScratch();
+}
+
+void FileCommands::newFromStarter() {
+    if (!askToSaveChanges())
+        return;
+    if (const auto name = StarterChooser::choose(&m_window))
+        openStarter(*name);
+}
+
+void FileCommands::openStarter(const QString& name) {
+    planfile::PlanReadResult read =
+        planfile::readPlan(planfile::starterPlanFile(name, m_state.UseSpanish),
+                           m_state.HazardKeyCounter);
+    if (!read.isPlan || !read.plan)
+        return;
+    m_state.CurrentPlan = read.plan;
+    m_state.HazardKeyCounter = read.hazardKeyCounter;
+    // A new plan: Save asks for a name, and never proposes the file last opened.
+    m_state.CurrentFileName.clear();
+    m_dialogFileName.clear();
+    m_window.loadPlan();
+    m_state.InputsChanged = false;
+    m_savedFingerprint.clear();
+    emit changesSettled();
 }
 
 void FileCommands::startFromScratch() {

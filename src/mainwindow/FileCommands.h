@@ -24,6 +24,10 @@ public:
     // New and Close: ask, then start from scratch on Yes.
     void newPlan();
     void closePlan();
+    // New from Starter Plan: offers to save changes, then opens the chosen starter plan in the
+    // interface language as a new plan that has never been saved.
+    void newFromStarter();
+    void openStarter(const QString& name);
 
     // Save, Save As and the Save button: asks for the file every time and writes the plan
     // there. Answers true when the plan was written; Cancel writes nothing.

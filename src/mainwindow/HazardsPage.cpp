@@ -197,7 +197,7 @@ void HazardsPage::suggest(const QString& typed) {
     if (trimSpaces(typed).size() >= 2) {
         const auto found = analysis::matchHazards(analysis::hazardCatalogue(), typed);
         for (qsizetype i = 0; i < found.size() && i < Shown; ++i) {
-            auto* item = new QStandardItem(found[i].display());
+            auto* item = new QStandardItem(found[i].display(m_state.UseSpanish));
             item->setData(found[i].kind, Qt::UserRole);
             item->setToolTip(found[i].kind);
             m_suggestions->appendRow(item);

@@ -7,6 +7,7 @@ namespace orvella::mainwindow {
 // The main window's menu items and toolbar buttons, for the commands to connect to.
 struct MainWindowActions {
     QAction* fileNew = nullptr;
+    QAction* fileNewFromStarter = nullptr;
     QAction* fileOpen = nullptr;
     QAction* fileClose = nullptr;
     QAction* fileSave = nullptr;

@@ -82,15 +82,20 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const {
     const HACCP_Plan& plan = m_state.plan();
     if (index.column() == Status) {
         const QStringList gaps = gapsOf(plan, *th);
+        // What is missing matters more than an example answer waiting to be confirmed.
         switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return gaps.isEmpty() ? QVariant()
-                                  : QVariant(tr("Missing: %1").arg(gaps.join(QStringLiteral(", "))));
+            return !gaps.isEmpty()
+                       ? QVariant(tr("Missing: %1").arg(gaps.join(QStringLiteral(", "))))
+                   : th->Unreviewed ? QVariant(tr("Example, not reviewed yet"))
+                                    : QVariant();
         case Qt::DecorationRole:
-            return gaps.isEmpty() ? QVariant()
-                                  : QVariant(QApplication::style()->standardIcon(
-                                        QStyle::SP_MessageBoxWarning));
+            return !gaps.isEmpty() ? QVariant(QApplication::style()->standardIcon(
+                                         QStyle::SP_MessageBoxWarning))
+                   : th->Unreviewed ? QVariant(QApplication::style()->standardIcon(
+                                          QStyle::SP_MessageBoxInformation))
+                                    : QVariant();
         default:
             return {};
         }

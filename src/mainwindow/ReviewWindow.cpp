@@ -22,7 +22,8 @@ bool sameAnswers(const model::HACCP_TaskSpecific_Hazard& a,
                  const model::HACCP_TaskSpecific_Hazard& b) {
     return a.Probable == b.Probable && a.Justification == b.Justification &&
            a.ControlMeasures == b.ControlMeasures && a.IsCCP == b.IsCCP &&
-           a.Answers == b.Answers && a.Ccp == b.Ccp && a.CcpRecordMissing == b.CcpRecordMissing;
+           a.Answers == b.Answers && a.Ccp == b.Ccp && a.CcpRecordMissing == b.CcpRecordMissing &&
+           a.Unreviewed == b.Unreviewed;
 }
 
 } // namespace
@@ -61,6 +62,10 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
 
     m_edit = new QPushButton(tr("Edit..."), this);
     m_edit->setObjectName(QStringLiteral("cmdEdit"));
+    m_markReviewed = new QPushButton(tr("Mark Reviewed"), this);
+    m_markReviewed->setObjectName(QStringLiteral("cmdMarkReviewed"));
+    m_markReviewed->setToolTip(
+        tr("Confirm the example answers of the selected pair for this site as they stand"));
     m_undoButton = new QPushButton(tr("Undo"), this);
     m_undoButton->setObjectName(QStringLiteral("cmdUndo"));
     m_redoButton = new QPushButton(tr("Redo"), this);
@@ -68,7 +73,7 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     // Enter belongs to the table (it opens the row), not to a default button.
-    for (QPushButton* b : {m_edit, m_undoButton, m_redoButton, close})
+    for (QPushButton* b : {m_edit, m_markReviewed, m_undoButton, m_redoButton, close})
         b->setAutoDefault(false);
 
     auto* undoAction = new QAction(this);
@@ -85,12 +90,17 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
     connect(&m_undo, &QUndoStack::indexChanged, this, &ReviewWindow::reload);
     connect(m_edit, &QPushButton::clicked, this,
             [this] { editRow(m_table->currentIndex().row()); });
+    connect(m_markReviewed, &QPushButton::clicked, this,
+            [this] { markReviewed(m_table->currentIndex().row()); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ReviewWindow::updateButtons);
     connect(m_table, &QTableView::activated, this,
             [this](const QModelIndex& index) { editRow(index.row()); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_edit);
+    buttons->addWidget(m_markReviewed);
     buttons->addSpacing(12);
     buttons->addWidget(m_undoButton);
     buttons->addWidget(m_redoButton);
@@ -133,6 +143,19 @@ void ReviewWindow::editRow(int row) {
     m_undo.push(new PairEditCommand(m_state, *task, m_model->pairPositionAt(row), *answers));
 }
 
+void ReviewWindow::markReviewed(int row) {
+    model::HACCP_Task* task = m_model->taskAt(row);
+    model::HACCP_TaskSpecific_Hazard* pair = m_model->pairAt(row);
+    if (!task || !pair || !pair->Unreviewed)
+        return;
+    model::HACCP_TaskSpecific_Hazard reviewed = *pair;
+    reviewed.Unreviewed = false;
+    m_undo.push(new PairEditCommand(m_state, *task, m_model->pairPositionAt(row), reviewed));
+    // On to the next pair: confirming a plan is done row by row.
+    if (row + 1 < m_model->rowCount())
+        m_table->selectRow(row + 1);
+}
+
 void ReviewWindow::reload() {
     const int row = m_table->currentIndex().row();
     m_model->reload();
@@ -144,6 +167,8 @@ void ReviewWindow::reload() {
 
 void ReviewWindow::updateButtons() {
     m_edit->setEnabled(m_model->rowCount() > 0);
+    const model::HACCP_TaskSpecific_Hazard* pair = m_model->pairAt(m_table->currentIndex().row());
+    m_markReviewed->setEnabled(pair && pair->Unreviewed);
     m_undoButton->setEnabled(m_undo.canUndo());
     m_redoButton->setEnabled(m_undo.canRedo());
 }

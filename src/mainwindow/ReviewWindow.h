@@ -21,6 +21,8 @@ public:
 
     // Opens the edit dialog for a row and applies what it gives back.
     void editRow(int row);
+    // Confirms a starter plan's example answers of a row as they stand (undoable).
+    void markReviewed(int row);
 
     ReviewTableModel& tableModel() const { return *m_model; }
 
@@ -35,6 +37,7 @@ private:
     ReviewTableModel* m_model;
     QTableView* m_table;
     QPushButton* m_edit;
+    QPushButton* m_markReviewed;
     QPushButton* m_undoButton;
     QPushButton* m_redoButton;
 };

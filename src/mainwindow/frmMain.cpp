@@ -99,6 +99,10 @@ void frmMain::buildMenus() {
 
     QMenu* file = menu("mnuFile", "1000");
     m_actions.fileNew = item(file, "mnuFileNew", "1001", QKeySequence(Qt::CTRL | Qt::Key_N));
+    // Not in the numbered string table: its caption is a catalogue text.
+    m_actions.fileNewFromStarter = new QAction(tr("New from Starter Plan..."), this);
+    m_actions.fileNewFromStarter->setObjectName(QStringLiteral("mnuFileNewFromStarter"));
+    file->addAction(m_actions.fileNewFromStarter);
     m_actions.fileOpen = item(file, "mnuFileOpen", "1002");
     m_actions.fileClose = item(file, "mnuFileClose", "1003");
     separator(file, "mnuFileBar0");

@@ -35,6 +35,8 @@ struct HACCP_TaskSpecific_Hazard {
     // Read from a file that marked the pair a CCP but held no record of its details: nothing
     // is written for it until the pair is answered again.
     bool CcpRecordMissing = false;
+    // An example answer of a starter plan that the user has not yet confirmed for the site.
+    bool Unreviewed = false;
 
     // Whether the plan file holds a <CCP> record for this pair.
     bool hasCcpRecord() const { return IsCCP && !CcpRecordMissing; }

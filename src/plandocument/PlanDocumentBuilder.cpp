@@ -143,6 +143,22 @@ void PlanDocumentBuilder::writeHeaderAndFooter() {
     title.setSize(Points{18});
     title.bold = true;
     m_doc.header = {Paragraph::of(m_plan.Title, title, Alignment::Center)};
+    // Answers taken over from a starter plan are not yet this site's: say so on every page.
+    bool unreviewed = false;
+    for (const auto& task : m_plan.Tasks)
+        for (const auto& th : task->TSHazards)
+            unreviewed = unreviewed || th->Unreviewed;
+    if (unreviewed) {
+        Font warning;
+        warning.name = Arial;
+        warning.setSize(Points{10});
+        warning.bold = true;
+        warning.color = RgbColor(QStringLiteral("C00000"));
+        m_doc.header.push_back(Paragraph::of(
+            localized(QT_TRANSLATE_NOOP("PlanDocument",
+                                        "Contains example answers not yet reviewed for this site")),
+            warning, Alignment::Center));
+    }
 
     Font small;
     small.name = Arial;

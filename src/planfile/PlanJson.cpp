@@ -154,6 +154,8 @@ QByteArray planToJson(const HACCP_Plan& plan, const QStringList& warnings) {
             j.field("isCCP", th->IsCCP);
             if (!th->Answers.isEmpty())
                 j.field("decisionPath", pathText(th->Answers));
+            if (th->Unreviewed)
+                j.field("reviewed", false);
             j.endObject();
         }
         j.endArray();

@@ -243,6 +243,9 @@ private:
                 // A decision answer; anything but the two stored words answers nothing.
                 if (auto v = rawValue(); v && (is(*v, "Yes") || is(*v, "No")))
                     th->Answers.append({qint8((*l)[2] - '0'), is(*v, "Yes")});
+            } else if (is(*l, "<Reviewed>")) {
+                if (auto v = rawValue())
+                    th->Unreviewed = is(*v, "No");
             }
         }
         task.TSHazards.append(th);

@@ -88,6 +88,9 @@ void writeTaskHazard(LineWriter& w, const HACCP_TaskSpecific_Hazard& th) {
             if (a.question >= 1 && a.question <= 5)
                 w.field(open[a.question - 1], a.yes ? Yes : No, close[a.question - 1]);
     }
+    // Only while the example answers wait for review, so other plans keep their bytes.
+    if (th.Unreviewed)
+        w.field(QLatin1StringView("<Reviewed>"), No, QLatin1StringView("</Reviewed>"));
     w.line(QLatin1StringView("</TaskHazard>"));
 }
 

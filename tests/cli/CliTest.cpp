@@ -147,6 +147,39 @@ TEST(Cli, HazardsListsTheCatalogueEntriesThatMatch) {
     EXPECT_GE(cli({"hazards"}).out.count('\n'), 150);
 }
 
+TEST(Cli, HazardsInSpanishAndTheStarterPlans) {
+    CliRun r = cli({"hazards", "--spanish", "zebra"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Invertebrate    Mejillón cebra (Dreissena polymorpha)\n");
+
+    r = cli({"starters"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.count('\n'), 6);
+    EXPECT_TRUE(r.out.startsWith("boat-launch            Launching and retrieving boats"));
+    EXPECT_TRUE(cli({"starters", "--spanish"}).out.contains("Repoblación de peces"));
+
+    // A starter written out lacks only its site and the review of its answers.
+    QTemporaryDir dir;
+    for (const QStringList& lang : {QStringList{}, QStringList{"--spanish"}}) {
+        const QString plan = dir.filePath("fish.xml");
+        r = cli(QStringList{"starters"} + lang + QStringList{"--write", "fish-stocking", plan});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        r = cli({"check", "--strict", plan});
+        EXPECT_EQ(r.code, 3);
+        EXPECT_EQ(r.out.count("Gap:"), 2) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("Gap:          step 1: "));
+        EXPECT_TRUE(r.out.contains("Gap:          step 4: "));
+        const QJsonObject pair = QJsonDocument::fromJson(cli({"check", "--json", plan}).out)
+                                     .object()["tasks"].toArray()[0].toObject()["tsHazards"]
+                                     .toArray()[0].toObject();
+        EXPECT_EQ(pair["reviewed"], QJsonValue(false));
+    }
+    r = cli({"starters", "--write", "canoe", dir.filePath("x.xml")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.xml")));
+}
+
 TEST(Cli, DocumentAsPdfThroughLibreOfficeOrSaysWhatToInstall) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("plan.PDF");
@@ -207,7 +240,9 @@ TEST(Cli, NotAPlanAndBadUsageHaveTheirOwnExitCodes) {
                                     {"resave", text, "-o"},
                                     {"resave", "-o", dir.filePath("out.xml")},
                                     {"hazards", "--type", "Fish"},
-                                    {"hazards", "--type"}}) {
+                                    {"hazards", "--type"},
+                                    {"starters", "--write", "boat-launch"},
+                                    {"starters", "--frob"}}) {
         r = cli(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());

@@ -146,6 +146,22 @@ TEST(DocumentLayout, EmptyTitleLeavesAnEmptyHeaderLine) {
     EXPECT_TRUE(b.doc.footer[0].text().startsWith(QStringLiteral("Orvella 2.0 ")));
 }
 
+TEST(DocumentLayout, UnreviewedExampleAnswersAreNamedInTheHeaderInEitherLanguage) {
+    auto plan = samples::makeTypicalPlan();
+    plan->Tasks.item(1)->TSHazards.item(1)->Unreviewed = true;
+    for (const bool spanish : {false, true}) {
+        Built b = build(*plan, spanish);
+        ASSERT_EQ(b.doc.header.size(), 2u);
+        EXPECT_EQ(b.doc.header[1].text(),
+                  spanish ? QString::fromUtf8("Contiene respuestas de ejemplo aún no revisadas "
+                                              "para este lugar")
+                          : QStringLiteral("Contains example answers not yet reviewed for this "
+                                           "site"));
+    }
+    plan->Tasks.item(1)->TSHazards.item(1)->Unreviewed = false;
+    EXPECT_EQ(build(*plan).doc.header.size(), 1u) << "a reviewed plan keeps its header";
+}
+
 // Word sizes a paragraph's last line by its mark as well as by its text, so each mark carries
 // the format of its line; the language is the document's.
 TEST(DocumentLayout, ParagraphMarksCarryTheSizeOfTheirLastLine) {

@@ -3,6 +3,10 @@
 #include "SamplePlans.h"
 #include "SpanishRun.h"
 #include "planfile/PlanReader.h"
+#include "planfile/PlanWriter.h"
+#include "planfile/StarterPlans.h"
+#include "model/Decision.h"
+#include "model/PlanCcps.h"
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
@@ -141,4 +145,70 @@ TEST(PlanGaps, SpanishRunSpeaksSpanish) {
     ASSERT_EQ(gaps.size(), 4);
     EXPECT_EQ(gaps[1], (PlanGap{2, QString::fromUtf8("No hay riesgos potenciales en la lista.")}));
     EXPECT_EQ(gaps[3].step, 4);
+}
+
+// Every starter plan in both languages: a complete plan the writer wrote, whose answers all
+// wait for review; it lacks only its site and that review, and once reviewed nothing at all.
+TEST(StarterPlans, CompleteExamplesThatLackOnlyTheSiteAndTheReview) {
+    ASSERT_EQ(orvella::planfile::starterPlans().size(), 6);
+    for (const bool spanish : {false, true}) {
+        const testsupport::SpanishRun run(spanish);
+        for (const auto& starter : orvella::planfile::starterPlans()) {
+            const std::string what = std::string(starter.name) + (spanish ? " es" : " en");
+            const QByteArray bytes = orvella::planfile::starterPlanFile(starter.name, spanish);
+            const auto r = orvella::planfile::readPlan(bytes);
+            ASSERT_TRUE(r.isPlan) << what;
+            EXPECT_TRUE(r.warnings.isEmpty()) << what;
+            EXPECT_TRUE(orvella::planfile::writePlan(*r.plan) == bytes) << what;
+            HACCP_Plan& plan = *r.plan;
+            EXPECT_TRUE(isAnalysisComplete(plan)) << what;
+            EXPECT_GE(plan.PotentialHazards.count(), 4) << what;
+            EXPECT_LE(plan.PotentialHazards.count(), 8) << what;
+            EXPECT_GE(plan.Tasks.count(), 4) << what;
+            EXPECT_LE(plan.Tasks.count(), 10) << what;
+            EXPECT_GE(planCcps(plan).size(), 1) << what;
+            EXPECT_TRUE(plan.Facility.isEmpty() && plan.Site.isEmpty() &&
+                        plan.Coordinator.isEmpty() && plan.Manager.isEmpty() &&
+                        plan.Address1.isEmpty() && plan.Phone.isEmpty())
+                << what;
+            int pairs = 0;
+            for (const auto& task : plan.Tasks)
+                for (const auto& th : task->TSHazards) {
+                    ++pairs;
+                    EXPECT_TRUE(th->Unreviewed) << what;
+                    EXPECT_TRUE(hazardOf(plan, *th)) << what << " " << th->Entity.toStdString();
+                    if (th->Probable == Yes) {
+                        const Verdict v = verdictOf(th->Answers);
+                        EXPECT_TRUE(v == Verdict::Ccp || v == Verdict::NotCcp) << what;
+                        EXPECT_EQ(th->IsCCP, v == Verdict::Ccp) << what;
+                    } else {
+                        EXPECT_EQ(th->Probable, No) << what;
+                    }
+                }
+
+            const QList<PlanGap> gaps = planGaps(plan);
+            ASSERT_EQ(gaps.size(), 2) << what << " " << gaps.value(2).text.toStdString();
+            EXPECT_EQ(gaps[0].step, 1);
+            EXPECT_EQ(gaps[0].text,
+                      spanish ? QString::fromUtf8("El plan aún no indica instalación, lugar, "
+                                                  "coordinador del proyecto, administrador del "
+                                                  "lugar, "
+                                                  "dirección, teléfono.")
+                              : QStringLiteral("The plan names no facility, site, project "
+                                               "coordinator, site manager, address, phone yet."));
+            EXPECT_EQ(gaps[1].step, 4);
+            EXPECT_TRUE(gaps[1].text.contains(QStringLiteral("(%1 ").arg(pairs)))
+                << gaps[1].text.toStdString();
+
+            // Reviewed, the plan lacks nothing, the site included: its mark is gone from the file.
+            for (const auto& task : plan.Tasks)
+                for (const auto& th : task->TSHazards)
+                    th->Unreviewed = false;
+            EXPECT_TRUE(planGaps(plan).isEmpty()) << what;
+            const QByteArray reviewed = orvella::planfile::writePlan(plan);
+            EXPECT_FALSE(reviewed.contains("<Reviewed>")) << what;
+            EXPECT_EQ(bytes.count("<Reviewed>\r\nNo\r\n</Reviewed>\r\n"), pairs) << what;
+        }
+    }
+    EXPECT_TRUE(orvella::planfile::starterPlanFile("no-such-plan", false).isEmpty());
 }

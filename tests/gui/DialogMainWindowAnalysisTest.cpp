@@ -338,3 +338,52 @@ TEST(DialogMainWindowAnalysis, UpdateAsksOnlyAboutThePairsWithoutAnswers) {
     rig.window->selectStep(4);
     EXPECT_FALSE(rig.button("cmdUpdate")->isHidden());
 }
+
+// A starter plan's example answers are confirmed in the review: "Mark Reviewed" as they stand,
+// or OK in the pair's edit dialog; either is undone like any edit.
+TEST(DialogMainWindowAnalysis, ReviewConfirmsTheExampleAnswersOfAStarterPlan) {
+    WindowRig rig;
+    rig.window->fileCommands().openStarter(QStringLiteral("boat-launch"));
+    rig.window->selectStep(4);
+    auto unreviewed = [&] {
+        int n = 0;
+        for (const auto& task : rig.state.plan().Tasks)
+            for (const auto& th : task->TSHazards)
+                n += th->Unreviewed ? 1 : 0;
+        return n;
+    };
+    const int pairs = unreviewed();
+    ASSERT_GT(pairs, 3);
+
+    inReview(rig, [&](mainwindow::ReviewWindow* review) {
+        auto* table = review->findChild<QTableView*>("tblReview");
+        auto* mark = review->findChild<QPushButton*>("cmdMarkReviewed");
+        auto status = [&](int row) {
+            return review->tableModel()
+                .index(row, mainwindow::ReviewTableModel::Status)
+                .data()
+                .toString();
+        };
+        EXPECT_EQ(status(0), "Example, not reviewed yet");
+        ASSERT_TRUE(mark->isEnabled());
+        mark->click();
+        EXPECT_EQ(status(0), QString());
+        EXPECT_EQ(unreviewed(), pairs - 1);
+        EXPECT_EQ(table->currentIndex().row(), 1) << "on to the next pair";
+
+        // OK on the edit dialog, nothing changed, is a confirmation too.
+        testsupport::answerNextModal<analysisdialogs::frmPairEdit>(
+            [](analysisdialogs::frmPairEdit* edit) { press(edit, "OKButton"); });
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        EXPECT_EQ(status(1), QString());
+        EXPECT_EQ(unreviewed(), pairs - 2);
+        table->selectRow(0);
+        EXPECT_FALSE(mark->isEnabled()) << "nothing left to confirm on that row";
+
+        press(review, "cmdUndo");
+        EXPECT_EQ(unreviewed(), pairs - 1);
+        EXPECT_EQ(status(1), "Example, not reviewed yet");
+    });
+    EXPECT_EQ(planfile::writePlan(rig.state.plan()).count("<Reviewed>"), pairs - 1);
+}

@@ -13,6 +13,8 @@
 #include "mainwindow/ReviewTableModel.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/frmMain.h"
+#include "mainwindow/StarterChooser.h"
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,5 +212,42 @@ TEST(DialogScreenshots, ReviewAndPairEditOverTheMainWindow) {
                 review->accept();
             });
         window.findChild<QPushButton*>("cmdReview")->click();
+    }
+}
+
+// The starter chooser over the window, the review of the chosen starter with its example mark,
+// and step 5 naming what the starter still lacks.
+TEST(DialogScreenshots, StarterChooserAndTheReviewOfAStarter) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS") ||
+        QGuiApplication::platformName() == "offscreen")
+        GTEST_SKIP() << "set ORVELLA_SHOTS and run on a display";
+    const QDir dir(qEnvironmentVariable("ORVELLA_SHOTS"));
+    for (bool spanish : {false, true}) {
+        testsupport::SpanishRun language(spanish);
+        const QString lang = spanish ? "es" : "en";
+        orvella::model::ProgramState state;
+        state.UseSpanish = spanish;
+        ScriptedPrompts prompts;
+        orvella::mainwindow::frmMain window(state, prompts);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        testsupport::answerNextModal<orvella::mainwindow::StarterChooser>(
+            [&](orvella::mainwindow::StarterChooser* chooser) {
+                QTest::qWait(80);
+                chooser->screen()->grabWindow(0).save(dir.filePath("starter-chooser-" + lang + ".png"));
+                chooser->accept();
+            });
+        window.findChild<QAction*>("mnuFileNewFromStarter")->trigger();
+        window.selectStep(4);
+        testsupport::answerNextModal<orvella::mainwindow::ReviewWindow>(
+            [&](orvella::mainwindow::ReviewWindow* review) {
+                QTest::qWait(80);
+                review->screen()->grabWindow(0).save(dir.filePath("review-starter-" + lang + ".png"));
+                review->accept();
+            });
+        window.findChild<QPushButton*>("cmdReview")->click();
+        window.selectStep(5);
+        QTest::qWait(80);
+        window.screen()->grabWindow(0).save(dir.filePath("step5-starter-" + lang + ".png"));
     }
 }

@@ -1,4 +1,7 @@
 #include "mainwindow/FileCommands.h"
+#include "mainwindow/StarterChooser.h"
+#include "gui/ModalAnswerer.h"
+#include "planfile/StarterPlans.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
@@ -168,6 +171,45 @@ TEST_F(FileCommandsTest, SaveProposesTheDefaultNameAndCancelWritesNothing) {
     trigger(QStringLiteral("mnuFileSaveAs"));
     trigger(QStringLiteral("mnuFileSaveAs"));
     EXPECT_EQ(prompts.fileRequests.last().initialPath, path(QStringLiteral("a.xml")));
+}
+
+TEST_F(FileCommandsTest, NewFromStarterPlanOpensAnUnsavedExampleThatSavesUnchanged) {
+    // A plan was saved before: the starter must not be saved over it unasked.
+    prompts.fileNames.enqueue(path(QStringLiteral("marsh.xml")));
+    trigger(QStringLiteral("SaveButton"));
+    ASSERT_EQ(state.CurrentFileName, path(QStringLiteral("marsh.xml")));
+
+    QStringList listed;
+    testsupport::answerNextModal<orvella::mainwindow::StarterChooser>(
+        [&](orvella::mainwindow::StarterChooser* chooser) {
+            auto* list = chooser->findChild<QListWidget*>(QStringLiteral("lstStarters"));
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+            list->setCurrentRow(3);
+            chooser->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+    trigger(QStringLiteral("mnuFileNewFromStarter"));
+    ASSERT_EQ(listed.size(), 6);
+    EXPECT_EQ(listed[0], QStringLiteral("Launching and retrieving boats and trailers"));
+    const QByteArray starter = orvella::planfile::starterPlanFile(QStringLiteral("wildland-fire"), false);
+    EXPECT_EQ(state.plan().Title, QStringLiteral("Wildland and Prescribed Fire Operations HACCP Plan"));
+    EXPECT_EQ(text(QStringLiteral("txtFacility")), QString());
+    EXPECT_TRUE(state.CurrentFileName.isEmpty());
+    EXPECT_TRUE(commands()->hasUnsavedChanges());
+
+    // Save asks for a name, proposing the default one, and writes the starter as it came.
+    prompts.fileNames.enqueue(path(QStringLiteral("fire.xml")));
+    trigger(QStringLiteral("SaveButton"));
+    EXPECT_EQ(prompts.fileRequests.last().initialPath, path(QStringLiteral("HACCP_plan.xml")));
+    EXPECT_TRUE(fileBytes(path(QStringLiteral("fire.xml"))) == starter);
+    EXPECT_TRUE(fileBytes(path(QStringLiteral("marsh.xml"))) != starter);
+
+    // Cancel in the chooser leaves the plan alone.
+    testsupport::answerNextModal<orvella::mainwindow::StarterChooser>(
+        [](orvella::mainwindow::StarterChooser* chooser) { chooser->reject(); });
+    trigger(QStringLiteral("mnuFileNewFromStarter"));
+    EXPECT_EQ(state.CurrentFileName, path(QStringLiteral("fire.xml")));
+    EXPECT_FALSE(commands()->hasUnsavedChanges());
 }
 
 TEST(FileCommandsFolder, FirstSaveGoesToTheProgramFolderOnlyWhenItIsWritable) {

@@ -308,3 +308,38 @@ TEST_F(MainWindowTest, Step2SuggestsUsualHazardsAndPickingSetsNameAndKind) {
     EXPECT_EQ(rows("lstHazardKinds"),
               QStringList({"Invertebrate", "Invertebrate", "Invertebrate"}));
 }
+
+TEST_F(MainWindowTest, Step2InSpanishSuggestsAndWritesSpanishNamesWhileEnglishOnesStillMatch) {
+    open(true);
+    window->selectStep(2);
+    QAbstractItemView* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "lstSuggestions")
+            popup = qobject_cast<QAbstractItemView*>(w);
+    ASSERT_NE(popup, nullptr);
+    auto shown = [&] {
+        QStringList out;
+        for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+            out << popup->model()->index(row, 0).data().toString();
+        return out;
+    };
+    const QString zebra = QString::fromUtf8("Mejillón cebra (Dreissena polymorpha)");
+    type("txtAddHaz", "MEJILLON CEB");
+    EXPECT_EQ(shown(), QStringList({zebra}));
+    // QTest types ASCII only: the accented letter comes as the key event a keyboard sends.
+    type("txtAddHaz", "mejill");
+    QKeyEvent accent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("ó"));
+    QApplication::sendEvent(edit("txtAddHaz"), &accent);
+    QTest::keyClicks(edit("txtAddHaz"), "n q");
+    EXPECT_EQ(shown(), QStringList({QString::fromUtf8("Mejillón quagga (Dreissena bugensis)")}));
+    type("txtAddHaz", "zebra mus");
+    EXPECT_EQ(shown(), QStringList({zebra})) << "English names keep matching";
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(edit("txtAddHaz")->text(), zebra);
+    click("btnAddHazard");
+    EXPECT_EQ(rows("lstHazards"), QStringList({zebra}));
+    // No established Spanish name: the English one is offered.
+    type("txtAddHaz", "mudsnail");
+    EXPECT_EQ(shown(), QStringList({"New Zealand mudsnail (Potamopyrgus antipodarum)"}));
+}

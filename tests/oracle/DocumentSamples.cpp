@@ -3,6 +3,8 @@
 #include "SamplePlans.h"
 #include "plandocument/PlanDocx.h"
 #include "model/HazardTypes.h"
+#include "planfile/PlanReader.h"
+#include "planfile/StarterPlans.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
@@ -78,15 +80,20 @@ int main(int argc, char** argv) {
         {QStringLiteral("largest"), samples::makeLargestPlan()},
         {QStringLiteral("hostile"), hostilePlan()},
         {QStringLiteral("huge"), hugePlan()},
+        {QStringLiteral("wildland-fire"), nullptr},
     };
     int failures = 0;
     for (const Sample& s : plans) {
         for (bool spanish : {false, true}) {
+            // A starter plan comes in the language of its document, with its review mark.
+            std::shared_ptr<model::HACCP_Plan> plan = s.plan;
+            if (!plan)
+                plan = planfile::readPlan(planfile::starterPlanFile(s.name, spanish)).plan;
             const QString path =
                 dir.filePath(s.name + (spanish ? QStringLiteral("-es") : QStringLiteral("-en")) +
                              QStringLiteral(".docx"));
             QString error;
-            if (!plandocument::writePlanDocx(*s.plan, spanish, fixedNow, path, &error)) {
+            if (!plandocument::writePlanDocx(*plan, spanish, fixedNow, path, &error)) {
                 QTextStream(stderr) << path << ": " << error << "\n";
                 ++failures;
             }

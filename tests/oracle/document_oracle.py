@@ -29,7 +29,10 @@ EXPECTED_ROWS = {
     "largest": (21, 1002, 1105, 518),
     "hostile": (5, 302, 71, 40),
     "huge": (5, 12, 27, 20),
+    "wildland-fire": (9, 12, 38, 27),
 }
+UNREVIEWED = {"en": "Contains example answers not yet reviewed for this site",
+              "es": "Contiene respuestas de ejemplo aún no revisadas para este lugar"}
 # LibreOffice needs minutes for a table row hundreds of pages long, and ~25 s for each
 # hundred-page document: python-docx alone reads these.
 NOT_FOR_LIBREOFFICE = {"huge-en", "huge-es", "largest-en", "largest-es", "hostile-es"}
@@ -110,6 +113,10 @@ def check_docx(path, plan, lang):
     header = sections[0].header.paragraphs[0].text
     # Control characters of the title become breaks in the header: compare the words.
     check(header.split() == d.core_properties.title.split(), f"{name}: header {header[:40]!r}")
+    # A starter plan, its examples not yet reviewed, says so under the title.
+    notes = [p.text for p in sections[0].header.paragraphs[1:]]
+    want = [UNREVIEWED[lang]] if plan == "wildland-fire" else []
+    check(notes == want, f"{name}: header notes {notes!r}")
     footer = sections[0].footer.paragraphs[0].text
     check(footer.startswith("Orvella 2.0 "), f"{name}: footer {footer!r}")
     settings = d.settings.element

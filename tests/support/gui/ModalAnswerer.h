@@ -4,6 +4,7 @@
 // A watchdog rejects any modal still open after the timeout, so a test can never hang.
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -15,10 +16,12 @@ namespace testsupport {
 template <typename T>
 void answerNextModal(std::function<void(T*)> answer, int timeoutMs = 5000) {
     auto* poll = new QTimer(qApp);
-    auto elapsed = std::make_shared<int>(0);
+    // Real time, not ticks: on a loaded machine ticks come late, and an answerer that outlives
+    // the wait its test allowed for would answer the next test's dialog.
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, elapsed, timeoutMs] {
-        *elapsed += 10;
         QWidget* modal = QApplication::activeModalWidget();
         if (T* dialog = qobject_cast<T*>(modal); dialog && dialog->isVisible()) {
             poll->stop();
@@ -26,7 +29,7 @@ void answerNextModal(std::function<void(T*)> answer, int timeoutMs = 5000) {
             answer(dialog);
             return;
         }
-        if (*elapsed >= timeoutMs) {
+        if (elapsed->elapsed() >= timeoutMs) {
             poll->stop();
             poll->deleteLater();
             if (auto* d = qobject_cast<QDialog*>(modal))
