@@ -704,6 +704,18 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>Words you type are looked up in every page of the guide.</source>
         <translation>Las palabras que escriba se buscan en todas las páginas de la guía.</translation>
     </message>
+    <message>
+        <source>Guide navigation</source>
+        <translation>Navegación de la guía</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+    <message>
+        <source>Pages found</source>
+        <translation>Páginas encontradas</translation>
+    </message>
 </context>
 <context>
     <name>Recovery</name>
@@ -995,6 +1007,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Task hazards</source>
+        <translation>Riesgos por tarea</translation>
+    </message>
 </context>
 <context>
     <name>ReviewCommands</name>
@@ -1032,6 +1048,38 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>%1 pairs removed</source>
         <translation>%1 pares eliminados</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmMain</name>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>completo</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::HazardsPage</name>
+    <message>
+        <source>Potential hazards</source>
+        <translation>Riesgos potenciales</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmSplash</name>
+    <message>
+        <source>Orvella logo</source>
+        <translation>Logotipo de Orvella</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmAbout</name>
+    <message>
+        <source>Orvella logo</source>
+        <translation>Logotipo de Orvella</translation>
     </message>
 </context>
 </TS>

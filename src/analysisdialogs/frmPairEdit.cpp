@@ -195,6 +195,8 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrBody"));
+    // Tab goes to the controls inside and scrolls them into view; the frame is no stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);
