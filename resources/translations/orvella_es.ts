@@ -889,6 +889,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>This pair will no longer be a critical control point: its limits, monitoring and corrective action will be removed.</source>
         <translation>Este par dejará de ser un punto de control crítico: se eliminarán sus límites, su monitoreo y su acción correctiva.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
 </context>
 <context>
     <name>orvella::mainwindow::ReviewTableModel</name>

@@ -195,8 +195,8 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrBody"));
-    // Tab goes to the controls inside and scrolls them into view; the frame is no stop.
-    scroll->setFocusPolicy(Qt::NoFocus);
+    // A stop of its own: arrows and Page Down scroll the answers for someone reading them.
+    scroll->setAccessibleName(tr("Answers"));
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);

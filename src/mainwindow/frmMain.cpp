@@ -69,8 +69,13 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     // The designed size is also the smallest: word-wrapped texts need it to show whole.
     const QSize designed(pixelsFromTwips(this, 12400), pixelsFromTwips(this, 8000));
     const QSize room = analysisdialogs::ScreenFit::room(this);
-    setMinimumSize(designed.expandedTo(minimumSizeHint()).boundedTo(room));
-    resize(designed.boundedTo(room));
+    if (designed.height() > room.height()) {
+        setMinimumSize(designed.expandedTo(minimumSizeHint()).boundedTo(room));
+        resize(designed.boundedTo(room));
+    } else {
+        setMinimumSize(designed.expandedTo(minimumSizeHint()));
+        resize(designed);
+    }
     m_tabs->setCurrentIndex(0);
     refreshGaps();
     // Connected last: building the tabs must not count as a tab change.
@@ -202,7 +207,7 @@ void frmMain::buildPages() {
     // A screen too small for the designed window (large text on a laptop) scrolls each page.
     const QSize designed(pixelsFromTwips(this, 12400), pixelsFromTwips(this, 8000));
     const QSize room = analysisdialogs::ScreenFit::room(this);
-    const bool scroll = designed.width() > room.width() || designed.height() > room.height();
+    const bool scroll = designed.height() > room.height();
     for (int i = 0; i < m_pages.size(); ++i) {
         QWidget* tab = m_pages[i];
         if (scroll) {

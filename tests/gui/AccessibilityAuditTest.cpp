@@ -16,6 +16,7 @@
 #include "analysisdialogs/frmPairEdit.h"
 #include "help/HelpGuide.h"
 #include "help/HelpWindow.h"
+#include "mainwindow/Contrast.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
@@ -40,6 +41,7 @@
 #include <QProcess>
 #include <QFile>
 #include <QScreen>
+#include <QDir>
 #include <QUndoStack>
 #include <functional>
 #include <gtest/gtest.h>
@@ -322,6 +324,62 @@ QStringList clipped(QWidget* top) {
     return problems;
 }
 
+// Texts below 4.5:1 against what they are drawn on; disabled ones are exempt.
+QStringList faintTexts(QWidget* top) {
+    QStringList problems;
+    for (auto* l : top->findChildren<QLabel*>()) {
+        if (!shown(l, top) || !l->isEnabled() || l->text().trimmed().isEmpty())
+            continue;
+        const QWidget* ground = l;
+        while (ground != top && !ground->autoFillBackground())
+            ground = ground->parentWidget();
+        const QColor back = ground->palette().color(ground->backgroundRole());
+        const QColor text = l->palette().color(l->foregroundRole());
+        const double ratio = mainwindow::contrastRatio(text, back);
+        if (ratio < 4.5)
+            problems << describe(l) + QStringLiteral(" %1 on %2: %3")
+                                          .arg(text.name(), back.name())
+                                          .arg(ratio, 0, 'f', 1);
+    }
+    return problems;
+}
+
+// A dark desktop palette, as a dark theme gives Qt.
+QPalette darkPalette() {
+    QPalette p;
+    const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xee, 0xee, 0xee);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    return p;
+}
+
+void auditContrast() {
+    for (const WindowEntry& entry : windows()) {
+        Rig rig;
+        rig.state.InputsChanged = false;
+        entry.open(rig, [&](QWidget* top, const QString& view) {
+            // The note of an earlier analysis is the one coloured text.
+            if (auto* note = top->findChild<QLabel*>("lblStatus"))
+                note->show();
+            EXPECT_EQ(faintTexts(top), QStringList())
+                << entry.name << " " << view.toStdString() << " in "
+                << QApplication::palette().color(QPalette::Window).name().toStdString();
+        });
+    }
+}
+
 void auditAll(bool spanish, bool large) {
     testsupport::SpanishRun language(spanish);
     for (const WindowEntry& entry : windows()) {
@@ -380,4 +438,42 @@ TEST(AccessibilityAudit, EveryTextFitsAtOneAndAHalfTimesTheFont) {
     const QString said = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << said.toStdString();
     EXPECT_TRUE(said.contains("[  PASSED  ] 1 test")) << said.toStdString();
+}
+
+TEST(AccessibilityAudit, EveryTextKeepsItsContrastInTheDefaultAndADarkPalette) {
+    auditContrast();
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    auditContrast();
+    QApplication::setPalette(before);
+}
+
+// Pictures for docs/screens.md: run with ORVELLA_SHOTS=<folder> and QT_SCALE_FACTOR=2 for the
+// twice-the-size set, or ORVELLA_SHOTS_DARK=1 for the dark palette.
+TEST(AccessibilityScreenshots, TwiceTheSizeAndDark) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS"))
+        GTEST_SKIP() << "set ORVELLA_SHOTS to a folder to render the windows";
+    const QDir dir(qEnvironmentVariable("ORVELLA_SHOTS"));
+    const bool dark = qEnvironmentVariableIsSet("ORVELLA_SHOTS_DARK");
+    const QPalette before = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    const QString suffix =
+        dark ? QStringLiteral("-dark") : QStringLiteral("-%1x").arg(qApp->devicePixelRatio());
+    for (const WindowEntry& entry : windows()) {
+        if (!QStringList({"frmMain", "frmCCP", "Dialog", "ReviewWindow", "frmPairEdit"})
+                 .contains(QLatin1String(entry.name)))
+            continue;
+        Rig rig;
+        entry.open(rig, [&](QWidget* top, QString view) {
+            if (!view.isEmpty() && view != "step 2" && view != "step 4")
+                return;
+            QTest::qWait(20);
+            const QString name = QStringLiteral("a11y-") + QLatin1String(entry.name) +
+                                 (view.isEmpty() ? QString() : "-" + view.replace(' ', '-')) +
+                                 suffix + ".png";
+            EXPECT_TRUE(top->grab().save(dir.filePath(name)));
+        });
+    }
+    QApplication::setPalette(before);
 }
