@@ -708,6 +708,18 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>Words you type are looked up in every page of the guide.</source>
         <translation>Las palabras que escriba se buscan en todas las páginas de la guía.</translation>
     </message>
+    <message>
+        <source>Guide navigation</source>
+        <translation>Navegación de la guía</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+    <message>
+        <source>Pages found</source>
+        <translation>Páginas encontradas</translation>
+    </message>
 </context>
 <context>
     <name>Recovery</name>
@@ -913,6 +925,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>This pair will no longer be a critical control point: its limits, monitoring and corrective action will be removed.</source>
         <translation>Este par dejará de ser un punto de control crítico: se eliminarán sus límites, su monitoreo y su acción correctiva.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
 </context>
 <context>
     <name>orvella::mainwindow::ReviewTableModel</name>
@@ -1027,6 +1043,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <source>Confirm the example answers of the selected pair for this site as they stand</source>
         <translation>Confirmar para este lugar las respuestas de ejemplo del par seleccionado tal como están</translation>
     </message>
+    <message>
+        <source>Task hazards</source>
+        <translation>Riesgos por tarea</translation>
+    </message>
 </context>
 <context>
     <name>ReviewCommands</name>
@@ -1117,6 +1137,38 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>Planting and seeding for restoration: nursery stock, seed, mulch, soil</source>
         <translation>Plantación y siembra de restauración: planta de vivero, semilla, acolchado, tierra</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmMain</name>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>completo</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::HazardsPage</name>
+    <message>
+        <source>Potential hazards</source>
+        <translation>Riesgos potenciales</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmSplash</name>
+    <message>
+        <source>Orvella logo</source>
+        <translation>Logotipo de Orvella</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmAbout</name>
+    <message>
+        <source>Orvella logo</source>
+        <translation>Logotipo de Orvella</translation>
     </message>
 </context>
 </TS>

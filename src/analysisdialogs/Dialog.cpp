@@ -1,5 +1,7 @@
 #include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/EscapeGuard.h"
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +20,30 @@ constexpr int Width = 7200 / TwipsPerPixel;
 constexpr int ButtonsAboveBottom = 1000 / TwipsPerPixel;
 // Room for the title bar and frame the window manager adds around the dialog.
 constexpr int FrameAllowance = 40;
+
+// Up and Down move the focus through the list of boxes, as in a list; Space ticks.
+class ArrowKeys : public QObject {
+public:
+    ArrowKeys(const QList<QCheckBox*>& boxes, QObject* parent)
+        : QObject(parent), m_boxes(boxes) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        const qsizetype at = m_boxes.indexOf(static_cast<QCheckBox*>(watched));
+        const qsizetype to = at + (key == Qt::Key_Up ? -1 : 1);
+        if (at >= 0 && to >= 0 && to < m_boxes.size())
+            m_boxes.at(to)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    const QList<QCheckBox*>& m_boxes;
+};
 } // namespace
 
 Dialog::Dialog(QWidget* parent) : QDialog(parent) {
@@ -53,6 +79,13 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setMinimumHeight(3 * 20);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // the boxes are the stops
+    m_arrows = new ArrowKeys(m_boxes, this);
+    // The keyboard's box stays in sight while arrows or Tab walk a long list.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && m_scroll->widget()->isAncestorOf(now))
+            m_scroll->ensureWidgetVisible(now);
+    });
     addBox(0, tr("None"));
 
     m_ok = new QPushButton(tr("Continue"), this);
@@ -93,7 +126,9 @@ Dialog::Dialog(QWidget* parent) : QDialog(parent) {
 QCheckBox* Dialog::addBox(int index, const QString& caption) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(QStringLiteral("chkHaz(%1)").arg(index));
-    box->setFixedHeight(300 / TwipsPerPixel);
+    // 300 twips a row, or more where a larger font needs it.
+    box->setFixedHeight(std::max(300 / TwipsPerPixel, box->sizeHint().height()));
+    box->installEventFilter(m_arrows);
     box->setToolTip(index > 0 ? caption : QString());
     m_boxLayout->insertWidget(m_boxLayout->count() - 1, box);
     connect(box, &QCheckBox::clicked, this, [this, index] { boxClicked(index); });

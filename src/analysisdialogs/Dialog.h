@@ -50,6 +50,7 @@ private:
     QScrollArea* m_scroll;
     QVBoxLayout* m_boxLayout;
     QList<QCheckBox*> m_boxes; // element 0 is "None"
+    QObject* m_arrows;         // lets Up and Down move between the boxes
     QPushButton* m_ok;
     QPushButton* m_back;
     bool m_goBack = false;

@@ -1,6 +1,7 @@
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/EntryBoxes.h"
 #include "analysisdialogs/EscapeGuard.h"
+#include "analysisdialogs/ScreenFit.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -143,6 +144,8 @@ frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     setMinimumWidth(660);
+    // Large text on a small screen: the fields scroll, OK and Back stay in sight.
+    ScreenFit::scrollIfTooTall(this, layout, 2);
 }
 
 QLabel* frmCCP::label(const char* name) const {

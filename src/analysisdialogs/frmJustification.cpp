@@ -136,9 +136,12 @@ void frmJustification::setTaskDescription(const QString& text) {
 }
 void frmJustification::setPrompt(const QString& text) {
     m_lblPrompt->setText(text);
+    // The typing happens in the box's line edit, which a reader names on its own.
+    m_cboJust->lineEdit()->setAccessibleName(text);
 }
 void frmJustification::setControlQuestion(const QString& text) {
     m_lblControl->setText(text);
+    m_cboControl->lineEdit()->setAccessibleName(text);
 }
 void frmJustification::setControlVisible(bool visible) {
     m_lblControl->setVisible(visible);

@@ -195,6 +195,8 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrBody"));
+    // A stop of its own: arrows and Page Down scroll the answers for someone reading them.
+    scroll->setAccessibleName(tr("Answers"));
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);

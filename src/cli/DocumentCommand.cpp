@@ -39,6 +39,13 @@ private:
 // hung on something (a dialog, a locked profile).
 constexpr int ConversionSeconds = 120;
 
+// A tagged PDF/UA file: screen readers follow its headings, tables and reading order, and its
+// title (the plan's, from the document properties) is shown instead of the file name.
+const QString TaggedPdf = QStringLiteral(
+    "pdf:writer_pdf_Export:{\"UseTaggedPDF\":{\"type\":\"boolean\",\"value\":\"true\"},"
+    "\"PDFUACompliance\":{\"type\":\"boolean\",\"value\":\"true\"},"
+    "\"DisplayPDFDocumentTitle\":{\"type\":\"boolean\",\"value\":\"true\"}}");
+
 // Writes the document as .docx into a folder of its own and has LibreOffice's headless
 // converter turn it into `output`. LibreOffice runs on a profile made for this run, so an open
 // LibreOffice of the user neither takes the job nor sees it.
@@ -68,7 +75,7 @@ bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& ou
                   {QStringLiteral("-env:UserInstallation=") +
                        QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
                    QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                   QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--convert-to"), TaggedPdf,
                    QStringLiteral("--outdir"), work.path(), docx});
     if (!convert.waitForStarted()) {
         *error = QStringLiteral("cannot start ") + soffice + QStringLiteral(": ") +

@@ -284,8 +284,11 @@ void DocxXml::writeParagraph(QXmlStreamWriter& w, const Context& c, const Paragr
     const bool hasJc = p.alignment != Alignment::Left;
     // Word counts the mark in the height of the paragraph's last line, with or without text.
     const bool hasMark = !isDefaultFont(c, p.markFont);
-    if (hasJc || hasMark || sectionEnd) {
+    const bool heading = p.headingLevel == 1 || p.headingLevel == 2;
+    if (hasJc || hasMark || sectionEnd || heading) {
         start(w, u"w:pPr");
+        if (heading)
+            valElement(w, u"w:pStyle", QStringLiteral("Heading%1").arg(p.headingLevel));
         if (hasJc)
             valElement(w, u"w:jc", alignmentValue(p.alignment));
         if (hasMark)
@@ -668,6 +671,24 @@ bool DocxXml::writeStylesPart(QIODevice& out, const Document& d) {
         valElement(w, u"w:name", QStringLiteral("Normal"));
         empty(w, u"w:qFormat");
         w.writeEndElement();
+
+        // Headings carry structure only: their look stays with their runs, as before.
+        for (int level : {1, 2}) {
+            start(w, u"w:style");
+            attr(w, u"w:type", QStringLiteral("paragraph"));
+            attr(w, u"w:styleId", QStringLiteral("Heading%1").arg(level));
+            valElement(w, u"w:name", QStringLiteral("heading %1").arg(level));
+            valElement(w, u"w:basedOn", QStringLiteral("Normal"));
+            valElement(w, u"w:next", QStringLiteral("Normal"));
+            empty(w, u"w:qFormat");
+            start(w, u"w:pPr");
+            empty(w, u"w:spacing");
+            attr(w, u"w:before", 0);
+            attr(w, u"w:after", 0);
+            valElement(w, u"w:outlineLvl", QString::number(level - 1));
+            w.writeEndElement();
+            w.writeEndElement();
+        }
 
         start(w, u"w:style");
         attr(w, u"w:type", QStringLiteral("table"));

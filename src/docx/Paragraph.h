@@ -14,6 +14,7 @@ struct Paragraph {
     std::vector<Run> runs;
     std::vector<int> bookmarkEnds; // ids
     Font markFont;                 // the paragraph mark's format: sets an empty line's height
+    int headingLevel = 0; // 1 or 2: a heading (style Heading1/2) readers navigate by; 0: body text
 
     static Paragraph of(const QString& text, const Font& font = {},
                         Alignment alignment = Alignment::Left) {

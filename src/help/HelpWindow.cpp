@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -45,6 +46,10 @@ const char* const kBack = QT_TRANSLATE_NOOP("HelpWindow", "Back");
 const char* const kForward = QT_TRANSLATE_NOOP("HelpWindow", "Forward");
 const char* const kHome = QT_TRANSLATE_NOOP("HelpWindow", "Start page");
 const char* const kLanguage = QT_TRANSLATE_NOOP("HelpWindow", "Guide language:");
+// Names a screen reader reads for controls without a label of their own.
+const char* const kNavigation = QT_TRANSLATE_NOOP("HelpWindow", "Guide navigation");
+const char* const kPage = QT_TRANSLATE_NOOP("HelpWindow", "Help page");
+const char* const kResults = QT_TRANSLATE_NOOP("HelpWindow", "Pages found");
 const char* const kNone = QT_TRANSLATE_NOOP("HelpWindow", "No page contains all of these words.");
 const char* const kOne = QT_TRANSLATE_NOOP("HelpWindow", "1 page found.");
 const char* const kMany = QT_TRANSLATE_NOOP("HelpWindow", "%1 pages found.");
@@ -113,7 +118,10 @@ HelpWindow::HelpWindow(const HelpGuide& guide, const QString& language, QWidget*
     : QWidget(parent, Qt::Window), m_guide(guide), m_language(language) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowIcon(QIcon(programIconPath()));
-    resize(960, 640);
+    // Smaller on a small screen, or one with large text.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(0, 40) : QSize(960, 640);
+    resize(QSize(960, 640).boundedTo(room));
 
     auto* top = new QHBoxLayout;
     auto makeButton = [this](const char* name, const QIcon& icon) {
@@ -236,6 +244,11 @@ void HelpWindow::retranslate() {
     m_forward->setText(t(kForward));
     m_home->setText(t(kHome));
     m_languageLabel->setText(t(kLanguage));
+    m_tabs->setAccessibleName(t(kNavigation));
+    m_contents->setAccessibleName(t(kContents));
+    m_search->setAccessibleName(t(kSearch));
+    m_results->setAccessibleName(t(kResults));
+    m_browser->setAccessibleName(t(kPage));
     runSearch();
 }
 

@@ -1,4 +1,5 @@
 #include "mainwindow/AnalysisPage.h"
+#include "mainwindow/Contrast.h"
 #include "mainwindow/DecorativePicture.h"
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,8 +36,10 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
                        "overwritten.  If you choose not to start a new Analysis, you may skip "
                        "this step and continue to the next step by clicking \"Skip to Next "
                        "Step.\""));
+    // Red that stays readable on a dark or high-contrast desktop palette.
     QPalette red = note->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    red.setColor(QPalette::WindowText,
+                 readableOn(QColor(192, 0, 0), red.color(QPalette::Window)));
     note->setPalette(red);
     // Showing or hiding the note must not make the page jump.
     QSizePolicy keep = note->sizePolicy();

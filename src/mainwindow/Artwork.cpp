@@ -1,4 +1,6 @@
 #include "mainwindow/Artwork.h"
+#include "mainwindow/Contrast.h"
+#include <QGuiApplication>
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -60,7 +62,9 @@ QPixmap drawnIcon(const QString& name, int s) {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal u = s / 16.0;
-    QPen pen(Ink, 1.2 * u);
+    // Strokes that stand out from a dark toolbar too (3:1, as graphics need).
+    const QColor ink = readableOn(Ink, QGuiApplication::palette().color(QPalette::Window), 3.0);
+    QPen pen(ink, 1.2 * u);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);
@@ -69,7 +73,7 @@ QPixmap drawnIcon(const QString& name, int s) {
         path.moveTo(13 * u, 12 * u);
         path.cubicTo(13 * u, 6 * u, 8 * u, 4.5 * u, 4 * u, 7 * u);
         p.drawPath(path);
-        p.setBrush(Ink);
+        p.setBrush(ink);
         QPolygonF head;
         head << QPointF(2 * u, 8.5 * u) << QPointF(6.5 * u, 3.5 * u) << QPointF(6 * u, 9 * u);
         p.drawPolygon(head);
@@ -91,7 +95,7 @@ QPixmap drawnIcon(const QString& name, int s) {
         p.drawRoundedRect(QRectF(2.5 * u, 3 * u, 11 * u, 12 * u), u, u);
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5 * u, 6 * u, 6 * u, 7.5 * u));
-        p.setBrush(Ink);
+        p.setBrush(ink);
         p.drawRoundedRect(QRectF(5.5 * u, 1.5 * u, 5 * u, 3 * u), u / 2, u / 2);
     } else if (name == QLatin1String("save")) {
         p.setBrush(Water);

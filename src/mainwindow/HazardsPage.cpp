@@ -92,6 +92,8 @@ HazardsPage::HazardsPage(model::ProgramState& state, analysis::Prompts& prompts,
     m_kinds->setObjectName(QStringLiteral("lstHazardKinds"));
     m_hazards = new QListWidget(this);
     m_hazards->setObjectName(QStringLiteral("lstHazards"));
+    // Lists are not named by their buddy label as boxes are.
+    m_hazards->setAccessibleName(tr("Potential hazards"));
     listHeading->setBuddy(m_hazards);
     // The kinds only mirror the hazards row by row: no clicks, no focus, no scroll bar of
     // their own; they scroll with the hazard list.

@@ -44,6 +44,7 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
     m_model = new ReviewTableModel(state, this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("tblReview"));
+    m_table->setAccessibleName(tr("Task hazards"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -25,6 +25,7 @@ frmAbout::frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& syste
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picIcon"));
+    picture->setAccessibleName(tr("Orvella logo"));
     picture->setPixmap(
         QPixmap(help::programIconPath()).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);

@@ -4,6 +4,7 @@
 #include "analysis/HazardAnalysis.h"
 #include "analysis/PlanGaps.h"
 #include "analysisdialogs/QtAnalysisDialogs.h"
+#include "analysisdialogs/ScreenFit.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "mainwindow/ActivityPage.h"
 #include "mainwindow/AnalysisPage.h"
@@ -25,6 +26,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -66,8 +68,14 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     setStatusMessage(lookupString(FirstStepMessage).value_or(QString()));
     // The designed size is also the smallest: word-wrapped texts need it to show whole.
     const QSize designed(pixelsFromTwips(this, 12400), pixelsFromTwips(this, 8000));
-    setMinimumSize(designed.expandedTo(minimumSizeHint()));
-    resize(designed);
+    const QSize room = analysisdialogs::ScreenFit::room(this);
+    if (designed.height() > room.height()) {
+        setMinimumSize(designed.expandedTo(minimumSizeHint()).boundedTo(room));
+        resize(designed.boundedTo(room));
+    } else {
+        setMinimumSize(designed.expandedTo(minimumSizeHint()));
+        resize(designed);
+    }
     m_tabs->setCurrentIndex(0);
     refreshGaps();
     // Connected last: building the tabs must not count as a tab change.
@@ -188,6 +196,7 @@ void frmMain::buildPages() {
     m_tabs->setObjectName(QStringLiteral("TabStrip"));
     m_tabs->setDocumentMode(false);
     m_tabs->setUsesScrollButtons(false);
+    m_tabs->setAccessibleName(tr("Steps"));
 
     m_hazards = new HazardsPage(m_state, m_prompts, m_tabs);
     m_analysis = new AnalysisPage(m_state, m_tabs);
@@ -199,8 +208,22 @@ void frmMain::buildPages() {
     for (StepPage* inputs : {static_cast<StepPage*>(m_hazards), m_pages[2]})
         connect(inputs, &StepPage::submitted, m_reviewUndo, &QUndoStack::clear);
     connect(m_planForm, &PlanFormPage::stepRequested, this, &frmMain::selectStep);
+    // A screen too small for the designed window (large text on a laptop) scrolls each page.
+    const QSize designed(pixelsFromTwips(this, 12400), pixelsFromTwips(this, 8000));
+    const QSize room = analysisdialogs::ScreenFit::room(this);
+    const bool scroll = designed.height() > room.height();
     for (int i = 0; i < m_pages.size(); ++i) {
-        m_tabs->addTab(m_pages[i], QStringLiteral("Step %1").arg(i + 1));
+        QWidget* tab = m_pages[i];
+        if (scroll) {
+            auto* area = new QScrollArea(m_tabs);
+            area->setObjectName(QStringLiteral("scrStep(%1)").arg(i));
+            area->setFrameShape(QFrame::NoFrame);
+            area->setWidgetResizable(true);
+            area->setFocusPolicy(Qt::NoFocus);
+            area->setWidget(m_pages[i]);
+            tab = area;
+        }
+        m_tabs->addTab(tab, QStringLiteral("Step %1").arg(i + 1));
         m_tabs->setTabToolTip(i, QLatin1String(TabToolTips[i]));
         connect(m_pages[i], &StepPage::submitted, this, &frmMain::NextStep);
     }
@@ -318,8 +341,16 @@ void frmMain::loadPlan() {
 void frmMain::refreshGaps() {
     const QList<analysis::PlanGap> gaps = analysis::planGaps(m_state.plan());
     const QIcon complete = Artwork::stepCompleteIcon();
-    for (int step = 1; step <= StepCount; ++step)
-        m_tabs->setTabIcon(step - 1, analysis::stepComplete(gaps, step) ? complete : QIcon());
+    for (int step = 1; step <= StepCount; ++step) {
+        const bool done = analysis::stepComplete(gaps, step);
+        m_tabs->setTabIcon(step - 1, done ? complete : QIcon());
+        // A screen reader hears the step's caption and the tick as words.
+        QString name = m_tabs->tabText(step - 1) + QStringLiteral(": ") +
+                       m_tabs->tabToolTip(step - 1);
+        if (done)
+            name += QStringLiteral(", ") + tr("complete");
+        m_tabs->tabBar()->setAccessibleTabName(step - 1, name);
+    }
     m_planForm->showGaps(gaps);
     const model::HACCP_Plan& plan = m_state.plan();
     m_analysis->showReviewState(model::hasAnalysisAnswers(plan),

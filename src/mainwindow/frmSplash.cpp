@@ -45,6 +45,7 @@ frmSplash::frmSplash(model::ProgramState& state, QWidget* parent)
 
     auto* picture = new QLabel(frame);
     picture->setObjectName(QStringLiteral("imgLogo"));
+    picture->setAccessibleName(tr("Orvella logo"));
     const int pictureWidth = fontMetrics().averageCharWidth() * 26;
     picture->setPixmap(Artwork::landscape(pictureWidth, pictureWidth * 5 / 4, devicePixelRatioF()));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);

@@ -27,8 +27,15 @@ void write(Cell& cell, const QString& text, Points size, bool bold, Alignment al
     format(cell, size, bold, alignment);
 }
 
+// Marks the cell's text as a heading, so readers can move from form to form.
+void markHeading(Cell& cell, int level) {
+    for (Paragraph& p : cell.paragraphs())
+        p.headingLevel = level;
+}
+
 void writeTitle(Cell& cell, const QString& title) {
     write(cell, title, Points{14}, true, Alignment::Center);
+    markHeading(cell, 1);
 }
 
 // A cell holding one Wingdings character.
@@ -216,11 +223,13 @@ void PlanDocumentBuilder::form1(Table& t) {
     formatWords(heading, 1, m_spanish ? 3 : 2, [](Font& f) { f.setSize(Points{12}); });
     t.merge(8, 1, 8, 2);
     t.cell(8, 1).setAlignment(Alignment::Center);
+    markHeading(t.cell(8, 1), 2);
 
     t.merge(9, 1, 9, 2);
     write(t.cell(9, 1), p.Description, Points{12}, false, Alignment::Left);
     // The description area is at least 350 points high.
     t.setRowMinHeight(9, std::max(t.row(9).minHeight, Twips::from(Points{350})));
+    t.row(1).header = true;
 }
 
 void PlanDocumentBuilder::form2(Table& t) {
@@ -262,6 +271,7 @@ void PlanDocumentBuilder::form2(Table& t) {
         BoldLeadingWords(t.cell(i + 2, 1), 1);
     }
     formatWords(t.cell(5, 1), 2, 2, [](Font& f) { f.bold = true; });
+    t.row(1).header = true;
 }
 
 void PlanDocumentBuilder::form3(Table& t) {
@@ -293,6 +303,7 @@ void PlanDocumentBuilder::form3(Table& t) {
         if (r > 2)
             writeSymbol(c, handPointingDown, Points{24}, Alignment::Center);
     }
+    t.row(1).header = true;
 }
 
 void PlanDocumentBuilder::form4(Table& t) {
@@ -551,6 +562,7 @@ void PlanDocumentBuilder::checklist(Table& t) {
           localized(QT_TRANSLATE_NOOP("PlanDocument", "HACCP Checklist: ")) + QLatin1Char('\n') +
               m_plan.Activity,
           Points{16}, true, Alignment::Left);
+    markHeading(t.cell(1, 1), 1);
 
     const QString labels[5][2] = {
         {QStringLiteral("Facility"), m_plan.Facility},

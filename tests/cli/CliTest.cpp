@@ -7,10 +7,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iostream>
 
 using namespace orvella::planfile;
 
@@ -196,6 +198,22 @@ TEST(Cli, DocumentAsPdfThroughLibreOfficeOrSaysWhatToInstall) {
     r = cli({"document", example("quema-prescrita.xml"), "-o", pdf, "--spanish"});
     ASSERT_EQ(r.code, 0) << r.err.constData();
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
+    // A screen reader gets a tagged PDF/UA file that names the plan.
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
+        std::cout << "pdfinfo (poppler-utils) is not installed: the PDF's tags are not checked\n";
+    } else {
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        const QString said = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(said.contains(QRegularExpression("^Tagged: +yes$",
+                                                     QRegularExpression::MultilineOption)))
+            << said.toStdString();
+        EXPECT_TRUE(said.contains(QRegularExpression(
+            "^Title: +Plan HACCP de quema prescrita, unidades 3 a 5 de Willow Flats$",
+            QRegularExpression::MultilineOption)))
+            << said.toStdString();
+    }
     // --pdf whatever the name.
     const QString named = dir.filePath("plan.out");
     r = cli({"document", "--pdf", example("prescribed-burn.xml"), "-o", named});

@@ -135,6 +135,9 @@ TEST(DocumentLayout, SectionsBookmarksHeaderAndFooter) {
         EXPECT_EQ(b.form(k).cell(1, 1).topMargin, Twips{100}) << k;
         EXPECT_EQ(b.form(k).cell(1, 1).shading, k <= 5 ? olive : QString()) << k;
         EXPECT_EQ(b.form(k).cellCount(1), 1) << k;
+        // A heading readers can jump to, in a header row.
+        EXPECT_EQ(b.form(k).cell(1, 1).paragraphs().front().headingLevel, 1) << k;
+        EXPECT_TRUE(b.form(k).row(1).header) << k;
     }
 }
 
@@ -180,10 +183,12 @@ TEST(DocumentLayout, ParagraphMarksCarryTheSizeOfTheirLastLine) {
                              "<w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr></w:pPr><w:r>"
                              "<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"
                              "</w:r></w:p>"));
-    // Form 1's description heading: 12-point words on a 10-point line, and a 10-point mark.
+    // Form 1's description heading: 12-point words on a 10-point line, and a 10-point mark;
+    // a heading of the second level, so readers can jump to it.
     Built en = build(plan);
     EXPECT_EQ(paragraphXml(en.doc, en.form(1).cell(8, 1).paragraphs().at(0)),
-              QStringLiteral("<w:p><w:pPr><w:jc w:val=\"center\"/><w:rPr><w:b/><w:bCs/>"
+              QStringLiteral("<w:p><w:pPr><w:pStyle w:val=\"Heading2\"/><w:jc w:val=\"center\"/>"
+                             "<w:rPr><w:b/><w:bCs/>"
                              "<w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr></w:pPr>"
                              "<w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t>Project Description</w:t></w:r>"
                              "<w:r><w:rPr><w:b/><w:bCs/><w:sz w:val=\"20\"/>"

@@ -243,6 +243,17 @@ TEST(DocxXml, StylesMakeArialAndTheDocumentLanguageTheDefault) {
     const QString core =
         part([&](QIODevice& out) { return DocxXml::writeCorePropertiesPart(out, d); });
     EXPECT_TRUE(core.contains(QStringLiteral("<dc:language>es-ES</dc:language>")));
+    // Headings are outline levels only: no look of their own, no space around them.
+    EXPECT_TRUE(s.contains(QStringLiteral(
+        "<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"
+        "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:qFormat/><w:pPr>"
+        "<w:spacing w:before=\"0\" w:after=\"0\"/><w:outlineLvl w:val=\"1\"/></w:pPr></w:style>")))
+        << s.toStdString();
+    Paragraph heading = Paragraph::of(QStringLiteral("Form"), {}, Alignment::Center);
+    heading.headingLevel = 1;
+    EXPECT_EQ(xml([&](auto& w) { DocxXml::writeParagraph(w, bare, heading); }),
+              QStringLiteral("<w:p><w:pPr><w:pStyle w:val=\"Heading1\"/><w:jc w:val=\"center\"/>"
+                             "</w:pPr><w:r><w:t>Form</w:t></w:r></w:p>"));
 }
 
 TEST(DocxXml, EveryPartHasItsContentTypeAndRelationship) {

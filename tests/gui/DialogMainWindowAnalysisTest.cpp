@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -165,6 +166,9 @@ int firstCcpRow(mainwindow::ReviewWindow* review) {
 void inReview(WindowRig& rig, std::function<void(mainwindow::ReviewWindow*)> inReview) {
     testsupport::answerNextModal<mainwindow::ReviewWindow>(
         [inReview](mainwindow::ReviewWindow* review) {
+            // Its window shortcuts need it active; offscreen activation arrives as an event
+            // that may come after the answer starts.
+            QApplication::setActiveWindow(review);
             inReview(review);
             press(review, "cmdClose");
         });
