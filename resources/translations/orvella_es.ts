@@ -1100,6 +1100,10 @@ El programa no puede continuar y se terminará ahora.</translation>
         <translation>Nuevo desde Plan Modelo</translation>
     </message>
     <message>
+        <source>Starter plans</source>
+        <translation>Planes modelo</translation>
+    </message>
+    <message>
         <source>Each starter plan is a complete example for common field work. Its answers are examples, not yet reviewed for your site: fill in step 1, then confirm or edit every answer in Review the Analysis.</source>
         <translation>Cada plan modelo es un ejemplo completo para un trabajo de campo habitual. Sus respuestas son ejemplos aún no revisados para su lugar: complete el paso 1 y después confirme o edite cada respuesta en Revisar el Análisis.</translation>
     </message>

@@ -20,6 +20,7 @@ StarterChooser::StarterChooser(QWidget* parent) : QDialog(parent) {
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstStarters"));
+    m_list->setAccessibleName(tr("Starter plans"));
     for (const planfile::StarterPlan& s : planfile::starterPlans()) {
         auto* item = new QListWidgetItem(planfile::starterSummary(s), m_list);
         item->setData(Qt::UserRole, QString::fromLatin1(s.name));

@@ -18,6 +18,7 @@
 #include "help/HelpWindow.h"
 #include "mainwindow/Contrast.h"
 #include "mainwindow/ReviewWindow.h"
+#include "mainwindow/StarterChooser.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
@@ -97,6 +98,10 @@ std::vector<WindowEntry> windows() {
         {"frmAbout",
          [](Rig& rig, const Audit& audit) {
              single(std::make_unique<mainwindow::frmAbout>(rig.prompts, rig.info), audit);
+         }},
+        {"StarterChooser",
+         [](Rig&, const Audit& audit) {
+             single(std::make_unique<mainwindow::StarterChooser>(), audit);
          }},
         {"HelpWindow",
          [](Rig& rig, const Audit& audit) {
