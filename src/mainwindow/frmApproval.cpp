@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -88,6 +90,7 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
     m_team = makeTable(teamBox, QStringLiteral("tblTeam"), {tr("Name"), tr("Job title")});
     for (const PlanPerson& p : current.team())
         appendRow(m_team, {p.Name, p.JobTitle});
+    m_team->setColumnWidth(0, 260);
     auto* teamLayout = new QVBoxLayout(teamBox);
     teamLayout->addWidget(m_team);
     teamLayout->addLayout(rowButtons(teamBox, m_team, QStringLiteral("Team")));
@@ -156,14 +159,28 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
     connect(buttons, &QDialogButtonBox::accepted, this, &frmApproval::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &frmApproval::reject);
 
+    // The body scrolls, so that large fonts on a small screen still reach every field and the
+    // buttons stay in view.
+    auto* body = new QWidget;
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addLayout(head);
+    bodyLayout->addWidget(teamBox, 2);
+    bodyLayout->addWidget(signBox);
+    bodyLayout->addWidget(revBox, 3);
+    bodyLayout->addLayout(tail);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrApproval"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(head);
-    layout->addWidget(teamBox, 2);
-    layout->addWidget(signBox);
-    layout->addWidget(revBox, 3);
-    layout->addLayout(tail);
+    layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
-    resize(760, 720);
+    QSize size(760, 720);
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 void frmApproval::startRevision() {

@@ -136,6 +136,10 @@ void PlanDocumentBuilder::recordSheet(Table& t, const model::PlanCcp& ccp) {
     const int columns = t.columnCount(); // 6
     const int headRows = 6;
     const int blankRows = 15;
+    // Room to write an observation and an action by hand; date, time and initials are short.
+    const double widths[] = {62, 46, 150, 62, 100, 48};
+    for (int c = 1; c <= columns; ++c)
+        t.setColumnWidth(c, Twips::from(Points{widths[c - 1]}));
     while (t.rowCount() < 1 + headRows + 1 + blankRows)
         t.addRow();
     auto tr = [this](const char* english) { return localized(english); };
