@@ -230,6 +230,7 @@ TEST(DialogScreenshots, PlanApprovalAndStepFive) {
         samples::addDocumentControl(*plan);
         ScriptedPrompts prompts;
         mainwindow::frmApproval dialog(plan->Control, QDate(2026, 12, 10), prompts);
+        dialog.resize(780, 800); // the whole body, as on a desktop screen
         save(dialog, "dialog-approval-" + lang);
 
         model::ProgramState state;
