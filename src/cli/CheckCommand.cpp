@@ -74,14 +74,15 @@ int checkCommand(const QStringList& args, Io& io) {
             facts.today = i + 1 < args.size() ? orvella::model::storedDate(args[++i]) : QDate();
             if (!facts.today.isValid())
                 return usageError(QStringLiteral("--today needs a date as YYYY-MM-DD"), io);
-        } else if (a == QLatin1String("--json"))
+        } else if (a == QLatin1String("--json")) {
             json = true;
-        else if (a == QLatin1String("--strict"))
+        } else if (a == QLatin1String("--strict")) {
             strict = true;
-        else if (a.startsWith(u'-') && a.size() > 1)
+        } else if (a.startsWith(u'-') && a.size() > 1) {
             return usageError(QStringLiteral("unknown option ") + a, io);
-        else
+        } else {
             files << a;
+        }
     }
     if (files.size() != 1)
         return usageError(QStringLiteral("check needs exactly one plan file"), io);
