@@ -189,6 +189,10 @@ to prevent or reduce the hazard to an acceptable level.</source>
         <translation>Haga una lista de los documentos qué existen con respecto a esta tarea o sus posibles riesgos.</translation>
     </message>
     <message>
+        <source> How and how often does someone check that the monitoring works? (verification)</source>
+        <translation>¿Cómo y cada cuánto se verifica que el monitoreo funciona? (verificación)</translation>
+    </message>
+    <message>
         <source>Back</source>
         <translation>Devolverse</translation>
     </message>
@@ -1117,6 +1121,250 @@ El programa no puede continuar y se terminará ahora.</translation>
     </message>
 </context>
 <context>
+    <name>Gaps</name>
+    <message>
+        <source>The plan has not been approved.</source>
+        <translation>El plan no ha sido aprobado.</translation>
+    </message>
+    <message>
+        <source>Version %1 was approved on %2; the plan has changed since.</source>
+        <translation>La versión %1 fue aprobada el %2; el plan ha cambiado desde entonces.</translation>
+    </message>
+    <message>
+        <source>Version %1 was approved on %2.</source>
+        <translation>La versión %1 fue aprobada el %2.</translation>
+    </message>
+    <message>
+        <source>CCP #%1 has no verification.</source>
+        <translation>El PCC #%1 no tiene verificación.</translation>
+    </message>
+    <message>
+        <source>The plan was due for review on %1.</source>
+        <translation>El plan debía revisarse el %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Plan Approval and Revisions</source>
+        <translation>Aprobación y Revisiones del Plan</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versión: </translation>
+    </message>
+    <message>
+        <source>Planning Team</source>
+        <translation>Equipo de Planificación</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Job Title</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Preparado por</translation>
+    </message>
+    <message>
+        <source>Reviewed by</source>
+        <translation>Revisado por</translation>
+    </message>
+    <message>
+        <source>Approved by</source>
+        <translation>Aprobado por</translation>
+    </message>
+    <message>
+        <source>Revision History</source>
+        <translation>Historial de Revisiones</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Qué cambió</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>Next review: </source>
+        <translation>Próxima revisión: </translation>
+    </message>
+    <message>
+        <source>DRAFT, not approved</source>
+        <translation>BORRADOR, no aprobado</translation>
+    </message>
+    <message>
+        <source>Verification: </source>
+        <translation>Verificación: </translation>
+    </message>
+    <message>
+        <source>Record Sheet: CCP #%1</source>
+        <translation>Hoja de Registro: PCC #%1</translation>
+    </message>
+    <message>
+        <source>Task: </source>
+        <translation>Tarea: </translation>
+    </message>
+    <message>
+        <source>Hazard: </source>
+        <translation>Riesgo: </translation>
+    </message>
+    <message>
+        <source>Critical limits: </source>
+        <translation>Límites críticos: </translation>
+    </message>
+    <message>
+        <source>What is monitored: </source>
+        <translation>Qué se monitorea: </translation>
+    </message>
+    <message>
+        <source>How, and how often: </source>
+        <translation>Cómo, y cada cuánto: </translation>
+    </message>
+    <message>
+        <source>Who monitors: </source>
+        <translation>Quién monitorea: </translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Within limits? (yes/no)</source>
+        <translation>¿Dentro de los límites? (sí/no)</translation>
+    </message>
+    <message>
+        <source>Corrective action taken</source>
+        <translation>Acción correctiva tomada</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Iniciales</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::PlanFormPage</name>
+    <message>
+        <source>Plan Approval...</source>
+        <translation>Aprobación del Plan...</translation>
+    </message>
+    <message>
+        <source>Add blank record sheets for the crew</source>
+        <translation>Añadir hojas de registro en blanco</translation>
+    </message>
+</context>
+<context>
+    <name>orvella::mainwindow::frmApproval</name>
+    <message>
+        <source>Plan Approval</source>
+        <translation>Aprobación del Plan</translation>
+    </message>
+    <message>
+        <source>Plan version:</source>
+        <translation>Versión del plan:</translation>
+    </message>
+    <message>
+        <source>Planning team</source>
+        <translation>Equipo de planificación</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Date signed (YYYY-MM-DD)</source>
+        <translation>Fecha de firma (AAAA-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Preparado por</translation>
+    </message>
+    <message>
+        <source>Reviewed by</source>
+        <translation>Revisado por</translation>
+    </message>
+    <message>
+        <source>Approved by</source>
+        <translation>Aprobado por</translation>
+    </message>
+    <message>
+        <source>Entering the approver&apos;s date approves the plan as it now stands; any later change makes it a draft again.</source>
+        <translation>Al escribir la fecha del aprobador se aprueba el plan tal como está; cualquier cambio posterior lo vuelve a dejar como borrador.</translation>
+    </message>
+    <message>
+        <source>Revision history</source>
+        <translation>Historial de revisiones</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Qué cambió</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>What changes in the new revision</source>
+        <translation>Qué cambia en la nueva revisión</translation>
+    </message>
+    <message>
+        <source>Start Revision</source>
+        <translation>Iniciar Revisión</translation>
+    </message>
+    <message>
+        <source>one year after approval</source>
+        <translation>un año después de la aprobación</translation>
+    </message>
+    <message>
+        <source>Next review (YYYY-MM-DD):</source>
+        <translation>Próxima revisión (AAAA-MM-DD):</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>StarterPlans</name>
     <message>
         <source>Launching and retrieving boats and trailers</source>
@@ -1173,6 +1421,20 @@ El programa no puede continuar y se terminará ahora.</translation>
     <message>
         <source>Orvella logo</source>
         <translation>Logotipo de Orvella</translation>
+    </message>
+</context>
+<context>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date: write it as YYYY-MM-DD.</source>
+        <translation>&quot;%1&quot; no es una fecha: escríbala como AAAA-MM-DD.</translation>
     </message>
 </context>
 </TS>

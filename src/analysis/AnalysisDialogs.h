@@ -63,7 +63,7 @@ public:
     virtual void ResetGoBack() = 0;
 };
 
-// The seven answers of the CCP details dialog.
+// The answers of the CCP details dialog.
 struct CcpFields {
     QString Limits;      // txtLimits
     QString Who;         // txtWho
@@ -72,6 +72,7 @@ struct CcpFields {
     QString Frequency;   // txtFreq
     QString Correction;  // txtCorrection
     QString SupportDocs; // txtSuppDocs
+    QString Verification{}; // txtVerification
 };
 
 // The CCP details dialog ("frmCCP").

@@ -6,11 +6,12 @@ namespace orvella::analysis {
 using namespace orvella::model;
 
 CcpFields ccpFields(const CcpDetails& d) {
-    return {d.Limits, d.Who, d.What, d.How, d.When, d.Correction, d.SupportDocs};
+    return {d.Limits, d.Who, d.What, d.How, d.When, d.Correction, d.SupportDocs, d.Verification};
 }
 
 CcpDetails ccpDetails(const CcpFields& f) {
-    return {f.Limits, f.What, f.How, f.Frequency, f.Who, f.Correction, f.SupportDocs};
+    return {f.Limits, f.What,        f.How,         f.Frequency,
+            f.Who,    f.Correction, f.SupportDocs, f.Verification};
 }
 
 bool recordCcp(ProgramState& state, const HACCP_Task& task, HACCP_TaskSpecific_Hazard& hazard,

@@ -22,9 +22,28 @@ QString taskHazard(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard& haza
     return task.Name.trimmed() + QStringLiteral(": ") + hazard.Entity;
 }
 
+bool approvalSigned(const DocumentControl& c) {
+    const PlanPerson* approver = c.signer(RoleApproved);
+    return approver && !approver->SignedOn.isEmpty() && !c.ApprovedDigest.isEmpty();
+}
+
 } // namespace
 
-QList<PlanGap> planGaps(const HACCP_Plan& plan) {
+QString approvalSummary(const HACCP_Plan& plan, bool changedSinceApproval) {
+    const DocumentControl& c = plan.Control;
+    if (c.isEmpty())
+        return {};
+    if (!approvalSigned(c))
+        return GapText::tr("The plan has not been approved.");
+    const QString date = c.signer(RoleApproved)->SignedOn;
+    const QString version = c.PlanVersion.trimmed().isEmpty() ? QStringLiteral("1") : c.PlanVersion;
+    if (changedSinceApproval)
+        return GapText::tr("Version %1 was approved on %2; the plan has changed since.")
+            .arg(version, date);
+    return GapText::tr("Version %1 was approved on %2.").arg(version, date);
+}
+
+QList<PlanGap> planGaps(const HACCP_Plan& plan, const GapFacts& facts) {
     QList<PlanGap> gaps;
     auto gap = [&gaps](int step, const QString& text) { gaps.append({step, text}); };
 
@@ -117,6 +136,18 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan) {
         gap(4, GapText::tr("A CCP record belongs to no task and hazard of the plan (%1; %2): "
                            "update the analysis to remove it.")
                    .arg(c.record.TaskName, c.record.SigHaz));
+
+    // Document control only where the plan keeps it, so other plans keep their gaps.
+    const DocumentControl& control = plan.Control;
+    if (control.isEmpty())
+        return gaps;
+    for (const PlanCcp& ccp : planCcps(plan))
+        if (blank(ccp.hazard->Ccp.Verification))
+            gap(4, GapText::tr("CCP #%1 has no verification.").arg(ccp.number));
+    if (!approvalSigned(control) || facts.changedSinceApproval)
+        gap(5, approvalSummary(plan, facts.changedSinceApproval));
+    if (const QDate due = storedDate(control.NextReview); due.isValid() && due < facts.today)
+        gap(5, GapText::tr("The plan was due for review on %1.").arg(control.NextReview));
     return gaps;
 }
 

@@ -97,6 +97,9 @@ frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
         QStringLiteral(" List any supporting documentation that exists regarding this task and "
                        "potnetial hazards."));
     m_txtSuppDocs = makeEdit(this, QStringLiteral("txtSuppDocs"));
+    auto* label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral(" How and how often does someone check that the monitoring works? (verification)"));
+    m_txtVerification = makeEdit(this, QStringLiteral("txtVerification"));
+    label9->setBuddy(m_txtVerification);
     label2->setBuddy(m_txtLimits);
     label7->setBuddy(m_txtCorrection);
     label8->setBuddy(m_txtSuppDocs);
@@ -139,6 +142,8 @@ frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_txtCorrection);
     layout->addWidget(label8);
     layout->addWidget(m_txtSuppDocs);
+    layout->addWidget(label9);
+    layout->addWidget(m_txtVerification);
     layout->addStretch(1);
     layout->addSpacing(6);
     layout->addLayout(buttons);
@@ -184,12 +189,14 @@ void frmCCP::setSpanishCaptions() {
                                 "be reached during this task?"));
     label("Label8")->setText(tr(" List any supporting documentation that exists regarding this "
                                 "task and potnetial hazards."));
+    label("Label9")->setText(tr(" How and how often does someone check that the monitoring works? (verification)"));
     m_back->setText(tr("Back"));
 }
 
 void frmCCP::clearFields() {
     for (QLineEdit* e :
-         {m_txtLimits, m_txtWho, m_txtWhat, m_txtHow, m_txtFreq, m_txtCorrection, m_txtSuppDocs})
+         {m_txtLimits, m_txtWho, m_txtWhat, m_txtHow, m_txtFreq, m_txtCorrection, m_txtSuppDocs,
+          m_txtVerification})
         e->clear();
 }
 
@@ -201,6 +208,7 @@ void frmCCP::setFields(const analysis::CcpFields& f) {
     m_txtFreq->setText(f.Frequency);
     m_txtCorrection->setText(f.Correction);
     m_txtSuppDocs->setText(f.SupportDocs);
+    m_txtVerification->setText(f.Verification);
 }
 
 void frmCCP::showModal() {
@@ -210,7 +218,8 @@ void frmCCP::showModal() {
 
 analysis::CcpFields frmCCP::fields() const {
     return {m_txtLimits->text(), m_txtWho->text(),        m_txtWhat->text(),    m_txtHow->text(),
-            m_txtFreq->text(),   m_txtCorrection->text(), m_txtSuppDocs->text()};
+            m_txtFreq->text(),   m_txtCorrection->text(), m_txtSuppDocs->text(),
+            m_txtVerification->text()};
 }
 
 void frmCCP::reject() {

@@ -166,6 +166,7 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
          " List any supporting documentation that exists regarding this task and potnetial "
          "hazards.",
          d.SupportDocs},
+        {&m_txtVerification, "txtVerification", " How and how often does someone check that the monitoring works? (verification)", d.Verification},
     };
     for (const auto& f : fields) {
         auto* label = makeLabel(m_ccp, QStringLiteral("lbl") + QLatin1String(f.name + 3),
@@ -333,6 +334,7 @@ HACCP_TaskSpecific_Hazard frmPairEdit::answers() const {
     d.When = edited(m_txtFreq, d.When);
     d.Correction = edited(m_txtCorrection, d.Correction);
     d.SupportDocs = edited(m_txtSuppDocs, d.SupportDocs);
+    d.Verification = edited(m_txtVerification, d.Verification);
     // Details given here are a record again.
     if (d != m_original.Ccp || !m_original.IsCCP)
         r.CcpRecordMissing = false;

@@ -64,6 +64,7 @@ private:
     QLineEdit* m_txtFreq;
     QLineEdit* m_txtCorrection;
     QLineEdit* m_txtSuppDocs;
+    QLineEdit* m_txtVerification;
     QPushButton* m_ok;
 };
 

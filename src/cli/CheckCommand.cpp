@@ -1,5 +1,6 @@
 #include "analysis/PlanGaps.h"
 #include "cli/Commands.h"
+#include "planfile/PlanApproval.h"
 #include "planfile/PlanJson.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,7 +10,7 @@ namespace orvella::cli {
 
 using namespace planfile;
 
-const Command kCheck{"check", "check [--json] [--strict] PLAN",
+const Command kCheck{"check", "check [--json] [--strict] [--today YYYY-MM-DD] PLAN",
                      "summarise a plan file and list what it still lacks", &checkCommand};
 
 namespace {
@@ -34,6 +35,10 @@ void printSummary(const PlanReadResult& r, const QList<PlanGap>& gaps, QTextStre
         row("Analysis:", QStringLiteral("completed ") + plan.AnalysisStatus);
     else
         row("Analysis:", QStringLiteral("incomplete"));
+    if (const QString approval = analysis::approvalSummary(
+            plan, approvalState(plan) == ApprovalState::Changed);
+        !approval.isEmpty())
+        row("Approval:", approval);
     for (const QString& w : r.warnings)
         row("Warning:", w);
     if (gaps.isEmpty())
@@ -62,15 +67,22 @@ int usageError(const QString& why, Io& io) {
 int checkCommand(const QStringList& args, Io& io) {
     bool json = false, strict = false;
     QStringList files;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
+    analysis::GapFacts facts;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--today")) {
+            facts.today = i + 1 < args.size() ? orvella::model::storedDate(args[++i]) : QDate();
+            if (!facts.today.isValid())
+                return usageError(QStringLiteral("--today needs a date as YYYY-MM-DD"), io);
+        } else if (a == QLatin1String("--json")) {
             json = true;
-        else if (a == QLatin1String("--strict"))
+        } else if (a == QLatin1String("--strict")) {
             strict = true;
-        else if (a.startsWith(u'-') && a.size() > 1)
+        } else if (a.startsWith(u'-') && a.size() > 1) {
             return usageError(QStringLiteral("unknown option ") + a, io);
-        else
+        } else {
             files << a;
+        }
     }
     if (files.size() != 1)
         return usageError(QStringLiteral("check needs exactly one plan file"), io);
@@ -78,7 +90,8 @@ int checkCommand(const QStringList& args, Io& io) {
     if (const int failed = readPlanFile(files[0], r, io.err); failed != Ok)
         return failed;
     // A plan just read has no submits after its analysis.
-    const QList<PlanGap> gaps = analysis::planGaps(*r.plan);
+    facts.changedSinceApproval = approvalState(*r.plan) == ApprovalState::Changed;
+    const QList<PlanGap> gaps = analysis::planGaps(*r.plan, facts);
     if (json)
         io.out << QString::fromUtf8(withGaps(planToJson(*r.plan, r.warnings), gaps));
     else

@@ -1,6 +1,7 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
 #include "model/Language.h"
+#include "planfile/PlanApproval.h"
 #include "plandocument/PlanDocx.h"
 #include <QDateTime>
 #include <QDir>
@@ -14,7 +15,7 @@
 namespace orvella::cli {
 
 const Command kDocument{
-    "document", "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]",
+    "document", "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT] [--record-sheets]",
     "write the plan document as .docx, or as PDF through LibreOffice", &documentCommand};
 
 namespace {
@@ -50,7 +51,7 @@ const QString TaggedPdf = QStringLiteral(
 // converter turn it into `output`. LibreOffice runs on a profile made for this run, so an open
 // LibreOffice of the user neither takes the job nor sees it.
 bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& output,
-                  QString* error) {
+                  QString* error, const plandocument::DocumentExtras& extras) {
     QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
         soffice = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
@@ -66,7 +67,8 @@ bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& ou
         return false;
     }
     const QString docx = work.filePath(QStringLiteral("document.docx"));
-    if (!plandocument::writePlanDocx(plan, spanish, QDateTime::currentDateTime(), docx, error))
+    if (!plandocument::writePlanDocx(plan, spanish, QDateTime::currentDateTime(), docx, error,
+                                     extras))
         return false;
 
     QProcess convert;
@@ -117,6 +119,7 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     QString input, output, title;
     bool spanish = false, hasTitle = false, pdf = false;
+    plandocument::DocumentExtras extras;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
@@ -132,6 +135,8 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
             hasTitle = true;
         } else if (a == QLatin1String("--spanish")) {
             spanish = true;
+        } else if (a == QLatin1String("--record-sheets")) {
+            extras.recordSheets = true;
         } else if (a == QLatin1String("--pdf")) {
             pdf = true;
         } else if (a.startsWith(u'-') && a.size() > 1) {
@@ -153,13 +158,15 @@ int runDocumentCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return failed;
     for (const QString& w : r.warnings)
         err << input << ": " << w << '\n';
+    // Judged on the plan as saved: a title given here names the document, not a new version.
+    extras.draft = planfile::approvalState(*r.plan) != planfile::ApprovalState::Approved;
     if (hasTitle)
         r.plan->Title = title;
     QString error;
     const bool written =
-        pdf ? writePlanPdf(*r.plan, spanish, output, &error)
+        pdf ? writePlanPdf(*r.plan, spanish, output, &error, extras)
             : plandocument::writePlanDocx(std::move(r.plan), spanish, QDateTime::currentDateTime(),
-                                          output, &error);
+                                          output, &error, extras);
     if (!written) {
         err << "orvella-cli: " << error << '\n';
         return UsageOrIoError;

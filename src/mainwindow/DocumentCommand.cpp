@@ -1,4 +1,5 @@
 #include "mainwindow/DocumentCommand.h"
+#include "planfile/PlanApproval.h"
 #include "plandocument/PlanDocx.h"
 #include "platform/WordProcessor.h"
 #include "mainwindow/FileCommands.h"
@@ -72,7 +73,11 @@ bool DocumentCommand::run() {
     status(QStringLiteral("Writing %1").arg(QDir::toNativeSeparators(path)));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
-    if (!plandocument::writePlanDocx(plan, m_state.UseSpanish, m_state.clock(), path, &error))
+    plandocument::DocumentExtras extras;
+    extras.recordSheets = m_window.planFormPage().recordSheets();
+    extras.draft = planfile::approvalState(plan) != planfile::ApprovalState::Approved;
+    if (!plandocument::writePlanDocx(plan, m_state.UseSpanish, m_state.clock(), path, &error,
+                                     extras))
         return fail(QStringLiteral("The plan document could not be written.\r\n%1").arg(error));
     if (!wordProcessor->open(path))
         return fail(QStringLiteral("The plan document was written to\r\n%1\r\nbut the word "

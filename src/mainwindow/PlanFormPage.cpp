@@ -1,5 +1,6 @@
 #include "mainwindow/PlanFormPage.h"
 #include "mainwindow/DecorativePicture.h"
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +64,25 @@ PlanFormPage::PlanFormPage(model::ProgramState& state, QWidget* parent)
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(done);
+
+    // Document control: who approved which version; blank logs for the crew.
+    auto* approval = makeButton("cmdApproval", tr("Plan Approval..."));
+    connect(approval, &QPushButton::clicked, this, &PlanFormPage::approvalRequested);
+    m_approval = makeLabel("lblApproval", QString());
+    m_approval->setWordWrap(true);
+    m_approval->hide();
+    m_recordSheets = new QCheckBox(tr("Add blank record sheets for the crew"), this);
+    m_recordSheets->setObjectName(QStringLiteral("chkRecordSheets"));
+    auto* controlRow = new QHBoxLayout;
+    controlRow->addWidget(approval, 0, Qt::AlignTop);
+    controlRow->addSpacing(12);
+    controlRow->addWidget(m_approval, 1);
+    setTabOrder(done, m_recordSheets);
+    setTabOrder(m_recordSheets, approval);
+    setTabOrder(approval, m_gaps);
+    // The sheets belong to the document: the box stands beside its button.
+    buttonRow->addSpacing(12);
+    buttonRow->addWidget(m_recordSheets);
     buttonRow->addStretch(1);
 
     auto* picture = new DecorativePicture(1200, this);
@@ -80,6 +100,8 @@ PlanFormPage::PlanFormPage(model::ProgramState& state, QWidget* parent)
     layout->addWidget(title);
     layout->addSpacing(24);
     layout->addLayout(buttonRow);
+    layout->addSpacing(8);
+    layout->addLayout(controlRow);
     layout->addStretch(1);
     layout->addLayout(pictureRow);
 }
@@ -90,6 +112,15 @@ void PlanFormPage::load(const model::HACCP_Plan& plan) {
 
 void PlanFormPage::store(model::HACCP_Plan& plan) {
     plan.Title = m_title->text();
+}
+
+void PlanFormPage::showApproval(const QString& text) {
+    m_approval->setText(text);
+    m_approval->setVisible(!text.isEmpty());
+}
+
+bool PlanFormPage::recordSheets() const {
+    return m_recordSheets->isChecked();
 }
 
 void PlanFormPage::showGaps(const QList<analysis::PlanGap>& gaps) {

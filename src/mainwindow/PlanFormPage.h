@@ -2,6 +2,7 @@
 #include "analysis/PlanGaps.h"
 #include "mainwindow/StepPage.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -21,6 +22,11 @@ public:
     // can be created all the same.
     void showGaps(const QList<analysis::PlanGap>& gaps);
 
+    // The approval's line ("Version 2 was approved on ..."); empty hides it.
+    void showApproval(const QString& text);
+    // "Add blank record sheets for the crew".
+    bool recordSheets() const;
+
 signals:
     // A line of the gap list was activated: the step where that gap is mended.
     void stepRequested(int step);
@@ -28,10 +34,15 @@ signals:
     // "Create HACCP Plan as an MS Word Document".
     void documentRequested();
 
+    // "Plan Approval...".
+    void approvalRequested();
+
 private:
     QLineEdit* m_title = nullptr;
     QLabel* m_gapsHeading = nullptr;
     QLabel* m_gaps = nullptr;
+    QLabel* m_approval = nullptr;
+    QCheckBox* m_recordSheets = nullptr;
 };
 
 } // namespace orvella::mainwindow

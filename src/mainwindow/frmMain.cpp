@@ -17,10 +17,12 @@
 #include "mainwindow/PlanFormPage.h"
 #include "mainwindow/AnalysisUpdateCommand.h"
 #include "mainwindow/ReviewWindow.h"
+#include "mainwindow/frmApproval.h"
 #include "mainwindow/ScreenTwips.h"
 #include "mainwindow/StringTable.h"
 #include "mainwindow/TasksPage.h"
 #include "mainwindow/WorkingDocument.h"
+#include "planfile/PlanApproval.h"
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
@@ -230,6 +232,7 @@ void frmMain::buildPages() {
     connect(m_analysis, &AnalysisPage::skipRequested, this, [this] { selectStep(5); });
     connect(m_analysis, &AnalysisPage::analysisRequested, this, &frmMain::cmdEvalTasks_Click);
     connect(m_analysis, &AnalysisPage::reviewRequested, this, &frmMain::cmdReview_Click);
+    connect(m_planForm, &PlanFormPage::approvalRequested, this, &frmMain::cmdApproval_Click);
     connect(m_analysis, &AnalysisPage::updateRequested, this, &frmMain::cmdUpdate_Click);
     // An edit, undo or redo in the review: the gaps, the tab marks and the recovery copy.
     connect(m_reviewUndo, &QUndoStack::indexChanged, this, [this] {
@@ -322,6 +325,22 @@ void frmMain::cmdReview_Click() {
     review.exec();
 }
 
+void frmMain::cmdApproval_Click() {
+    frmApproval dialog(m_state.plan().Control, m_state.clock().date(), m_prompts, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyApproval(dialog.control());
+}
+
+void frmMain::applyApproval(const model::DocumentControl& control) {
+    model::HACCP_Plan& plan = m_state.plan();
+    // The title as step 5 shows it is part of what is approved.
+    m_planForm->store(plan);
+    plan.Control = control;
+    if (control.ApprovedDigest.isEmpty())
+        planfile::sealApproval(plan);
+    refreshGaps();
+}
+
 void frmMain::analysisCompleted() {
     selectStep(5);
     setStatusMessage(lookupString(FirstStepMessage + 4).value_or(QString()));
@@ -339,7 +358,10 @@ void frmMain::loadPlan() {
 }
 
 void frmMain::refreshGaps() {
-    const QList<analysis::PlanGap> gaps = analysis::planGaps(m_state.plan());
+    analysis::GapFacts facts;
+    facts.changedSinceApproval =
+        planfile::approvalState(m_state.plan()) == planfile::ApprovalState::Changed;
+    const QList<analysis::PlanGap> gaps = analysis::planGaps(m_state.plan(), facts);
     const QIcon complete = Artwork::stepCompleteIcon();
     for (int step = 1; step <= StepCount; ++step) {
         const bool done = analysis::stepComplete(gaps, step);
@@ -352,6 +374,8 @@ void frmMain::refreshGaps() {
         m_tabs->tabBar()->setAccessibleTabName(step - 1, name);
     }
     m_planForm->showGaps(gaps);
+    m_planForm->showApproval(
+        analysis::approvalSummary(m_state.plan(), facts.changedSinceApproval));
     const model::HACCP_Plan& plan = m_state.plan();
     m_analysis->showReviewState(model::hasAnalysisAnswers(plan),
                                 int(model::unansweredPairs(plan).size()),

@@ -74,6 +74,11 @@ public:
     void cmdUpdate_Click();
     // "Review the Analysis...": the review window, modal.
     void cmdReview_Click();
+    // "Plan Approval...": the approval dialog, modal; its OK goes to applyApproval.
+    void cmdApproval_Click();
+    // Puts the dialog's document control into the plan: an approver's date entered there
+    // seals the plan as it now stands.
+    void applyApproval(const model::DocumentControl& control);
 
     // The edits of the review and the updates of the analysis, undone in the review window.
     QUndoStack& reviewUndoStack() const { return *m_reviewUndo; }

@@ -16,6 +16,7 @@ struct HACCP_CCP {
     QString Who;
     QString Correction;
     QString SupportDocs; // "Documents" in the plan file
+    QString Verification{}; // how and how often the monitoring is checked; often empty
 };
 
 } // namespace orvella::model

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/DocumentControl.h"
 #include "model/HACCP_CCP.h"
 #include "model/HACCP_PotentialHazard.h"
 #include "model/HACCP_Task.h"
@@ -34,6 +35,7 @@ struct HACCP_Plan {
     KeyedCollection<HACCP_Task> Tasks;
     QList<UnattachedCcp> UnattachedCCPs;
     QString AnalysisStatus; // "Incomplete", or the date and time the analysis ended
+    DocumentControl Control; // team, signatures, revisions; empty in most plans
 
     // The critical control points in their numbered order (task by task, hazard by hazard),
     // each record made from its task hazard; unattached records are not among them.

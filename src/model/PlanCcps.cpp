@@ -17,6 +17,7 @@ HACCP_CCP ccpRecord(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard& haz
     r.Who = hazard.Ccp.Who;
     r.Correction = hazard.Ccp.Correction;
     r.SupportDocs = hazard.Ccp.SupportDocs;
+    r.Verification = hazard.Ccp.Verification;
     return r;
 }
 

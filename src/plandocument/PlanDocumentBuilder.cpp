@@ -109,6 +109,11 @@ Document PlanDocumentBuilder::build() {
     // with half-inch sides; Form 5 and the checklist are portrait again.
     PageSetup portrait;
     const Twips width = portrait.textWidth();
+    // The approval page comes first, and only in a plan that keeps document control, so the
+    // document of any other plan stays as it always was.
+    const std::size_t a = m_plan.Control.isEmpty() ? 0 : 1;
+    if (a)
+        addArea(m_doc.sections.front(), QStringLiteral("Approval"), Table(1, 5, width), true);
     addArea(m_doc.sections.front(), QStringLiteral("Form1"), Table(9, 2, width), true);
     addArea(m_doc.sections.front(), QStringLiteral("Form2"), Table(6, 1, width), true);
     addArea(m_doc.sections.front(), QStringLiteral("Form3"), Table(1, 2, width), false);
@@ -127,20 +132,35 @@ Document PlanDocumentBuilder::build() {
         addArea(wide, QStringLiteral("DecisionRecord"), Table(2, 8, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Form5"), Table(1, 1, width), false);
     addArea(m_doc.addSection(portrait), QStringLiteral("Checklist"), Table(1, 3, width), false);
+    const QList<model::PlanCcp> sheets =
+        m_extras.recordSheets ? model::planCcps(m_plan) : QList<model::PlanCcp>();
+    if (!sheets.isEmpty()) {
+        Section& logs = m_doc.addSection(portrait);
+        for (qsizetype i = 0; i < sheets.size(); ++i)
+            addArea(logs, QStringLiteral("RecordSheet%1").arg(sheets[i].number),
+                    Table(1, 6, width), i + 1 < sheets.size());
+    }
 
     writeHeaderAndFooter();
     const std::vector<Table*> tables = m_doc.tables();
-    const std::size_t shift = decisions ? 1 : 0;
-    form1(*tables[0]);
-    form2(*tables[1]);
-    form3(*tables[2]);
-    form4(*tables[3]);
+    const std::size_t shift = (decisions ? 1 : 0) + a;
+    if (a)
+        approvalPage(*tables[0]);
+    form1(*tables[a]);
+    form2(*tables[a + 1]);
+    form3(*tables[a + 2]);
+    form4(*tables[a + 3]);
     if (decisions)
-        decisionRecord(*tables[4]);
+        decisionRecord(*tables[a + 4]);
     form5(*tables[4 + shift]);
     checklist(*tables[5 + shift]);
     for (std::size_t k = 0; k < 5 + shift; ++k)
         tables[k]->cell(1, 1).shading = Font::colorFromWord(WordColor::oliveGreen);
+    for (qsizetype i = 0; i < sheets.size(); ++i) {
+        Table& sheet = *tables[6 + shift + std::size_t(i)];
+        recordSheet(sheet, sheets[i]);
+        sheet.cell(1, 1).shading = Font::colorFromWord(WordColor::oliveGreen);
+    }
     return std::move(m_doc);
 }
 
@@ -165,6 +185,14 @@ void PlanDocumentBuilder::writeHeaderAndFooter() {
             localized(QT_TRANSLATE_NOOP("PlanDocument",
                                         "Contains example answers not yet reviewed for this site")),
             warning, Alignment::Center));
+    }
+    if (m_extras.draft && !m_plan.Control.isEmpty()) {
+        Font mark = title;
+        mark.setSize(Points{12});
+        mark.color = Font::colorFromWord(WordColor::red);
+        m_doc.header.push_back(Paragraph::of(
+            localized(QT_TRANSLATE_NOOP("PlanDocument", "DRAFT, not approved")), mark,
+            Alignment::Center));
     }
 
     Font small;
@@ -504,7 +532,12 @@ void PlanDocumentBuilder::form5(Table& t) {
                      nl,
                  ccp->Correction, m_spanish ? 10 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Supporting Documentation: ")),
-                 ccp->SupportDocs, m_spanish ? 8 : 2},
+                 ccp->SupportDocs +
+                     (ccp->Verification.isEmpty()
+                          ? QString()
+                          : nl + localized(QT_TRANSLATE_NOOP("PlanDocument", "Verification: ")) +
+                                ccp->Verification),
+                 m_spanish ? 8 : 2},
         };
         for (int k = 0; k < 10; ++k) {
             Cell& c = t.cell(r0 + 2 + k, 1);
@@ -514,6 +547,13 @@ void PlanDocumentBuilder::form5(Table& t) {
                 c.setColor(Font::colorFromWord(WordColor::red));
             }
             boldLabel(c, lines[k].n, lines[k].label.size());
+        }
+        if (!ccp->Verification.isEmpty()) {
+            Cell& docs = t.cell(r0 + 11, 1);
+            const QString label =
+                localized(QT_TRANSLATE_NOOP("PlanDocument", "Verification: "));
+            const int at = int(docs.text().lastIndexOf(label));
+            formatCharacters(docs, at, at + int(label.size()), [](Font& f) { f.bold = true; });
         }
         Cell& separator = t.cell(r0 + 12, 1);
         separator.clear();

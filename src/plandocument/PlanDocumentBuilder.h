@@ -4,7 +4,17 @@
 #include <QDateTime>
 #include <QLocale>
 
+namespace orvella::model {
+struct PlanCcp;
+}
+
 namespace orvella::plandocument {
+
+// What a document holds beyond the forms and the checklist.
+struct DocumentExtras {
+    bool recordSheets = false; // a blank log per CCP for the crew, after the checklist
+    bool draft = false;        // the plan is not, or no longer, the approved one
+};
 
 // Lays out a plan as the five HACCP planning forms and the checklist: Form 1 activity
 // description, Form 2 potential hazards, Form 3 flow diagram, Form 4 hazard analysis
@@ -14,6 +24,8 @@ class PlanDocumentBuilder {
 public:
     PlanDocumentBuilder(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
                         const QLocale& locale = QLocale::system());
+
+    void setExtras(const DocumentExtras& extras) { m_extras = extras; }
 
     docx::Document build();
 
@@ -33,12 +45,15 @@ private:
     void decisionRecord(docx::Table& t);
     void form5(docx::Table& t);
     void checklist(docx::Table& t);
+    void approvalPage(docx::Table& t);
+    void recordSheet(docx::Table& t, const model::PlanCcp& ccp);
 
     const model::HACCP_Plan& m_plan;
     const bool m_spanish;
     const QDateTime m_now;
     const QLocale m_locale;
     docx::Document m_doc;
+    DocumentExtras m_extras;
 };
 
 } // namespace orvella::plandocument

@@ -8,18 +8,31 @@ namespace orvella::plandocument {
 
 using namespace docx;
 
-QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now) {
-    return DocxWriter::toBytes(PlanDocumentBuilder(plan, useSpanish, now).build());
+namespace {
+
+Document layOut(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
+                const DocumentExtras& extras) {
+    PlanDocumentBuilder builder(plan, useSpanish, now);
+    builder.setExtras(extras);
+    return builder.build();
+}
+
+} // namespace
+
+QByteArray buildPlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
+                         const DocumentExtras& extras) {
+    return DocxWriter::toBytes(layOut(plan, useSpanish, now, extras));
 }
 
 bool writePlanDocx(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
-                   const QString& path, QString* error) {
-    return DocxWriter::writeFile(PlanDocumentBuilder(plan, useSpanish, now).build(), path, error);
+                   const QString& path, QString* error, const DocumentExtras& extras) {
+    return DocxWriter::writeFile(layOut(plan, useSpanish, now, extras), path, error);
 }
 
 bool writePlanDocx(std::shared_ptr<const model::HACCP_Plan>&& plan, bool useSpanish,
-                   const QDateTime& now, const QString& path, QString* error) {
-    Document document = PlanDocumentBuilder(*plan, useSpanish, now).build();
+                   const QDateTime& now, const QString& path, QString* error,
+                   const DocumentExtras& extras) {
+    Document document = layOut(*plan, useSpanish, now, extras);
     plan.reset(); // the document shares the texts it needs
     return DocxWriter::writeFile(std::move(document), path, error);
 }

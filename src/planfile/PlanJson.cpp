@@ -1,5 +1,6 @@
 #include "planfile/PlanJson.h"
 #include "model/PlanCcps.h"
+#include "planfile/PlanApproval.h"
 
 namespace orvella::planfile {
 
@@ -179,9 +180,44 @@ QByteArray planToJson(const HACCP_Plan& plan, const QStringList& warnings) {
         j.field("who", ccp->Who);
         j.field("correction", ccp->Correction);
         j.field("supportDocs", ccp->SupportDocs);
+        if (!ccp->Verification.isEmpty())
+            j.field("verification", ccp->Verification);
         j.endObject();
     }
     j.endArray();
+
+    if (const DocumentControl& c = plan.Control; !c.isEmpty()) {
+        static const char* const states[] = {"none", "not approved", "changed since approval",
+                                             "approved"};
+        j.key("documentControl");
+        j.beginObject();
+        j.field("planVersion", c.PlanVersion);
+        j.field("nextReview", c.NextReview);
+        j.field("approval", QString::fromLatin1(states[int(approvalState(plan))]));
+        j.key("people");
+        j.beginArray();
+        for (const PlanPerson& p : c.People) {
+            j.beginObject();
+            j.field("role", p.Role);
+            j.field("name", p.Name);
+            j.field("jobTitle", p.JobTitle);
+            j.field("signedOn", p.SignedOn);
+            j.endObject();
+        }
+        j.endArray();
+        j.key("revisions");
+        j.beginArray();
+        for (const PlanRevision& r : c.Revisions) {
+            j.beginObject();
+            j.field("number", r.Number);
+            j.field("date", r.Date);
+            j.field("change", r.Change);
+            j.field("by", r.By);
+            j.endObject();
+        }
+        j.endArray();
+        j.endObject();
+    }
 
     j.key("warnings");
     j.beginArray();

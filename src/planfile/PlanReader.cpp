@@ -133,6 +133,62 @@ private:
             readCcp();
         else if (is(l, "<AnalysisStatus>"))
             readStatus();
+        else if (is(l, "<DocumentControl>"))
+            readDocumentControl();
+    }
+
+    // Reads tag and value lines up to `close`, handing each tag to `onTag`; false when the
+    // file ended first.
+    template <typename OnTag> bool readUntil(const char* close, OnTag onTag) {
+        for (;;) {
+            auto l = m_lines.next();
+            if (!l) {
+                m_r.truncated = true;
+                return false;
+            }
+            if (is(*l, close))
+                return true;
+            onTag(*l);
+        }
+    }
+
+    void readDocumentControl() {
+        DocumentControl& c = m_plan.Control;
+        readUntil("</DocumentControl>", [&](Line l) {
+            if (is(l, "<PlanVersion>")) {
+                value(c.PlanVersion);
+            } else if (is(l, "<NextReview>")) {
+                value(c.NextReview);
+            } else if (is(l, "<ApprovedDigest>")) {
+                value(c.ApprovedDigest);
+            } else if (is(l, "<Person>")) {
+                PlanPerson p;
+                readUntil("</Person>", [&](Line t) {
+                    if (is(t, "<Role>"))
+                        value(p.Role);
+                    else if (is(t, "<PersonName>"))
+                        value(p.Name);
+                    else if (is(t, "<JobTitle>"))
+                        value(p.JobTitle);
+                    else if (is(t, "<SignedOn>"))
+                        value(p.SignedOn);
+                });
+                c.People.append(p);
+            } else if (is(l, "<Revision>")) {
+                PlanRevision r;
+                readUntil("</Revision>", [&](Line t) {
+                    if (is(t, "<RevisionNumber>"))
+                        value(r.Number);
+                    else if (is(t, "<RevisionDate>"))
+                        value(r.Date);
+                    else if (is(t, "<RevisionChange>"))
+                        value(r.Change);
+                    else if (is(t, "<RevisionBy>"))
+                        value(r.By);
+                });
+                c.Revisions.append(r);
+            }
+        });
     }
 
     // Every line up to the closing tag, line breaks kept, so the text comes back as saved.
@@ -284,6 +340,8 @@ private:
                 value(ccp->Correction);
             } else if (is(*l, "<Documents>")) {
                 value(ccp->SupportDocs);
+            } else if (is(*l, "<Verification>")) {
+                value(ccp->Verification);
             }
         }
         m_ccps.append(std::move(*ccp));
@@ -354,8 +412,8 @@ void attachAnswers(HACCP_Plan& plan, const QList<HACCP_CCP>& records) {
             plan.UnattachedCCPs.append({r, attachedCount});
             continue;
         }
-        candidates[found].second->Ccp = {r.Limits, r.What, r.How, r.When,
-                                         r.Who, r.Correction, r.SupportDocs};
+        candidates[found].second->Ccp = {r.Limits, r.What,       r.How,         r.When,
+                                         r.Who,    r.Correction, r.SupportDocs, r.Verification};
         attached[found] = true;
         next = found + 1;
         ++attachedCount;

@@ -94,6 +94,48 @@ void writeTaskHazard(LineWriter& w, const HACCP_TaskSpecific_Hazard& th) {
     w.line(QLatin1StringView("</TaskHazard>"));
 }
 
+// The block values are one line each: an older reader takes every line of the block for a
+// top-level line, so a line break would let part of a value pass for a tag.
+QString oneLine(const QString& text) {
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(u'\r', u' ');
+    s.replace(u'\n', u' ');
+    return s;
+}
+
+void writeDocumentControl(LineWriter& w, const DocumentControl& c) {
+    auto field = [&w](const char* open, const QString& text, const char* close) {
+        w.field(QLatin1StringView(open), oneLine(text), QLatin1StringView(close));
+    };
+    // Only what the plan holds, so that a block read back is written as it came.
+    auto optional = [&field](const char* open, const QString& text, const char* close) {
+        if (!text.isEmpty())
+            field(open, text, close);
+    };
+    w.line(QLatin1StringView("<DocumentControl>"));
+    optional("<PlanVersion>", c.PlanVersion, "</PlanVersion>");
+    optional("<NextReview>", c.NextReview, "</NextReview>");
+    optional("<ApprovedDigest>", c.ApprovedDigest, "</ApprovedDigest>");
+    for (const PlanPerson& p : c.People) {
+        w.line(QLatin1StringView("<Person>"));
+        field("<Role>", p.Role, "</Role>");
+        field("<PersonName>", p.Name, "</PersonName>");
+        field("<JobTitle>", p.JobTitle, "</JobTitle>");
+        field("<SignedOn>", p.SignedOn, "</SignedOn>");
+        w.line(QLatin1StringView("</Person>"));
+    }
+    for (const PlanRevision& r : c.Revisions) {
+        w.line(QLatin1StringView("<Revision>"));
+        field("<RevisionNumber>", r.Number, "</RevisionNumber>");
+        field("<RevisionDate>", r.Date, "</RevisionDate>");
+        field("<RevisionChange>", r.Change, "</RevisionChange>");
+        field("<RevisionBy>", r.By, "</RevisionBy>");
+        w.line(QLatin1StringView("</Revision>"));
+    }
+    w.line(QLatin1StringView("</DocumentControl>"));
+}
+
 qsizetype estimatedSize(const HACCP_Plan& plan) {
     qsizetype n = 600 + plan.Description.size() + plan.PotentialHazards.count() * 120 +
                   plan.UnattachedCCPs.size() * 600;
@@ -163,9 +205,14 @@ QString planText(const HACCP_Plan& plan) {
                 QLatin1StringView("</Correction>"));
         w.field(QLatin1StringView("<Documents>"), ccp->SupportDocs,
                 QLatin1StringView("</Documents>"));
+        if (!ccp->Verification.isEmpty())
+            w.field(QLatin1StringView("<Verification>"), ccp->Verification,
+                    QLatin1StringView("</Verification>"));
         w.line(QLatin1StringView("</CCP>"));
     }
 
+    if (!plan.Control.isEmpty())
+        writeDocumentControl(w, plan.Control);
     w.field(QLatin1StringView("<AnalysisStatus>"), plan.AnalysisStatus,
             QLatin1StringView("</AnalysisStatus>"));
     w.line(QLatin1StringView("</HACCP>"));

@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "planfile/PlanApproval.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include <QDir>
@@ -135,6 +136,50 @@ TEST(Cli, CheckListsGapsAndStrictHoldsBackAnUnfinishedPlan) {
     // Not a plan stays 1 under --strict.
     writeAll(path, "notes");
     EXPECT_EQ(cli({"check", "--strict", path}).code, 1);
+}
+
+// Document control: its gaps by the date given, its data in the JSON; an example plan that
+// holds none keeps passing --strict whatever the date.
+TEST(Cli, CheckJudgesApprovalAndReviewByTheDateGiven) {
+    EXPECT_EQ(cli({"check", "--strict", "--today", "2099-01-01", example("prescribed-burn.xml")})
+                  .code,
+              0);
+    EXPECT_EQ(cli({"check", "--today", "12/10/2026", example("prescribed-burn.xml")}).code, 2);
+
+    QByteArray bytes = readAll(example("prescribed-burn.xml"));
+    auto plan = readPlan(bytes).plan;
+    plan->Control.PlanVersion = "3";
+    plan->Control.NextReview = "2027-03-01";
+    plan->Control.People = {{"Approved", "Joan Diaz", "District ranger", "2026-03-01"}};
+    for (const auto& task : plan->Tasks)
+        for (const auto& th : task->TSHazards)
+            th->Ccp.Verification = "Weekly log review";
+    sealApproval(*plan);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("approved.xml");
+    writeAll(path, writePlan(*plan));
+
+    EXPECT_EQ(cli({"check", "--strict", "--today", "2027-03-01", path}).code, 0);
+    CliRun r = cli({"check", "--strict", "--today", "2027-03-02", path});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.out.contains("Approval:     Version 3 was approved on 2026-03-01.\n"));
+    EXPECT_TRUE(
+        r.out.endsWith("Gap:          step 5: The plan was due for review on 2027-03-01.\n"))
+        << r.out.constData();
+
+    writeAll(path, writePlan(*plan).replace("Harrow Creek", "Harrow Brook"));
+    r = cli({"check", "--json", "--today", "2027-01-01", path});
+    const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+    const QJsonObject control = json["documentControl"].toObject();
+    EXPECT_EQ(control["approval"].toString(), "changed since approval");
+    EXPECT_EQ(control["planVersion"].toString(), "3");
+    EXPECT_EQ(control["people"].toArray()[0].toObject()["name"].toString(), "Joan Diaz");
+    EXPECT_EQ(json["ccps"].toArray()[0].toObject()["verification"].toString(),
+              "Weekly log review");
+    const QJsonArray gaps = json["gaps"].toArray();
+    ASSERT_EQ(gaps.size(), 1) << r.out.constData();
+    EXPECT_EQ(gaps[0].toObject()["text"].toString(),
+              "Version 3 was approved on 2026-03-01; the plan has changed since.");
 }
 
 TEST(Cli, HazardsListsTheCatalogueEntriesThatMatch) {
@@ -274,11 +319,11 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_TRUE(r.out.contains("2.0.4"));
     r = cli({"--help"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.contains("check [--json] [--strict] PLAN"));
+    EXPECT_TRUE(r.out.contains("check [--json] [--strict] [--today YYYY-MM-DD] PLAN"));
     EXPECT_TRUE(r.out.contains("resave PLAN -o OUT"));
     // The list, a command's usage errors and the README give each command the same line.
     const QByteArray document =
-        "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT]";
+        "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT] [--record-sheets]";
     EXPECT_TRUE(r.out.contains("  " + document + "\n"));
     EXPECT_TRUE(cli({"document"}).err.contains("Usage: orvella-cli " + document + "\n"));
     r = cli({"resave", "--help"});

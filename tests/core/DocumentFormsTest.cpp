@@ -537,3 +537,96 @@ TEST(DecisionRecord, FollowsForm4OnlyWhenDecisionsWereRecorded) {
         EXPECT_EQ(b.form(6).cell(1, 1).text().left(10), spanish ? "HACCP Paso" : "HACCP Step");
     }
 }
+
+namespace {
+
+Built buildWith(const model::HACCP_Plan& plan, bool spanish, DocumentExtras extras) {
+    PlanDocumentBuilder builder(plan, spanish, now, QLocale::c());
+    builder.setExtras(extras);
+    Built b{builder.build(), {}};
+    b.tables = b.doc.tables();
+    return b;
+}
+
+QStringList rowTexts(const Table& t, int r) {
+    QStringList cells;
+    for (const Cell& c : t.row(r).cells)
+        cells << c.text();
+    return cells;
+}
+
+} // namespace
+
+TEST(ApprovalPage, LeadsTheDocumentOfAPlanThatKeepsDocumentControl) {
+    auto plan = samples::makeTypicalPlan();
+    // Without document control the draft mark and the page stay away.
+    EXPECT_EQ(buildWith(*plan, false, {false, true}).doc.header.size(), 1u);
+    samples::addDocumentControl(*plan);
+    for (bool spanish : {false, true}) {
+        Built b = buildWith(*plan, spanish, {false, true});
+        ASSERT_EQ(b.tables.size(), 7u);
+        Table& t = b.form(1);
+        EXPECT_EQ(t.cell(1, 1).text(), spanish ? QStringLiteral("Aprobación y Revisiones del Plan")
+                                               : QStringLiteral("Plan Approval and Revisions"));
+        EXPECT_EQ(t.columnCount(), 5);
+        EXPECT_EQ(rowTexts(t, 2),
+                  QStringList({plan->Title, spanish ? QStringLiteral("Versión: 2")
+                                                    : QStringLiteral("Version: 2")}));
+        EXPECT_EQ(rowTexts(t, 4), QStringList({"Lee Park", "Crew lead"}));
+        EXPECT_EQ(rowTexts(t, 5), QStringList({"Sam Otis", "Botanist"}));
+        EXPECT_EQ(rowTexts(t, 8),
+                  QStringList({spanish ? QStringLiteral("Preparado por") : QStringLiteral("Prepared by"),
+                               "Ana Ruiz", "Field ecologist", "2026-12-01", ""}));
+        EXPECT_EQ(rowTexts(t, 10).mid(0, 4),
+                  QStringList({spanish ? QStringLiteral("Aprobado por") : QStringLiteral("Approved by"),
+                               "Joan Diaz", "District ranger", ""}));
+        EXPECT_GE(t.row(10).minHeight, Twips::from(Points{36})); // room to sign
+        EXPECT_EQ(rowTexts(t, 14), QStringList({"2", "2026-12-01", "Added the boat launch", "Ana Ruiz"}));
+        EXPECT_EQ(t.cell(15, 1).text(), spanish ? QStringLiteral("Próxima revisión: 2027-12-09")
+                                                : QStringLiteral("Next review: 2027-12-09"));
+        EXPECT_EQ(t.rowCount(), 15);
+        EXPECT_EQ(b.form(2).cell(1, 1).text().left(12), spanish ? "HACCP Paso 1" : "HACCP Step 1");
+        // A draft says so under the title of every page.
+        ASSERT_EQ(b.doc.header.size(), 2u);
+        EXPECT_EQ(b.doc.header[1].text(), spanish ? QStringLiteral("BORRADOR, no aprobado")
+                                                  : QStringLiteral("DRAFT, not approved"));
+        // Form 5 gives each CCP its verification after the supporting documents.
+        EXPECT_TRUE(b.form(6).cell(11, 1).text().endsWith(
+            (spanish ? QStringLiteral("Verificación: ") : QStringLiteral("Verification: ")) +
+            "Unit lead reviews the log weekly (CCP 1)"))
+            << b.form(6).cell(11, 1).text().toStdString();
+        EXPECT_TRUE(boldText(b.form(6).cell(11, 1))
+                        .endsWith(spanish ? QStringLiteral("Verificación: ")
+                                          : QStringLiteral("Verification: ")));
+    }
+    EXPECT_EQ(buildWith(*plan, false, {false, false}).doc.header.size(), 1u); // approved
+}
+
+TEST(RecordSheets, OnePagePerCcpWithItsHeadAndFifteenBlankRows) {
+    auto plan = samples::makeTypicalPlan(); // three CCPs, no document control
+    EXPECT_EQ(build(*plan).tables.size(), 6u);
+    for (bool spanish : {false, true}) {
+        Built b = buildWith(*plan, spanish, {true, false});
+        ASSERT_EQ(b.tables.size(), 9u);
+        EXPECT_EQ(b.doc.sections.size(), 5u); // the sheets in a portrait section of their own
+        const model::HACCP_CCP ccp = *plan->CCPs().item(2);
+        Table& t = b.form(8);
+        EXPECT_EQ(t.cell(1, 1).text(), spanish ? QStringLiteral("Hoja de Registro: PCC #2")
+                                               : QStringLiteral("Record Sheet: CCP #2"));
+        EXPECT_EQ(t.cell(2, 1).text(), (spanish ? "Tarea: " : "Task: ") + ccp.TaskName);
+        EXPECT_EQ(boldText(t.cell(2, 1)), spanish ? "Tarea: " : "Task: ");
+        EXPECT_EQ(t.cell(4, 1).text(),
+                  (spanish ? QStringLiteral("Límites críticos: ") : QStringLiteral("Critical limits: ")) +
+                      ccp.Limits);
+        EXPECT_EQ(t.cell(6, 1).text(), (spanish ? QStringLiteral("Cómo, y cada cuánto: ")
+                                                : QStringLiteral("How, and how often: ")) +
+                                           ccp.How + " / " + ccp.When);
+        ASSERT_EQ(t.rowCount(), 8 + 15);
+        EXPECT_EQ(rowTexts(t, 8).size(), 6);
+        EXPECT_EQ(rowTexts(t, 8).first(), spanish ? "Fecha" : "Date");
+        EXPECT_EQ(rowTexts(t, 8).last(), spanish ? "Iniciales" : "Initials");
+        EXPECT_TRUE(t.row(8).header);
+        for (int r = 9; r <= t.rowCount(); ++r)
+            EXPECT_EQ(rowTexts(t, r), QStringList(6, QString())) << r;
+    }
+}

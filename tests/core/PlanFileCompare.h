@@ -17,6 +17,7 @@ inline void expectSamePlan(const orvella::model::HACCP_Plan& a,
     EXPECT_EQ(a.Activity, b.Activity);
     EXPECT_EQ(a.Description, b.Description);
     EXPECT_EQ(a.AnalysisStatus, b.AnalysisStatus);
+    EXPECT_TRUE(a.Control == b.Control);
     ASSERT_EQ(a.PotentialHazards.count(), b.PotentialHazards.count());
     for (int i = 1; i <= a.PotentialHazards.count(); ++i) {
         EXPECT_EQ(a.PotentialHazards.item(i)->HazType, b.PotentialHazards.item(i)->HazType);
@@ -58,5 +59,6 @@ inline void expectSamePlan(const orvella::model::HACCP_Plan& a,
         EXPECT_EQ(ca.Who, cb.Who);
         EXPECT_EQ(ca.Correction, cb.Correction);
         EXPECT_EQ(ca.SupportDocs, cb.SupportDocs);
+        EXPECT_EQ(ca.Verification, cb.Verification);
     }
 }

@@ -3,9 +3,11 @@
 #include "SamplePlans.h"
 #include "model/HazardTypes.h"
 #include "model/PlanCcps.h"
+#include "planfile/PlanApproval.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "planfile/TextEncoding.h"
+#include <QCryptographicHash>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
@@ -398,4 +400,74 @@ TEST(PlanReader, PlansWhoseRecordsDisagreeComeBackByteForByte) {
             if (!th->Answers.isEmpty())
                 paths << pathText(th->Answers);
     EXPECT_EQ(paths, QStringList{"Q1 Yes, Q2 Yes"});
+}
+
+// The approval block: where it stands, what it holds, that older readers cannot mistake a line
+// of it for one of theirs, and that the seal breaks when the plan is edited, even by hand.
+TEST(PlanReader, DocumentControlComesBackByteForByteAndSealsThePlan) {
+    auto plan = samples::makeTypicalPlan();
+    EXPECT_FALSE(writePlan(*plan).contains("DocumentControl")); // nothing to write, nothing written
+    EXPECT_FALSE(writePlan(*plan).contains("<Verification>"));
+    samples::addDocumentControl(*plan);
+    plan->Control.Revisions[1].Change = QStringLiteral("Two\r\nlines"); // the block has no breaks
+    plan->Control.People[2].SignedOn = QStringLiteral("2026-12-09");
+    sealApproval(*plan);
+    EXPECT_EQ(plan->Control.NextReview, "2027-12-09"); // kept: one was set
+    const QByteArray bytes = writePlan(*plan);
+
+    const qsizetype block = bytes.indexOf("\r\n<DocumentControl>\r\n") + 2;
+    ASSERT_GT(block, bytes.lastIndexOf("</CCP>\r\n"));
+    EXPECT_EQ(bytes.indexOf("</DocumentControl>\r\n<AnalysisStatus>\r\n"),
+              bytes.indexOf("</DocumentControl>"));
+    EXPECT_EQ(plan->Control.ApprovedDigest,
+              QCryptographicHash::hash(bytes.left(block), QCryptographicHash::Sha256).toHex());
+    EXPECT_TRUE(bytes.mid(block).startsWith(
+        "<DocumentControl>\r\n<PlanVersion>\r\n2\r\n</PlanVersion>\r\n<NextReview>\r\n"
+        "2027-12-09\r\n</NextReview>\r\n<ApprovedDigest>\r\n" +
+        plan->Control.ApprovedDigest.toLatin1() +
+        "\r\n</ApprovedDigest>\r\n<Person>\r\n<Role>\r\nPrepared\r\n</Role>\r\n<PersonName>\r\n"
+        "Ana Ruiz\r\n</PersonName>\r\n<JobTitle>\r\nField ecologist\r\n</JobTitle>\r\n"
+        "<SignedOn>\r\n2026-12-01\r\n</SignedOn>\r\n</Person>\r\n"));
+    EXPECT_TRUE(bytes.contains("<RevisionChange>\r\nTwo lines\r\n</RevisionChange>\r\n"));
+    EXPECT_TRUE(bytes.contains("</Documents>\r\n<Verification>\r\nUnit lead reviews the log "
+                               "weekly (CCP 2)\r\n</Verification>\r\n</CCP>\r\n"));
+    const QList<QByteArray> topLevel = {
+        "<Title>", "<Facility>", "<ProjectCoordinator>", "<SiteManager>", "<AddressLine1>",
+        "<AddressLine2>", "<Phone>", "<Site>", "<Activity>", "<ProjectDescription>",
+        "<Hazard>", "<Task>", "<CCP>", "<AnalysisStatus>"};
+    const QByteArray inside = bytes.mid(block, bytes.indexOf("<AnalysisStatus>") - block);
+    for (const QByteArray& line : inside.split('\n'))
+        EXPECT_FALSE(topLevel.contains(line.chopped(1))) << line.toStdString();
+
+    const PlanReadResult r = readPlan(bytes);
+    ASSERT_TRUE(r.warnings.isEmpty());
+    plan->Control.Revisions[1].Change = QStringLiteral("Two lines");
+    EXPECT_EQ(r.plan->Control, plan->Control);
+    expectSamePlan(*r.plan, *plan);
+    EXPECT_EQ(r.plan->CCPs().item(2)->Verification, "Unit lead reviews the log weekly (CCP 2)");
+    EXPECT_TRUE(writePlan(*r.plan) == bytes);
+    EXPECT_EQ(approvalState(*r.plan), ApprovalState::Approved);
+
+    QByteArray edited = bytes; // a hand changes a limit in a text editor
+    edited.replace("Rinse for at least 20 min", "Rinse for at least 2 min");
+    EXPECT_EQ(approvalState(*readPlan(edited).plan), ApprovalState::Changed);
+    edited = bytes; // or the digest itself
+    edited.replace(plan->Control.ApprovedDigest.toLatin1(), QByteArray(64, '0'));
+    EXPECT_EQ(approvalState(*readPlan(edited).plan), ApprovalState::Changed);
+    // Signing anew makes the edited plan the approved one.
+    auto resigned = readPlan(edited).plan;
+    sealApproval(*resigned);
+    EXPECT_EQ(approvalState(*resigned), ApprovalState::Approved);
+    resigned->Control.People[2].SignedOn.clear();
+    sealApproval(*resigned);
+    EXPECT_EQ(approvalState(*resigned), ApprovalState::NotApproved);
+    EXPECT_TRUE(resigned->Control.ApprovedDigest.isEmpty());
+
+    // A record that lost its pair keeps its verification too.
+    QByteArray orphan = bytes;
+    orphan.replace("<TaskNumber>\r\n 1 \r\n", "<TaskNumber>\r\n 9 \r\n");
+    const auto kept = readPlan(orphan).plan;
+    ASSERT_FALSE(kept->UnattachedCCPs.isEmpty());
+    EXPECT_FALSE(kept->UnattachedCCPs[0].record.Verification.isEmpty());
+    EXPECT_TRUE(writePlan(*kept) == orphan);
 }

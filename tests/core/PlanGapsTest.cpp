@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "SpanishRun.h"
+#include "planfile/PlanApproval.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "planfile/StarterPlans.h"
@@ -211,4 +212,38 @@ TEST(StarterPlans, CompleteExamplesThatLackOnlyTheSiteAndTheReview) {
         }
     }
     EXPECT_TRUE(orvella::planfile::starterPlanFile("no-such-plan", false).isEmpty());
+}
+
+// Approval, review and verification are gaps only of a plan that keeps document control.
+TEST(PlanGaps, DocumentControlGapsOnlyForPlansThatKeepIt) {
+    using orvella::planfile::ApprovalState;
+    auto plan = samples::makeTypicalPlan();
+    auto gapsOn = [&plan](const char* day) {
+        GapFacts facts;
+        facts.today = QDate::fromString(QLatin1String(day), Qt::ISODate);
+        facts.changedSinceApproval =
+            orvella::planfile::approvalState(*plan) == ApprovalState::Changed;
+        return planGaps(*plan, facts);
+    };
+    EXPECT_TRUE(gapsOn("2099-01-01").isEmpty()); // today's gaps, whatever the date
+    samples::addDocumentControl(*plan);
+    EXPECT_EQ(gapsOn("2026-12-10"), (QList<PlanGap>{{5, "The plan has not been approved."}}));
+
+    plan->Control.People[2].SignedOn = QStringLiteral("2026-12-09");
+    orvella::planfile::sealApproval(*plan);
+    EXPECT_TRUE(gapsOn("2027-12-09").isEmpty()); // due that day, not yet overdue
+    EXPECT_EQ(approvalSummary(*plan, false), "Version 2 was approved on 2026-12-09.");
+    EXPECT_EQ(gapsOn("2027-12-10"),
+              (QList<PlanGap>{{5, "The plan was due for review on 2027-12-09."}}));
+
+    plan->Tasks.item(1)->TSHazards.item(1)->Ccp.Verification.clear();
+    EXPECT_EQ(gapsOn("2026-12-10"),
+              (QList<PlanGap>{{4, "CCP #1 has no verification."},
+                              {5, "Version 2 was approved on 2026-12-09; the plan has changed "
+                                  "since."}}));
+
+    const testsupport::SpanishRun spanish;
+    EXPECT_EQ(gapsOn("2026-12-10").last().text,
+              QString::fromUtf8("La versión 2 fue aprobada el 2026-12-09; el plan ha cambiado "
+                                "desde entonces."));
 }

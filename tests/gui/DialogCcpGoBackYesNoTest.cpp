@@ -37,12 +37,16 @@ TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
     testsupport::answerNextModal<frmCCP>([](frmCCP* w) {
         QTest::keyClicks(w->findChild<QLineEdit*>("txtLimits"), "Dry 5 days");
         QTest::keyClicks(w->findChild<QLineEdit*>("txtFreq"), "Daily");
+        QTest::keyClicks(w->findChild<QLineEdit*>("txtVerification"), "Lead reads the log weekly");
         w->findChild<QPushButton*>("cmdBack")->click();
     });
     d.showModal();
     EXPECT_TRUE(d.GoBack());
     EXPECT_EQ(d.fields().Limits, "Dry 5 days");
     EXPECT_EQ(d.fields().Frequency, "Daily");
+    EXPECT_EQ(d.fields().Verification, "Lead reads the log weekly");
+    EXPECT_EQ(d.findChild<QLabel*>("Label9")->text(),
+              "¿Cómo y cada cuánto se verifica que el monitoreo funciona? (verificación)");
 
     QString offered;
     testsupport::answerNextModal<frmCCP>([&](frmCCP* w) {
@@ -60,6 +64,7 @@ TEST(DialogCcp, SpanishCaptionsAndFieldsThatPersist) {
     d.clearFields();
     EXPECT_EQ(d.fields().Limits, "");
     EXPECT_EQ(d.fields().Frequency, "");
+    EXPECT_EQ(d.fields().Verification, "");
 }
 
 TEST(DialogGoBack, ButtonsSetTheDestinationAndFrameCloseContinues) {

@@ -1,5 +1,6 @@
 // Renders every analysis dialog, filled as the analysis fills it, into PNG files for a
 // person to look at. Runs only when ORVELLA_SHOTS names an output folder.
+#include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "SpanishRun.h"
 #include "analysisdialogs/Dialog.h"
@@ -12,9 +13,12 @@
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ReviewTableModel.h"
 #include "mainwindow/ReviewWindow.h"
+#include "mainwindow/SpanishCaptions.h"
+#include "mainwindow/frmApproval.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/StarterChooser.h"
 #include <QAction>
+#include "model/PlanCopy.h"
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -249,5 +253,32 @@ TEST(DialogScreenshots, StarterChooserAndTheReviewOfAStarter) {
         window.selectStep(5);
         QTest::qWait(80);
         window.screen()->grabWindow(0).save(dir.filePath("step5-starter-" + lang + ".png"));
+}
+
+// The approval dialog filled as a user would, and step 5 with an approval line and the
+// record-sheet box, in both languages.
+TEST(DialogScreenshots, PlanApprovalAndStepFive) {
+    if (!qEnvironmentVariableIsSet("ORVELLA_SHOTS"))
+        GTEST_SKIP() << "set ORVELLA_SHOTS to a folder to render the dialogs";
+    using namespace orvella;
+    for (bool spanish : {false, true}) {
+        testsupport::SpanishRun language(spanish);
+        const QString lang = spanish ? "es" : "en";
+        auto plan = samples::makeTypicalPlan();
+        samples::addDocumentControl(*plan);
+        ScriptedPrompts prompts;
+        mainwindow::frmApproval dialog(plan->Control, QDate(2026, 12, 10), prompts);
+        dialog.resize(780, 800); // the whole body, as on a desktop screen
+        save(dialog, "dialog-approval-" + lang);
+
+        model::ProgramState state;
+        state.UseSpanish = spanish;
+        state.plan() = model::copyPlan(*plan);
+        mainwindow::frmMain window(state, prompts);
+        if (spanish)
+            mainwindow::ApplySpanishCaptions(&window);
+        window.loadPlan();
+        window.selectStep(5);
+        save(window, "window-" + lang + "-step5-approval");
     }
 }

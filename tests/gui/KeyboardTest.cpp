@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, TabOrderFollowsEachPagesReadingOrder) {
     EXPECT_EQ(tabOrder(window.get(), page(2)), tasks + QStringList({"btnNext3"}));
     EXPECT_EQ(tabOrder(window.get(), page(3)), QStringList({"cmdEvalTasks"}))
         << "Skip is disabled at start";
-    EXPECT_EQ(tabOrder(window.get(), page(4)), QStringList({"txtTitle", "cmdDone", "lstGaps"}));
+    EXPECT_EQ(tabOrder(window.get(), page(4)), QStringList({"txtTitle", "cmdDone", "chkRecordSheets", "cmdApproval", "lstGaps"}));
 }
 
 TEST_F(MainWindowTest, StepTwoCanBeWorkedWithTheKeyboardAlone) {

@@ -1,5 +1,10 @@
 // The main window: its state after load, moving between steps and the step-4 note.
 #include "MainWindowFixture.h"
+#include "SamplePlans.h"
+#include "mainwindow/frmApproval.h"
+#include "model/PlanCopy.h"
+#include "planfile/PlanApproval.h"
+#include <QTableWidget>
 #include <QAction>
 #include <QGroupBox>
 #include <QLocale>
@@ -195,4 +200,56 @@ TEST_F(MainWindowTest, TaskListIsKeptAsGiven) {
     EXPECT_EQ(window->GetTaskList(), "Task # 1: Drive\r\nTask # 2: Walk");
     EXPECT_EQ(&window->state(), &state);
     EXPECT_EQ(&window->prompts(), &prompts);
+}
+
+// Plan Approval: the dialog takes the plan's document control and gives it back edited; the
+// approver's date seals the plan, an edit breaks the seal, Start Revision opens the next one.
+TEST_F(MainWindowTest, ApprovalSealsThePlanAndARevisionStartsAfresh) {
+    using namespace orvella;
+    auto& plan = state.plan();
+    plan = model::copyPlan(*samples::makeTypicalPlan());
+    samples::addDocumentControl(plan);
+    window->loadPlan();
+    window->selectStep(5);
+    auto* approval = label(QStringLiteral("lblApproval"));
+    EXPECT_EQ(approval->text(), "The plan has not been approved.");
+
+    mainwindow::frmApproval dialog(plan.Control, now.date(), prompts);
+    auto* team = dialog.findChild<QTableWidget*>(QStringLiteral("tblTeam"));
+    ASSERT_EQ(team->rowCount(), 2);
+    EXPECT_EQ(team->item(1, 1)->text(), "Botanist");
+    auto* approvedOn = dialog.findChild<QLineEdit*>(QStringLiteral("txtSignedOnApproved"));
+    approvedOn->setText(QStringLiteral("14/03/2026"));
+    const qsizetype asked = prompts.asked.size();
+    dialog.accept(); // not a date: said so, and the dialog stays
+    EXPECT_EQ(prompts.asked.size(), asked + 1);
+    EXPECT_NE(dialog.result(), int(QDialog::Accepted));
+    approvedOn->setText(QStringLiteral("2026-03-14"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+    window->applyApproval(dialog.control());
+    EXPECT_EQ(planfile::approvalState(plan), planfile::ApprovalState::Approved);
+    EXPECT_EQ(plan.Control.team().size(), 2);
+    EXPECT_EQ(approval->text(), "Version 2 was approved on 2026-03-14.");
+
+    // The title on step 5 is part of what was approved.
+    type(QStringLiteral("txtTitle"), QStringLiteral("Another title"));
+    window->applyApproval(plan.Control);
+    EXPECT_EQ(approval->text(), "Version 2 was approved on 2026-03-14; the plan has changed since.");
+
+    mainwindow::frmApproval revision(plan.Control, now.date(), prompts);
+    revision.findChild<QLineEdit*>(QStringLiteral("txtRevisionChange"))
+        ->setText(QStringLiteral("New title"));
+    revision.startRevision();
+    const model::DocumentControl next = revision.control();
+    ASSERT_EQ(next.Revisions.size(), 3);
+    EXPECT_EQ(next.Revisions.last(),
+              (model::PlanRevision{"3", "2026-03-14", "New title", "Ana Ruiz"}));
+    EXPECT_EQ(next.PlanVersion, "3");
+    for (const QString& role : {model::RolePrepared, model::RoleReviewed, model::RoleApproved})
+        EXPECT_TRUE(next.signer(role)->SignedOn.isEmpty()) << role.toStdString();
+    window->applyApproval(next);
+    EXPECT_EQ(planfile::approvalState(plan), planfile::ApprovalState::NotApproved);
+    EXPECT_TRUE(plan.Control.ApprovedDigest.isEmpty());
+    EXPECT_EQ(approval->text(), "The plan has not been approved.");
 }

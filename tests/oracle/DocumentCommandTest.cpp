@@ -2,10 +2,12 @@
 #include "cli/DocumentCommand.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
+#include "planfile/PlanApproval.h"
 #include "planfile/PlanWriter.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <zip.h>
 
 using namespace orvella;
 
@@ -33,7 +35,57 @@ QString write(const QTemporaryDir& dir, const char* name, const QByteArray& byte
     return path;
 }
 
+// The parts of a .docx file whose names begin with `prefix`, one after the other.
+QByteArray parts(const QString& path, const char* prefix) {
+    QByteArray xml;
+    int error = 0;
+    zip_t* archive = zip_open(path.toLocal8Bit().constData(), ZIP_RDONLY, &error);
+    for (zip_int64_t i = 0; archive && i < zip_get_num_entries(archive, 0); ++i) {
+        zip_stat_t st;
+        zip_stat_index(archive, zip_uint64_t(i), 0, &st);
+        if (!QByteArray(st.name).startsWith(prefix))
+            continue;
+        QByteArray data(qsizetype(st.size), 0);
+        zip_file_t* f = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        zip_fread(f, data.data(), st.size);
+        zip_fclose(f);
+        xml += data;
+    }
+    if (archive)
+        zip_close(archive);
+    return xml;
+}
+
 } // namespace
+
+// The draft mark follows the seal of the file as read; the record sheets follow the flag.
+TEST(DocumentCommand, ApprovedPlansLoseTheDraftMarkAndSheetsComeOnRequest) {
+    QTemporaryDir dir;
+    auto plan = samples::makeTypicalPlan();
+    samples::addDocumentControl(*plan);
+    plan->Control.People[2].SignedOn = QStringLiteral("2026-12-09");
+    planfile::sealApproval(*plan);
+    const QByteArray bytes = planfile::writePlan(*plan);
+    const QString approved = write(dir, "approved.xml", bytes);
+    const QString edited =
+        write(dir, "edited.xml", QByteArray(bytes).replace("Visual inspection", "A glance"));
+    const QString out = dir.filePath(QStringLiteral("out.docx"));
+    const auto part = [&](const QStringList& args) {
+        EXPECT_EQ(run(args).code, 0);
+        return parts(out, "word/document.xml");
+    };
+    QByteArray xml = part({approved, QStringLiteral("-o"), out});
+    EXPECT_TRUE(xml.contains("Plan Approval and Revisions"));
+    EXPECT_FALSE(xml.contains("Record Sheet"));
+    xml = part({approved, QStringLiteral("-o"), out, QStringLiteral("--record-sheets"),
+                QStringLiteral("--title"), QStringLiteral("Another title")});
+    EXPECT_TRUE(xml.contains("Record Sheet: CCP #3"));
+    EXPECT_FALSE(xml.contains("Record Sheet: CCP #4"));
+    // A title given on the command line is no new version.
+    EXPECT_FALSE(parts(out, "word/header").contains("DRAFT, not approved"));
+    part({edited, QStringLiteral("-o"), out});
+    EXPECT_TRUE(parts(out, "word/header").contains("DRAFT, not approved"));
+}
 
 TEST(DocumentCommand, WritesTheDocumentOfAPlanFile) {
     QTemporaryDir dir;

@@ -57,6 +57,13 @@ std::shared_ptr<model::HACCP_Plan> hostilePlan() {
     return plan;
 }
 
+// The typical plan with an approval page, a draft mark and the crew's record sheets.
+std::shared_ptr<model::HACCP_Plan> controlledPlan() {
+    auto plan = samples::makeTypicalPlan();
+    samples::addDocumentControl(*plan);
+    return plan;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +88,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("hostile"), hostilePlan()},
         {QStringLiteral("huge"), hugePlan()},
         {QStringLiteral("wildland-fire"), nullptr},
+        {QStringLiteral("controlled"), controlledPlan()},
     };
     int failures = 0;
     for (const Sample& s : plans) {
@@ -93,7 +101,9 @@ int main(int argc, char** argv) {
                 dir.filePath(s.name + (spanish ? QStringLiteral("-es") : QStringLiteral("-en")) +
                              QStringLiteral(".docx"));
             QString error;
-            if (!plandocument::writePlanDocx(*plan, spanish, fixedNow, path, &error)) {
+            plandocument::DocumentExtras extras;
+            extras.recordSheets = extras.draft = !plan->Control.isEmpty();
+            if (!plandocument::writePlanDocx(*plan, spanish, fixedNow, path, &error, extras)) {
                 QTextStream(stderr) << path << ": " << error << "\n";
                 ++failures;
             }

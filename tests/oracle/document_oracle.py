@@ -30,9 +30,15 @@ EXPECTED_ROWS = {
     "hostile": (5, 302, 71, 40),
     "huge": (5, 12, 27, 20),
     "wildland-fire": (9, 12, 38, 27),
+    "controlled": (11, 42, 38, 28),
 }
 UNREVIEWED = {"en": "Contains example answers not yet reviewed for this site",
               "es": "Contiene respuestas de ejemplo aún no revisadas para este lugar"}
+# The controlled plan: an approval page before Form 1, a record sheet per CCP after the
+# checklist, in a section of their own.
+APPROVAL_TITLE = {"en": "Plan Approval and Revisions", "es": "Aprobación y Revisiones del Plan"}
+SHEET_TITLE = {"en": "Record Sheet: CCP #", "es": "Hoja de Registro: PCC #"}
+DRAFT = {"en": "DRAFT, not approved", "es": "BORRADOR, no aprobado"}
 # LibreOffice needs minutes for a table row hundreds of pages long, and ~25 s for each
 # hundred-page document: python-docx alone reads these.
 NOT_FOR_LIBREOFFICE = {"huge-en", "huge-es", "largest-en", "largest-es", "hostile-es"}
@@ -65,6 +71,21 @@ def check_docx(path, plan, lang):
     name = os.path.basename(path)
     d = docx.Document(path)
     tables = d.tables
+    controlled = plan == "controlled"
+    if controlled:
+        approval = tables.pop(0)
+        title = approval.rows[0].cells[0].text
+        check(title == APPROVAL_TITLE[lang], f"{name}: approval page title {title!r}")
+        sheets = tables[6:]
+        tables = tables[:6]
+        check(len(sheets) == 3, f"{name}: {len(sheets)} record sheets")
+        for k, sheet in enumerate(sheets):
+            title = sheet.rows[0].cells[0].text
+            check(title == SHEET_TITLE[lang] + str(k + 1), f"{name}: sheet title {title!r}")
+            check(len(sheet.rows) == 23 and len(sheet.columns) == 6,
+                  f"{name}: sheet {len(sheet.rows)} rows, {len(sheet.columns)} columns")
+        marks = [p.text for p in d.sections[0].header.paragraphs]
+        check(marks[1:] == [DRAFT[lang]], f"{name}: header {marks!r}")
     # A plan that recorded its CCP decisions has their record after Form 4.
     if len(tables) == 7:
         record = tables.pop(4)
@@ -98,9 +119,9 @@ def check_docx(path, plan, lang):
         check(heading == want, f"{name}: form 4 heading {heading!r}")
     # Sections: Forms 1-3 portrait Letter, Form 4 landscape with half-inch sides.
     sections = d.sections
-    check(len(sections) == 4, f"{name}: {len(sections)} sections")
-    if len(sections) == 4:
-        s1, s2, s3, s4 = sections
+    check(len(sections) == 4 + controlled, f"{name}: {len(sections)} sections")
+    if len(sections) == 4 + controlled:
+        s1, s2, s3, s4 = sections[:4]
         check(s1.orientation == WD_ORIENT.PORTRAIT and s1.page_width == Inches(8.5),
               f"{name}: first section not US Letter portrait")
         check(s2.orientation == WD_ORIENT.LANDSCAPE and s2.page_width > s2.page_height,
@@ -152,6 +173,11 @@ def check_pdf(pdf, lang):
     name = os.path.basename(pdf)
     sizes, texts = pdf_pages(pdf)
     check(len(sizes) >= 6, f"{name}: {len(sizes)} pages")
+    if name.startswith("controlled"):
+        check(APPROVAL_TITLE[lang] in texts[0], f"{name}: approval page is not page 1")
+        sheets = [i for i, t in enumerate(texts) if SHEET_TITLE[lang] in t]
+        check(len(sheets) == 3 and sheets[-1] == len(texts) - 1 - (texts[-1].strip() == ""),
+              f"{name}: record sheets on pages {sheets} of {len(texts)}")
     form4 = TITLES[lang][3]
     form5 = TITLES[lang][4]
     on4 = [i for i, t in enumerate(texts) if form4 in t]

@@ -75,6 +75,31 @@ std::shared_ptr<HACCP_Plan> makeLargestPlan() { return makePlan(10, 100, 100, 10
 
 std::shared_ptr<HACCP_Plan> makeTypicalPlan() { return makePlan(5, 8, 3, 6); }
 
+void addDocumentControl(HACCP_Plan& plan) {
+    using namespace orvella::model;
+    DocumentControl& c = plan.Control;
+    c.PlanVersion = QStringLiteral("2");
+    c.NextReview = QStringLiteral("2027-12-09");
+    c.People = {{RolePrepared, QStringLiteral("Ana Ruiz"), QStringLiteral("Field ecologist"),
+                 QStringLiteral("2026-12-01")},
+                {RoleReviewed, QStringLiteral("Tom Bell"), QStringLiteral("Fire manager"),
+                 QStringLiteral("2026-12-03")},
+                {RoleApproved, QStringLiteral("Joan Diaz"), QStringLiteral("District ranger"),
+                 QString()},
+                {RoleTeam, QStringLiteral("Lee Park"), QStringLiteral("Crew lead"), QString()},
+                {RoleTeam, QStringLiteral("Sam Otis"), QStringLiteral("Botanist"), QString()}};
+    c.Revisions = {{QStringLiteral("1"), QStringLiteral("2025-11-20"),
+                    QStringLiteral("First plan"), QStringLiteral("Ana Ruiz")},
+                   {QStringLiteral("2"), QStringLiteral("2026-12-01"),
+                    QStringLiteral("Added the boat launch"), QStringLiteral("Ana Ruiz")}};
+    int n = 0;
+    for (const auto& task : plan.Tasks)
+        for (const auto& th : task->TSHazards)
+            if (th->IsCCP)
+                th->Ccp.Verification =
+                    QStringLiteral("Unit lead reviews the log weekly (CCP %1)").arg(++n);
+}
+
 void addLaunchBoatTask(orvella::model::ProgramState& state) {
     auto task = std::make_shared<orvella::model::HACCP_Task>();
     task->Name = "Task # 1";

@@ -19,6 +19,10 @@ std::shared_ptr<orvella::model::HACCP_Plan> makeLargestPlan();
 // A typical field plan: 5 tasks, 8 hazards, 3 CCPs.
 std::shared_ptr<orvella::model::HACCP_Plan> makeTypicalPlan();
 
+// Gives the plan a team, three signers (the approver's date left empty), two revisions, a next
+// review and a verification for every CCP: document control as a user would enter it.
+void addDocumentControl(orvella::model::HACCP_Plan& plan);
+
 // Adds to the current plan one task, "Launch boat", and one potential hazard, Hydrilla: the
 // smallest plan an analysis runs on.
 void addLaunchBoatTask(orvella::model::ProgramState& state);
