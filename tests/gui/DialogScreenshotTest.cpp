@@ -253,6 +253,7 @@ TEST(DialogScreenshots, StarterChooserAndTheReviewOfAStarter) {
         window.selectStep(5);
         QTest::qWait(80);
         window.screen()->grabWindow(0).save(dir.filePath("step5-starter-" + lang + ".png"));
+    }
 }
 
 // The approval dialog filled as a user would, and step 5 with an approval line and the
