@@ -230,7 +230,9 @@ TEST(DialogMainWindowAnalysis, ReviewChangesOneCorrectiveActionAndUndoPutsItBack
                       .toString(),
                   shownBefore);
         EXPECT_TRUE(review->findChild<QPushButton*>("cmdRedo")->isEnabled());
-        // The keys do the same: redo, then undo again.
+        // The keys do the same: redo, then undo again. Shortcuts reach an active window only,
+        // which a slow (sanitized) build may not have yet.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(review));
         QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(rig.window->reviewUndoStack().canUndo());
         QTest::keyClick(review, Qt::Key_Z, Qt::ControlModifier);
