@@ -8,8 +8,8 @@
 using namespace orvella::planfile;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const PlanReadResult first = readPlan(bytes, 7);
     if (!first.plan)
         std::abort();

@@ -84,7 +84,11 @@ frmMain::frmMain(model::ProgramState& state, analysis::Prompts& prompts, QWidget
     connect(m_tabs, &QTabWidget::currentChanged, this, &frmMain::ShowSelectedStep);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The review's undo stack clears itself, and so signals a change, when the children are
+    // deleted; by then this window is half gone and must not hear it.
+    m_reviewUndo->disconnect(this);
+}
 
 void frmMain::buildMenus() {
     // Captions are string-table ids until ApplyStringTable fills them in.

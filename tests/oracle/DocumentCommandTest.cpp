@@ -2,6 +2,7 @@
 #include "cli/DocumentCommand.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
+#include "cli/Cli.h"
 #include "planfile/PlanApproval.h"
 #include "planfile/PlanWriter.h"
 #include <QFile>
@@ -95,6 +96,23 @@ TEST(DocumentCommand, WritesTheDocumentOfAPlanFile) {
                           QStringLiteral("--title"), QStringLiteral("Plan de Fuego")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("PK"));
+}
+
+// The library's dispatcher is what orvella-cli's main runs.
+TEST(DocumentCommand, TheCommandLineLibraryDispatchesToIt) {
+    QTemporaryDir dir;
+    const QString plan = write(dir, "plan.xml", planfile::writePlan(*samples::makeTypicalPlan()));
+    const QString viaRun = dir.filePath(QStringLiteral("run.docx"));
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    cli::Io io{o, e};
+    EXPECT_EQ(cli::run({QStringLiteral("document"), plan, QStringLiteral("-o"), viaRun}, io), 0);
+    EXPECT_EQ(cli::run({QStringLiteral("no-such-command")}, io), cli::UsageOrIoError);
+    e.flush();
+    EXPECT_TRUE(err.startsWith(QStringLiteral("orvella-cli: unknown command 'no-such-command'")));
+    QFile f(viaRun);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("PK"));
 }

@@ -1,9 +1,8 @@
+#include "cli/Cli.h"
 #include "cli/Commands.h"
-#include <QCoreApplication>
-#include <QFile>
 #include <iterator>
 
-using namespace orvella::cli;
+namespace orvella::cli {
 
 namespace {
 
@@ -30,19 +29,9 @@ void printHelp(QTextStream& to) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("orvella-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
-
-    QFile outFile, errFile;
-    (void)outFile.open(stdout, QIODevice::WriteOnly);
-    (void)errFile.open(stderr, QIODevice::WriteOnly);
-    QTextStream out(&outFile), err(&errFile);
-    Io io{out, err};
-
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+int run(QStringList args, Io& io) {
+    QTextStream& out = io.out;
+    QTextStream& err = io.err;
     if (args.isEmpty()) {
         printHelp(err);
         return UsageOrIoError;
@@ -69,3 +58,5 @@ int main(int argc, char** argv) {
     printHelp(err);
     return UsageOrIoError;
 }
+
+} // namespace orvella::cli
