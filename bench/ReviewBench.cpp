@@ -13,8 +13,12 @@ using namespace orvella;
 namespace {
 
 // Answers every question at once: nothing ticked, every text confirmed as offered.
-struct Quiet : analysis::Prompts, analysis::AnalysisDialogs, analysis::SelectionDialog,
-               analysis::JustificationDialog, analysis::CcpDialog, analysis::GoBackDialog {
+struct Quiet : analysis::Prompts,
+               analysis::AnalysisDialogs,
+               analysis::SelectionDialog,
+               analysis::JustificationDialog,
+               analysis::CcpDialog,
+               analysis::GoBackDialog {
     int message(const QString&, const QString&, Icon, Buttons) override { return AnswerYes; }
     int choose(const QString&, const QString&, const QStringList&, int) override { return 0; }
     QString openFileName(const FileRequest&) override { return {}; }

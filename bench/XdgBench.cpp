@@ -27,7 +27,8 @@ struct Tree {
             writeFile(apps + u'/' + QString::fromLatin1(id),
                       "[Desktop Entry]\nType=Application\nName=App\nComment=Something long "
                       "enough to look real\nExec=app %F\nIcon=app\nCategories=Utility;\n"
-                      "MimeType=text/x-app" + QByteArray::number(i) + ";\n");
+                      "MimeType=text/x-app" +
+                          QByteArray::number(i) + ";\n");
             cache += "text/x-app" + QByteArray::number(i) + "=" + id + ";\n";
         }
         writeFile(apps + QStringLiteral("/zz-writer.desktop"),
@@ -53,8 +54,12 @@ void runLookup(benchmark::State& state, bool withCache) {
     }
 }
 
-void BM_DocxHandlerFromCache(benchmark::State& state) { runLookup(state, true); }
-void BM_DocxHandlerByScanning(benchmark::State& state) { runLookup(state, false); }
+void BM_DocxHandlerFromCache(benchmark::State& state) {
+    runLookup(state, true);
+}
+void BM_DocxHandlerByScanning(benchmark::State& state) {
+    runLookup(state, false);
+}
 } // namespace
 
 BENCHMARK(BM_DocxHandlerFromCache)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #pragma once
 #include "analysis/AnalysisDialogs.h"
-#include "model/ProgramState.h"
 #include "analysis/Prompts.h"
+#include "model/ProgramState.h"
 
 namespace orvella::analysis {
 

@@ -65,13 +65,13 @@ public:
 
 // The answers of the CCP details dialog.
 struct CcpFields {
-    QString Limits;      // txtLimits
-    QString Who;         // txtWho
-    QString What;        // txtWhat
-    QString How;         // txtHow
-    QString Frequency;   // txtFreq
-    QString Correction;  // txtCorrection
-    QString SupportDocs; // txtSuppDocs
+    QString Limits;         // txtLimits
+    QString Who;            // txtWho
+    QString What;           // txtWhat
+    QString How;            // txtHow
+    QString Frequency;      // txtFreq
+    QString Correction;     // txtCorrection
+    QString SupportDocs;    // txtSuppDocs
     QString Verification{}; // txtVerification
 };
 

@@ -28,8 +28,8 @@ DecisionPath decide(AnalysisDialogs& dialogs, const DecisionQuestions& q,
         const int before = answerTo(earlier, at);
         const int answer = dialogs.YesNo(*prompts[at - 1], caption,
                                          before == 0 ? Prompts::AnswerNo : Prompts::AnswerYes);
-        const bool yes = answer == Prompts::AnswerYes ||
-                         (answer != Prompts::AnswerNo && closedMeansYes(at));
+        const bool yes =
+            answer == Prompts::AnswerYes || (answer != Prompts::AnswerNo && closedMeansYes(at));
         path.append({qint8(at), yes});
     }
     return path;

@@ -10,7 +10,7 @@ CcpFields ccpFields(const CcpDetails& d) {
 }
 
 CcpDetails ccpDetails(const CcpFields& f) {
-    return {f.Limits, f.What,        f.How,         f.Frequency,
+    return {f.Limits, f.What,       f.How,         f.Frequency,
             f.Who,    f.Correction, f.SupportDocs, f.Verification};
 }
 

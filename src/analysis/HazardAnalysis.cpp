@@ -17,8 +17,6 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 }
 
-
-
 QString HazardAnalysis::taskListText(const HACCP_Plan& plan) {
     QStringList lines;
     for (const auto& task : plan.Tasks)

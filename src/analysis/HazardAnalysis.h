@@ -45,8 +45,8 @@ private:
     AnalysisOutcome runOnce();
     enum class Phase1 { Done, Abandoned };
     Phase1 selectAndJustify();
-    void justifyHazard(const model::HACCP_Task& task, const model::HACCP_TaskSpecific_Hazard& hazard,
-                       int h, int n);
+    void justifyHazard(const model::HACCP_Task& task,
+                       const model::HACCP_TaskSpecific_Hazard& hazard, int h, int n);
     enum class Phase2 { Done, Restart };
     Phase2 decideAll();
     void finish();
@@ -57,7 +57,7 @@ private:
     AnalysisContext m_ctx;
     bool m_whole = true;
     bool m_completeAtStart = false;
-    QList<SelectionScope> m_scopes; // one per task, fixed for the run
+    QList<SelectionScope> m_scopes;    // one per task, fixed for the run
     QSet<const void*> m_decidedBefore; // probable pairs of the analysis the run started from
     int m_ccpNumber = 0;
     bool m_hazardsFound = false;

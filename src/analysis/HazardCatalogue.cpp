@@ -25,7 +25,8 @@ QList<HazardEntry> parseHazardCatalogue(const QByteArray& text, QStringList* pro
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList fields = line.split(u'|');
-        if (fields.size() < 3 || fields.size() > 4 || fields[0].trimmed().isEmpty() || fields[1].trimmed().isEmpty()) {
+        if (fields.size() < 3 || fields.size() > 4 || fields[0].trimmed().isEmpty() ||
+            fields[1].trimmed().isEmpty()) {
             if (problems)
                 *problems << QStringLiteral("line %1: not \"kind|common name|scientific name\"")
                                  .arg(i + 1);
@@ -89,9 +90,9 @@ QList<HazardEntry> matchHazards(const QList<HazardEntry>& entries, const QString
             continue;
         // The common name read from its start, as the user most often types it.
         const QString typedText = wanted.join(u' ');
-        const bool leading = !wanted.isEmpty() && (common.join(u' ').startsWith(typedText) ||
-                                                   (!spanish.isEmpty() &&
-                                                    spanish.join(u' ').startsWith(typedText)));
+        const bool leading =
+            !wanted.isEmpty() && (common.join(u' ').startsWith(typedText) ||
+                                  (!spanish.isEmpty() && spanish.join(u' ').startsWith(typedText)));
         (leading ? first : rest).append(e);
     }
     return first + rest;

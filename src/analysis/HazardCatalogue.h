@@ -18,7 +18,8 @@ struct HazardEntry {
 };
 
 // Reads catalogue text: a header line starting with '#', then one entry a line,
-// "kind|common name|scientific name", optionally "|Spanish common name". Lines that are not entries are reported in `problems`
+// "kind|common name|scientific name", optionally "|Spanish common name". Lines that are not entries
+// are reported in `problems`
 // ("line 12: ...") and left out.
 QList<HazardEntry> parseHazardCatalogue(const QByteArray& text, QStringList* problems = nullptr);
 
@@ -31,9 +32,9 @@ const QList<HazardEntry>& hazardCatalogue();
 QStringList matchWords(const QString& text);
 
 // The entries that the typed text names: every typed word begins a word of the common or the
-// scientific name (or of the Spanish name), ignoring case and accents. Entries whose common name begins with the typed
-// text come first; otherwise catalogue order. Nothing typed matches every entry. A non-empty
-// `kind` keeps entries of that kind only.
+// scientific name (or of the Spanish name), ignoring case and accents. Entries whose common name
+// begins with the typed text come first; otherwise catalogue order. Nothing typed matches every
+// entry. A non-empty `kind` keeps entries of that kind only.
 QList<HazardEntry> matchHazards(const QList<HazardEntry>& entries, const QString& typed,
                                 const QString& kind = {});
 

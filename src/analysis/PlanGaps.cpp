@@ -1,6 +1,6 @@
 #include "analysis/PlanGaps.h"
-#include <QCoreApplication>
 #include "model/PlanCcps.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace orvella::analysis {
@@ -125,12 +125,13 @@ QList<PlanGap> planGaps(const HACCP_Plan& plan, const GapFacts& facts) {
     for (const PlanCcp& ccp : planCcps(plan)) {
         const QString number = QString::number(ccp.number);
         if (!hazardOf(plan, *ccp.hazard))
-            gap(4, GapText::tr("CCP #%1 is for a hazard that is no longer listed (%2).")
-                       .arg(number, ccp.hazard->HazType + QStringLiteral(": ") +
-                                        ccp.hazard->Entity));
+            gap(4,
+                GapText::tr("CCP #%1 is for a hazard that is no longer listed (%2).")
+                    .arg(number, ccp.hazard->HazType + QStringLiteral(": ") + ccp.hazard->Entity));
         const QStringList missing = emptyCcpFields(ccp.hazard->Ccp);
         if (!missing.isEmpty())
-            gap(4, GapText::tr("CCP #%1 has no %2.").arg(number, missing.join(QStringLiteral(", "))));
+            gap(4,
+                GapText::tr("CCP #%1 has no %2.").arg(number, missing.join(QStringLiteral(", "))));
     }
     for (const UnattachedCcp& c : plan.UnattachedCCPs)
         gap(4, GapText::tr("A CCP record belongs to no task and hazard of the plan (%1; %2): "

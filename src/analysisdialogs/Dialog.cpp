@@ -1,10 +1,10 @@
 #include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/EscapeGuard.h"
 #include <QApplication>
-#include <QKeyEvent>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -24,8 +24,7 @@ constexpr int FrameAllowance = 40;
 // Up and Down move the focus through the list of boxes, as in a list; Space ticks.
 class ArrowKeys : public QObject {
 public:
-    ArrowKeys(const QList<QCheckBox*>& boxes, QObject* parent)
-        : QObject(parent), m_boxes(boxes) {}
+    ArrowKeys(const QList<QCheckBox*>& boxes, QObject* parent) : QObject(parent), m_boxes(boxes) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

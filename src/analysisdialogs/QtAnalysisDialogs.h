@@ -1,10 +1,10 @@
 #pragma once
 #include "analysis/AnalysisDialogs.h"
+#include "analysis/Prompts.h"
 #include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/frmGoBack.h"
 #include "analysisdialogs/frmJustification.h"
-#include "analysis/Prompts.h"
 #include <QPointer>
 #include <functional>
 

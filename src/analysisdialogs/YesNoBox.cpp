@@ -1,6 +1,6 @@
 #include "analysisdialogs/YesNoBox.h"
-#include "analysisdialogs/EscapeGuard.h"
 #include "analysis/Prompts.h"
+#include "analysisdialogs/EscapeGuard.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

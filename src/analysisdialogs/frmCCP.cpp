@@ -97,7 +97,10 @@ frmCCP::frmCCP(QWidget* parent) : QDialog(parent) {
         QStringLiteral(" List any supporting documentation that exists regarding this task and "
                        "potnetial hazards."));
     m_txtSuppDocs = makeEdit(this, QStringLiteral("txtSuppDocs"));
-    auto* label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral(" How and how often does someone check that the monitoring works? (verification)"));
+    auto* label9 = makeLabel(
+        this, QStringLiteral("Label9"),
+        QStringLiteral(
+            " How and how often does someone check that the monitoring works? (verification)"));
     m_txtVerification = makeEdit(this, QStringLiteral("txtVerification"));
     label9->setBuddy(m_txtVerification);
     label2->setBuddy(m_txtLimits);
@@ -189,14 +192,14 @@ void frmCCP::setSpanishCaptions() {
                                 "be reached during this task?"));
     label("Label8")->setText(tr(" List any supporting documentation that exists regarding this "
                                 "task and potnetial hazards."));
-    label("Label9")->setText(tr(" How and how often does someone check that the monitoring works? (verification)"));
+    label("Label9")->setText(
+        tr(" How and how often does someone check that the monitoring works? (verification)"));
     m_back->setText(tr("Back"));
 }
 
 void frmCCP::clearFields() {
-    for (QLineEdit* e :
-         {m_txtLimits, m_txtWho, m_txtWhat, m_txtHow, m_txtFreq, m_txtCorrection, m_txtSuppDocs,
-          m_txtVerification})
+    for (QLineEdit* e : {m_txtLimits, m_txtWho, m_txtWhat, m_txtHow, m_txtFreq, m_txtCorrection,
+                         m_txtSuppDocs, m_txtVerification})
         e->clear();
 }
 
@@ -217,9 +220,9 @@ void frmCCP::showModal() {
 }
 
 analysis::CcpFields frmCCP::fields() const {
-    return {m_txtLimits->text(), m_txtWho->text(),        m_txtWhat->text(),    m_txtHow->text(),
-            m_txtFreq->text(),   m_txtCorrection->text(), m_txtSuppDocs->text(),
-            m_txtVerification->text()};
+    return {m_txtLimits->text(),   m_txtWho->text(),         m_txtWhat->text(),
+            m_txtHow->text(),      m_txtFreq->text(),        m_txtCorrection->text(),
+            m_txtSuppDocs->text(), m_txtVerification->text()};
 }
 
 void frmCCP::reject() {

@@ -57,8 +57,7 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-frmJustification::frmJustification(analysis::Prompts& prompts,
-                                   QWidget* parent)
+frmJustification::frmJustification(analysis::Prompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmJustification"));
     setWindowTitle(QStringLiteral("Justification"));
@@ -96,8 +95,7 @@ frmJustification::frmJustification(analysis::Prompts& prompts,
 
     connect(m_ok, &QPushButton::clicked, this, &frmJustification::confirm);
     connect(m_back, &QPushButton::clicked, this, &frmJustification::reject);
-    connect(m_showTasks, &QPushButton::clicked, this,
-            [this] { m_prompts.message(m_taskList); });
+    connect(m_showTasks, &QPushButton::clicked, this, [this] { m_prompts.message(m_taskList); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_showTasks);

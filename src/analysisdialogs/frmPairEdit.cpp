@@ -69,8 +69,8 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
     QFont bold = lblTask->font();
     bold.setBold(true);
     lblTask->setFont(bold);
-    auto* lblHazard = makeLabel(this, QStringLiteral("lblHazard"),
-                                tr("Hazard: %1").arg(current.Entity));
+    auto* lblHazard =
+        makeLabel(this, QStringLiteral("lblHazard"), tr("Hazard: %1").arg(current.Entity));
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("fraBody"));
@@ -101,8 +101,8 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
     m_decision->setObjectName(QStringLiteral("fraDecision"));
     auto* decisionLayout = new QVBoxLayout(m_decision);
     const analysis::DecisionQuestions q = analysis::decisionQuestions(task, current.Entity);
-    const QString header = task.Name + QStringLiteral(": ") + task.Description +
-                           QStringLiteral("\r\n\r\n");
+    const QString header =
+        task.Name + QStringLiteral(": ") + task.Description + QStringLiteral("\r\n\r\n");
     const QString texts[] = {q.q1, q.q2, q.q3, q.q4, q.q5};
     for (int n = 1; n <= 5; ++n) {
         QString text = texts[n - 1];
@@ -166,11 +166,13 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
          " List any supporting documentation that exists regarding this task and potnetial "
          "hazards.",
          d.SupportDocs},
-        {&m_txtVerification, "txtVerification", " How and how often does someone check that the monitoring works? (verification)", d.Verification},
+        {&m_txtVerification, "txtVerification",
+         " How and how often does someone check that the monitoring works? (verification)",
+         d.Verification},
     };
     for (const auto& f : fields) {
-        auto* label = makeLabel(m_ccp, QStringLiteral("lbl") + QLatin1String(f.name + 3),
-                                ccpText(f.label));
+        auto* label =
+            makeLabel(m_ccp, QStringLiteral("lbl") + QLatin1String(f.name + 3), ccpText(f.label));
         auto* box = new QLineEdit(f.value, m_ccp);
         box->setObjectName(QLatin1String(f.name));
         removeLengthLimit(box);
@@ -227,16 +229,18 @@ frmPairEdit::frmPairEdit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard
     refresh();
 
     // As large as the answers need, never larger than the screen.
-    const QSize want(qMax(720, fontMetrics().averageCharWidth() * 110), body->sizeHint().height() + lblTask->sizeHint().height() * 3 +
-                              m_ok->sizeHint().height() + 60);
+    const QSize want(qMax(720, fontMetrics().averageCharWidth() * 110),
+                     body->sizeHint().height() + lblTask->sizeHint().height() * 3 +
+                         m_ok->sizeHint().height() + 60);
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 0.92 : want;
     resize(want.boundedTo(room));
 }
 
-std::optional<HACCP_TaskSpecific_Hazard>
-frmPairEdit::edit(const HACCP_Task& task, const HACCP_TaskSpecific_Hazard& current,
-                  analysis::Prompts& prompts, QWidget* parent) {
+std::optional<HACCP_TaskSpecific_Hazard> frmPairEdit::edit(const HACCP_Task& task,
+                                                           const HACCP_TaskSpecific_Hazard& current,
+                                                           analysis::Prompts& prompts,
+                                                           QWidget* parent) {
     frmPairEdit dialog(task, current, prompts, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -285,15 +289,18 @@ void frmPairEdit::refresh() {
     const DecisionPath p = path();
     const int next = nextQuestion(p);
     for (int n = 1; n <= 5; ++n)
-        m_question[n]->setVisible(answerTo(p, n) >= 0 || n == next ||
-                                  (p.isEmpty() && n == 1));
+        m_question[n]->setVisible(answerTo(p, n) >= 0 || n == next || (p.isEmpty() && n == 1));
     QString verdict;
     if (p.isEmpty() && !m_decisionTouched && m_original.Probable == Yes)
         verdict = tr("The answers to these questions were not recorded.");
     else
         switch (verdictOf(p)) {
-        case Verdict::Ccp: verdict = tr("This is a critical control point."); break;
-        case Verdict::NotCcp: verdict = tr("This is not a critical control point."); break;
+        case Verdict::Ccp:
+            verdict = tr("This is a critical control point.");
+            break;
+        case Verdict::NotCcp:
+            verdict = tr("This is not a critical control point.");
+            break;
         case Verdict::NoControlMeasures:
             verdict = tr("There are no control measures for this hazard: the activity must "
                          "change to prevent it or reduce it to an acceptable level.");

@@ -1,8 +1,8 @@
-#include "model/ProgramState.h"
-#include "platform/SystemWordProcessor.h"
 #include "analysisdialogs/QtPrompts.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/Startup.h"
+#include "model/ProgramState.h"
+#include "platform/SystemWordProcessor.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>

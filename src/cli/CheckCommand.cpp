@@ -35,8 +35,8 @@ void printSummary(const PlanReadResult& r, const QList<PlanGap>& gaps, QTextStre
         row("Analysis:", QStringLiteral("completed ") + plan.AnalysisStatus);
     else
         row("Analysis:", QStringLiteral("incomplete"));
-    if (const QString approval = analysis::approvalSummary(
-            plan, approvalState(plan) == ApprovalState::Changed);
+    if (const QString approval =
+            analysis::approvalSummary(plan, approvalState(plan) == ApprovalState::Changed);
         !approval.isEmpty())
         row("Approval:", approval);
     for (const QString& w : r.warnings)

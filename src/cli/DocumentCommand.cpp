@@ -1,8 +1,8 @@
 #include "cli/DocumentCommand.h"
 #include "cli/Commands.h"
 #include "model/Language.h"
-#include "planfile/PlanApproval.h"
 #include "plandocument/PlanDocx.h"
+#include "planfile/PlanApproval.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,8 @@
 namespace orvella::cli {
 
 const Command kDocument{
-    "document", "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT] [--record-sheets]",
+    "document",
+    "document PLAN -o OUT.docx|OUT.pdf [--pdf] [--spanish] [--title TEXT] [--record-sheets]",
     "write the plan document as .docx, or as PDF through LibreOffice", &documentCommand};
 
 namespace {
@@ -77,8 +78,8 @@ bool writePlanPdf(const model::HACCP_Plan& plan, bool spanish, const QString& ou
                   {QStringLiteral("-env:UserInstallation=") +
                        QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
                    QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                   QStringLiteral("--convert-to"), TaggedPdf,
-                   QStringLiteral("--outdir"), work.path(), docx});
+                   QStringLiteral("--convert-to"), TaggedPdf, QStringLiteral("--outdir"),
+                   work.path(), docx});
     if (!convert.waitForStarted()) {
         *error = QStringLiteral("cannot start ") + soffice + QStringLiteral(": ") +
                  convert.errorString();

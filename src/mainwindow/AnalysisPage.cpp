@@ -38,8 +38,7 @@ AnalysisPage::AnalysisPage(model::ProgramState& state, QWidget* parent)
                        "Step.\""));
     // Red that stays readable on a dark or high-contrast desktop palette.
     QPalette red = note->palette();
-    red.setColor(QPalette::WindowText,
-                 readableOn(QColor(192, 0, 0), red.color(QPalette::Window)));
+    red.setColor(QPalette::WindowText, readableOn(QColor(192, 0, 0), red.color(QPalette::Window)));
     note->setPalette(red);
     // Showing or hiding the note must not make the page jump.
     QSizePolicy keep = note->sizePolicy();

@@ -1,7 +1,7 @@
 #include "mainwindow/Artwork.h"
 #include "mainwindow/Contrast.h"
-#include <QGuiApplication>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>

@@ -9,8 +9,7 @@ double luminance(const QColor& c) {
     auto linear = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-           0.0722 * linear(c.blueF());
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 } // namespace
 

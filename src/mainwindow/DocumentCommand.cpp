@@ -1,14 +1,14 @@
 #include "mainwindow/DocumentCommand.h"
-#include "planfile/PlanApproval.h"
-#include "plandocument/PlanDocx.h"
-#include "platform/WordProcessor.h"
 #include "mainwindow/FileCommands.h"
+#include "mainwindow/PlanFormPage.h"
 #include "mainwindow/WorkingDocument.h"
 #include "mainwindow/frmMain.h"
+#include "plandocument/PlanDocx.h"
+#include "planfile/PlanApproval.h"
+#include "platform/WordProcessor.h"
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include "mainwindow/PlanFormPage.h"
 
 namespace orvella::mainwindow {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "model/ProgramState.h"
 #include "analysis/Prompts.h"
+#include "model/ProgramState.h"
 #include <QObject>
 
 namespace orvella::mainwindow {

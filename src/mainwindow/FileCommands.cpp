@@ -1,11 +1,11 @@
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/StarterChooser.h"
-#include "planfile/StarterPlans.h"
+#include "mainwindow/WorkingDocument.h"
+#include "mainwindow/frmMain.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
-#include "mainwindow/WorkingDocument.h"
-#include "mainwindow/frmMain.h"
+#include "planfile/StarterPlans.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,8 +115,9 @@ void FileCommands::newPlan() {
 void FileCommands::closePlan() {
     if (!askToSaveChanges())
         return;
-    m_state.LastAnswer = m_prompts.message(kCloseQuestion, kCloseTitle, analysis::Prompts::Icon::None,
-                                           analysis::Prompts::Buttons::YesNo);
+    m_state.LastAnswer =
+        m_prompts.message(kCloseQuestion, kCloseTitle, analysis::Prompts::Icon::None,
+                          analysis::Prompts::Buttons::YesNo);
     if (m_state.LastAnswer == analysis::Prompts::AnswerYes)
         startFromScratch();
 }
@@ -129,9 +130,8 @@ void FileCommands::newFromStarter() {
 }
 
 void FileCommands::openStarter(const QString& name) {
-    planfile::PlanReadResult read =
-        planfile::readPlan(planfile::starterPlanFile(name, m_state.UseSpanish),
-                           m_state.HazardKeyCounter);
+    planfile::PlanReadResult read = planfile::readPlan(
+        planfile::starterPlanFile(name, m_state.UseSpanish), m_state.HazardKeyCounter);
     if (!read.isPlan || !read.plan)
         return;
     m_state.CurrentPlan = read.plan;

@@ -1,7 +1,7 @@
 #pragma once
+#include "analysis/Prompts.h"
 #include "mainwindow/MainWindowActions.h"
 #include "model/ProgramState.h"
-#include "analysis/Prompts.h"
 #include <QObject>
 #include <QString>
 

@@ -1,15 +1,15 @@
 #include "mainwindow/HazardsPage.h"
-#include "model/PlanCcps.h"
-#include <QHash>
 #include "analysis/HazardCatalogue.h"
 #include "mainwindow/FieldText.h"
 #include "mainwindow/ScreenTwips.h"
 #include "model/HazardTypes.h"
+#include "model/PlanCcps.h"
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

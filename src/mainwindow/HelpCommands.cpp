@@ -1,15 +1,15 @@
 #include "mainwindow/HelpCommands.h"
 #include "help/HelpWindow.h"
-#include "platform/SystemInfo.h"
 #include "mainwindow/frmAbout.h"
+#include "platform/SystemInfo.h"
 #include <QAction>
 #include <QShortcut>
 #include <QWidget>
 
 namespace orvella::mainwindow {
 
-HelpCommands::HelpCommands(QWidget* mainWindow, model::ProgramState& state, analysis::Prompts& prompts,
-                           QString guideRoot)
+HelpCommands::HelpCommands(QWidget* mainWindow, model::ProgramState& state,
+                           analysis::Prompts& prompts, QString guideRoot)
     : QObject(mainWindow), m_mainWindow(mainWindow), m_state(state), m_prompts(prompts),
       m_guide(std::move(guideRoot)), m_systemInfo(std::make_unique<platform::SystemInfo>()) {}
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "model/ProgramState.h"
 #include "analysis/Prompts.h"
 #include "help/HelpGuide.h"
+#include "model/ProgramState.h"
 #include <QObject>
 #include <QPointer>
 

@@ -1,8 +1,8 @@
 #include "mainwindow/RecoveryKeeper.h"
-#include "planfile/PlanReader.h"
-#include "planfile/PlanWriter.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/frmMain.h"
+#include "planfile/PlanReader.h"
+#include "planfile/PlanWriter.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -50,8 +50,8 @@ QString RecoveryKeeper::defaultFolder() {
         .filePath(QStringLiteral("recovery"));
 }
 
-RecoveryKeeper::RecoveryKeeper(frmMain& window, analysis::Prompts& prompts,
-                               const QString& folder, qint64 instanceId)
+RecoveryKeeper::RecoveryKeeper(frmMain& window, analysis::Prompts& prompts, const QString& folder,
+                               qint64 instanceId)
     : QObject(&window), m_window(window), m_files(window.fileCommands()), m_prompts(prompts),
       m_folder(folder) {
     setObjectName(QStringLiteral("RecoveryKeeper"));
@@ -59,8 +59,8 @@ RecoveryKeeper::RecoveryKeeper(frmMain& window, analysis::Prompts& prompts,
     // A lock left by an earlier process that had this same id (after a restart) still names
     // a running process, us: take the next free name instead.
     for (int n = 0; n < 100 && !m_lock; ++n) {
-        const QString base = Prefix + QString::number(instanceId) +
-                             (n ? QStringLiteral("-%1").arg(n) : QString());
+        const QString base =
+            Prefix + QString::number(instanceId) + (n ? QStringLiteral("-%1").arg(n) : QString());
         auto lock = std::make_unique<QLockFile>(QDir(m_folder).filePath(base + ".lock"));
         lock->setStaleLockTime(0); // stale only when its process is gone, never by age
         if (lock->tryLock(0)) {
@@ -107,8 +107,8 @@ void RecoveryKeeper::discard() {
 }
 
 void RecoveryKeeper::offerRecovery() {
-    const QFileInfoList copies = QDir(m_folder).entryInfoList(
-        {Prefix + QStringLiteral("*.xml")}, QDir::Files, QDir::Time);
+    const QFileInfoList copies =
+        QDir(m_folder).entryInfoList({Prefix + QStringLiteral("*.xml")}, QDir::Files, QDir::Time);
     for (const QFileInfo& info : copies) {
         const QString copy = info.absoluteFilePath();
         if (copy == QFileInfo(m_copyPath).absoluteFilePath())
@@ -130,10 +130,11 @@ RecoveryKeeper::Offer RecoveryKeeper::offer(const QString& copy) {
     QFile file(copy);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError || !planfile::readPlan(bytes.left(4096)).isPlan) {
-        m_prompts.message(recoveryText("A recovery copy of an unsaved plan could not be read and has "
-                             "been deleted: %1")
-                              .arg(QDir::toNativeSeparators(copy)),
-                          QString(), analysis::Prompts::Icon::Critical);
+        m_prompts.message(
+            recoveryText("A recovery copy of an unsaved plan could not be read and has "
+                         "been deleted: %1")
+                .arg(QDir::toNativeSeparators(copy)),
+            QString(), analysis::Prompts::Icon::Critical);
         return Offer::Unreadable;
     }
     QFile origin(sibling(copy, ".origin"));
@@ -143,7 +144,8 @@ RecoveryKeeper::Offer RecoveryKeeper::offer(const QString& copy) {
         originalPath.isEmpty() ? recoveryText("the new plan") : QFileInfo(originalPath).fileName();
     const QString when = QLocale().toString(QFileInfo(copy).lastModified(), QLocale::ShortFormat);
     const int answer = m_prompts.message(
-        recoveryText("Orvella was closed without saving %1 (%2). Recover the unsaved plan?").arg(name, when),
+        recoveryText("Orvella was closed without saving %1 (%2). Recover the unsaved plan?")
+            .arg(name, when),
         QString(), analysis::Prompts::Icon::None, analysis::Prompts::Buttons::YesNo);
     if (answer != analysis::Prompts::AnswerYes)
         return Offer::Declined;

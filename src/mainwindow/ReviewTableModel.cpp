@@ -91,8 +91,8 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const {
                    : th->Unreviewed ? QVariant(tr("Example, not reviewed yet"))
                                     : QVariant();
         case Qt::DecorationRole:
-            return !gaps.isEmpty() ? QVariant(QApplication::style()->standardIcon(
-                                         QStyle::SP_MessageBoxWarning))
+            return !gaps.isEmpty()
+                       ? QVariant(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning))
                    : th->Unreviewed ? QVariant(QApplication::style()->standardIcon(
                                           QStyle::SP_MessageBoxInformation))
                                     : QVariant();
@@ -105,13 +105,21 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const {
 
     QString text;
     switch (index.column()) {
-    case Task: text = task->Name.trimmed() + QStringLiteral(": ") + task->Description; break;
-    case Hazard: text = th->Entity; break;
+    case Task:
+        text = task->Name.trimmed() + QStringLiteral(": ") + task->Description;
+        break;
+    case Hazard:
+        text = th->Entity;
+        break;
     case Probable:
         text = th->Probable == Yes ? tr("Yes") : th->Probable == No ? tr("No") : th->Probable;
         break;
-    case Justification: text = th->Justification; break;
-    case ControlMeasures: text = th->Probable == Yes ? th->ControlMeasures : QString(); break;
+    case Justification:
+        text = th->Justification;
+        break;
+    case ControlMeasures:
+        text = th->Probable == Yes ? th->ControlMeasures : QString();
+        break;
     case DecisionPath:
         if (th->Probable == Yes)
             text = th->Answers.isEmpty() ? tr("not recorded") : pathText(th->Answers);
@@ -121,9 +129,14 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const {
         text = n > 0 ? QString::number(n) : th->IsCCP ? tr("yes, no record") : QString();
         break;
     }
-    case Limits: text = th->IsCCP ? th->Ccp.Limits : QString(); break;
-    case Correction: text = th->IsCCP ? th->Ccp.Correction : QString(); break;
-    default: break;
+    case Limits:
+        text = th->IsCCP ? th->Ccp.Limits : QString();
+        break;
+    case Correction:
+        text = th->IsCCP ? th->Ccp.Correction : QString();
+        break;
+    default:
+        break;
     }
     if (role == Qt::ToolTipRole)
         return text.isEmpty() ? QVariant() : QVariant(text);
@@ -136,17 +149,28 @@ QVariant ReviewTableModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case Status: return tr("Check");
-    case Task: return tr("Task");
-    case Hazard: return tr("Hazard");
-    case Probable: return tr("Probable");
-    case Justification: return tr("Justification");
-    case ControlMeasures: return tr("Control measures");
-    case DecisionPath: return tr("Decision path");
-    case CcpNumber: return tr("CCP");
-    case Limits: return tr("Critical limits");
-    case Correction: return tr("Corrective action");
-    default: return {};
+    case Status:
+        return tr("Check");
+    case Task:
+        return tr("Task");
+    case Hazard:
+        return tr("Hazard");
+    case Probable:
+        return tr("Probable");
+    case Justification:
+        return tr("Justification");
+    case ControlMeasures:
+        return tr("Control measures");
+    case DecisionPath:
+        return tr("Decision path");
+    case CcpNumber:
+        return tr("CCP");
+    case Limits:
+        return tr("Critical limits");
+    case Correction:
+        return tr("Corrective action");
+    default:
+        return {};
     }
 }
 

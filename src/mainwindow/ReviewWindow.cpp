@@ -21,15 +21,15 @@ namespace {
 bool sameAnswers(const model::HACCP_TaskSpecific_Hazard& a,
                  const model::HACCP_TaskSpecific_Hazard& b) {
     return a.Probable == b.Probable && a.Justification == b.Justification &&
-           a.ControlMeasures == b.ControlMeasures && a.IsCCP == b.IsCCP &&
-           a.Answers == b.Answers && a.Ccp == b.Ccp && a.CcpRecordMissing == b.CcpRecordMissing &&
+           a.ControlMeasures == b.ControlMeasures && a.IsCCP == b.IsCCP && a.Answers == b.Answers &&
+           a.Ccp == b.Ccp && a.CcpRecordMissing == b.CcpRecordMissing &&
            a.Unreviewed == b.Unreviewed;
 }
 
 } // namespace
 
-ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
-                           analysis::Prompts& prompts, QWidget* parent)
+ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo, analysis::Prompts& prompts,
+                           QWidget* parent)
     : QDialog(parent), m_state(state), m_undo(undo), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmReview"));
     setWindowTitle(tr("Analysis review"));
@@ -80,8 +80,8 @@ ReviewWindow::ReviewWindow(model::ProgramState& state, QUndoStack& undo,
     auto* undoAction = new QAction(this);
     undoAction->setShortcuts(QKeySequence::Undo);
     auto* redoAction = new QAction(this);
-    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                              QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undoAction);
     addAction(redoAction);
     connect(undoAction, &QAction::triggered, &m_undo, &QUndoStack::undo);

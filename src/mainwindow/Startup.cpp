@@ -1,9 +1,9 @@
 #include "mainwindow/Startup.h"
+#include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/SpanishCaptions.h"
+#include "mainwindow/frmSplash.h"
 #include "model/HazardTypes.h"
 #include "model/Language.h"
-#include "mainwindow/RecoveryKeeper.h"
-#include "mainwindow/frmSplash.h"
-#include "mainwindow/SpanishCaptions.h"
 #include <QApplication>
 #include <QLabel>
 
@@ -45,18 +45,16 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
     const QString application = wordProcessor.defaultApplication();
     if (application.isEmpty()) {
         // English in practice: the language is chosen only later, on the splash.
-        state.LastAnswer =
-            prompts.message(QCoreApplication::translate("Startup",
-                                                        "This program requires Microsoft Word."),
-                            QCoreApplication::translate("Startup", "MS Word Not Found"),
-                            analysis::Prompts::Icon::Critical);
-        splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Not Present."));
-        prompts.message(
-            QCoreApplication::translate("Startup",
-                                        "Microsoft Word is required but was not Found.\r\n"
-                                        "The program cannot continue and will now terminate."),
-            QCoreApplication::translate("Startup", "Word Undetected"),
+        state.LastAnswer = prompts.message(
+            QCoreApplication::translate("Startup", "This program requires Microsoft Word."),
+            QCoreApplication::translate("Startup", "MS Word Not Found"),
             analysis::Prompts::Icon::Critical);
+        splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Not Present."));
+        prompts.message(QCoreApplication::translate(
+                            "Startup", "Microsoft Word is required but was not Found.\r\n"
+                                       "The program cannot continue and will now terminate."),
+                        QCoreApplication::translate("Startup", "Word Undetected"),
+                        analysis::Prompts::Icon::Critical);
         return {};
     }
     splash->wordStatus()->setText(QStringLiteral("Microsoft Word Status: Installed."));
@@ -82,10 +80,10 @@ StartupResult startUp(platform::WordProcessor& wordProcessor, analysis::Prompts&
     state.plan().AnalysisStatus = model::Incomplete;
 
     // Asked in the chosen language, over the window the plan would open in.
-    result.recovery = new RecoveryKeeper(
-        *result.mainWindow, prompts,
-        recoveryFolder.isEmpty() ? RecoveryKeeper::defaultFolder() : recoveryFolder,
-        QCoreApplication::applicationPid());
+    result.recovery = new RecoveryKeeper(*result.mainWindow, prompts,
+                                         recoveryFolder.isEmpty() ? RecoveryKeeper::defaultFolder()
+                                                                  : recoveryFolder,
+                                         QCoreApplication::applicationPid());
     result.recovery->offerRecovery();
     return result;
 }

@@ -1,9 +1,9 @@
 #pragma once
-#include "model/ProgramState.h"
 #include "analysis/Prompts.h"
-#include "platform/WordProcessor.h"
 #include "mainwindow/WorkingDocument.h"
 #include "mainwindow/frmMain.h"
+#include "model/ProgramState.h"
+#include "platform/WordProcessor.h"
 #include <memory>
 
 namespace orvella::mainwindow {

@@ -1,9 +1,9 @@
 #include "mainwindow/TasksPage.h"
-#include <QHash>
 #include "mainwindow/FieldText.h"
 #include "mainwindow/FlowArrow.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

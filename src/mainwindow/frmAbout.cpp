@@ -17,7 +17,8 @@ QString frmAbout::versionText() {
     return QStringLiteral("Version ") + QStringLiteral(ORVELLA_VERSION);
 }
 
-frmAbout::frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& systemInfo, QWidget* parent)
+frmAbout::frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& systemInfo,
+                   QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_systemInfo(systemInfo) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Orvella"));
@@ -26,8 +27,8 @@ frmAbout::frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& syste
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picIcon"));
     picture->setAccessibleName(tr("Orvella logo"));
-    picture->setPixmap(
-        QPixmap(help::programIconPath()).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(QPixmap(help::programIconPath())
+                           .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* title = new QLabel(QStringLiteral("Orvella"), this);

@@ -16,7 +16,8 @@ namespace orvella::mainwindow {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& systemInfo, QWidget* parent = nullptr);
+    frmAbout(analysis::Prompts& prompts, const platform::SystemInfo& systemInfo,
+             QWidget* parent = nullptr);
 
     static QString versionText();
 

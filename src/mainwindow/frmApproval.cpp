@@ -105,11 +105,10 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
     for (int i = 0; i < 3; ++i) {
         const PlanPerson* p = current.signer(*signerRoles[i]);
         const QString n = QLatin1String(names[i]);
-        m_signers[i] = {makeEdit(signBox, QStringLiteral("txtName") + n, p ? p->Name : QString()),
-                        makeEdit(signBox, QStringLiteral("txtJobTitle") + n,
-                                 p ? p->JobTitle : QString()),
-                        makeEdit(signBox, QStringLiteral("txtSignedOn") + n,
-                                 p ? p->SignedOn : QString())};
+        m_signers[i] = {
+            makeEdit(signBox, QStringLiteral("txtName") + n, p ? p->Name : QString()),
+            makeEdit(signBox, QStringLiteral("txtJobTitle") + n, p ? p->JobTitle : QString()),
+            makeEdit(signBox, QStringLiteral("txtSignedOn") + n, p ? p->SignedOn : QString())};
         m_signers[i].signedOn->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
         auto* label = new QLabel(labels[i], signBox);
         label->setBuddy(m_signers[i].name);

@@ -1,6 +1,4 @@
 #include "mainwindow/frmMain.h"
-#include "model/PlanCcps.h"
-#include "model/PlanCopy.h"
 #include "analysis/HazardAnalysis.h"
 #include "analysis/PlanGaps.h"
 #include "analysisdialogs/QtAnalysisDialogs.h"
@@ -8,6 +6,7 @@
 #include "analysisdialogs/YesNoBox.h"
 #include "mainwindow/ActivityPage.h"
 #include "mainwindow/AnalysisPage.h"
+#include "mainwindow/AnalysisUpdateCommand.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/DocumentCommand.h"
 #include "mainwindow/EditCommands.h"
@@ -15,13 +14,14 @@
 #include "mainwindow/HazardsPage.h"
 #include "mainwindow/HelpCommands.h"
 #include "mainwindow/PlanFormPage.h"
-#include "mainwindow/AnalysisUpdateCommand.h"
 #include "mainwindow/ReviewWindow.h"
-#include "mainwindow/frmApproval.h"
 #include "mainwindow/ScreenTwips.h"
 #include "mainwindow/StringTable.h"
 #include "mainwindow/TasksPage.h"
 #include "mainwindow/WorkingDocument.h"
+#include "mainwindow/frmApproval.h"
+#include "model/PlanCcps.h"
+#include "model/PlanCopy.h"
 #include "planfile/PlanApproval.h"
 #include <QAction>
 #include <QLabel>
@@ -97,8 +97,7 @@ void frmMain::buildMenus() {
         m->setObjectName(QLatin1String(name));
         return m;
     };
-    auto item = [this](QMenu* m, const char* name, const char* id,
-                       const QKeySequence& keys = {}) {
+    auto item = [this](QMenu* m, const char* name, const char* id, const QKeySequence& keys = {}) {
         auto* action = new QAction(QLatin1String(id), this);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
@@ -165,8 +164,8 @@ void frmMain::buildToolbar() {
                    {"CopyButton", "copy", "Copy", "Copy", &MainWindowActions::copyButton},
                    {"PasteButton", "paste", "Paste", "Past", &MainWindowActions::pasteButton}};
     for (const auto& b : buttons) {
-        auto* action = new QAction(Artwork::toolIcon(QLatin1String(b.icon)),
-                                   QLatin1String(b.name), this);
+        auto* action =
+            new QAction(Artwork::toolIcon(QLatin1String(b.icon)), QLatin1String(b.name), this);
         action->setObjectName(QLatin1String(b.key));
         action->setProperty("key", QLatin1String(b.key));
         action->setToolTip(QLatin1String(b.tip));
@@ -371,15 +370,14 @@ void frmMain::refreshGaps() {
         const bool done = analysis::stepComplete(gaps, step);
         m_tabs->setTabIcon(step - 1, done ? complete : QIcon());
         // A screen reader hears the step's caption and the tick as words.
-        QString name = m_tabs->tabText(step - 1) + QStringLiteral(": ") +
-                       m_tabs->tabToolTip(step - 1);
+        QString name =
+            m_tabs->tabText(step - 1) + QStringLiteral(": ") + m_tabs->tabToolTip(step - 1);
         if (done)
             name += QStringLiteral(", ") + tr("complete");
         m_tabs->tabBar()->setAccessibleTabName(step - 1, name);
     }
     m_planForm->showGaps(gaps);
-    m_planForm->showApproval(
-        analysis::approvalSummary(m_state.plan(), facts.changedSinceApproval));
+    m_planForm->showApproval(analysis::approvalSummary(m_state.plan(), facts.changedSinceApproval));
     const model::HACCP_Plan& plan = m_state.plan();
     m_analysis->showReviewState(model::hasAnalysisAnswers(plan),
                                 int(model::unansweredPairs(plan).size()),

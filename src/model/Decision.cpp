@@ -11,12 +11,18 @@ int step(int q, bool yes) {
     constexpr int ccp = -int(Verdict::Ccp), notCcp = -int(Verdict::NotCcp),
                   noControl = -int(Verdict::NoControlMeasures);
     switch (q) {
-    case 1: return yes ? 2 : 5;
-    case 2: return yes ? ccp : 3;
-    case 3: return yes ? 4 : notCcp;
-    case 4: return yes ? notCcp : ccp;
-    case 5: return yes ? noControl : notCcp;
-    default: return 0;
+    case 1:
+        return yes ? 2 : 5;
+    case 2:
+        return yes ? ccp : 3;
+    case 3:
+        return yes ? 4 : notCcp;
+    case 4:
+        return yes ? notCcp : ccp;
+    case 5:
+        return yes ? noControl : notCcp;
+    default:
+        return 0;
     }
 }
 
@@ -46,8 +52,9 @@ Verdict verdictOf(const DecisionPath& path) {
 QString pathText(const DecisionPath& path) {
     QStringList parts;
     for (const DecisionAnswer& a : path)
-        parts << QStringLiteral("Q%1 %2").arg(a.question).arg(a.yes ? QStringLiteral("Yes")
-                                                                   : QStringLiteral("No"));
+        parts << QStringLiteral("Q%1 %2")
+                     .arg(a.question)
+                     .arg(a.yes ? QStringLiteral("Yes") : QStringLiteral("No"));
     return parts.join(QStringLiteral(", "));
 }
 

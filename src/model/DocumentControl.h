@@ -7,7 +7,7 @@ namespace orvella::model {
 
 // A person the plan names: one of its signers or a member of the planning team.
 struct PlanPerson {
-    QString Role;     // "Prepared", "Reviewed", "Approved" or "Team"; others are kept as read
+    QString Role; // "Prepared", "Reviewed", "Approved" or "Team"; others are kept as read
     QString Name;
     QString JobTitle;
     QString SignedOn; // YYYY-MM-DD, empty until signed (kept as written when it is not a date)
@@ -34,8 +34,8 @@ inline const QString RoleTeam = QStringLiteral("Team");
 // Texts are kept as read so that a file comes back byte for byte.
 struct DocumentControl {
     QString PlanVersion;
-    QString NextReview;     // YYYY-MM-DD
-    QString ApprovedDigest; // SHA-256 (lowercase hex) of the approved file up to this block
+    QString NextReview;       // YYYY-MM-DD
+    QString ApprovedDigest;   // SHA-256 (lowercase hex) of the approved file up to this block
     QList<PlanPerson> People; // in file order
     QList<PlanRevision> Revisions;
 

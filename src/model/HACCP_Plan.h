@@ -34,7 +34,7 @@ struct HACCP_Plan {
     KeyedCollection<HACCP_PotentialHazard> PotentialHazards;
     KeyedCollection<HACCP_Task> Tasks;
     QList<UnattachedCcp> UnattachedCCPs;
-    QString AnalysisStatus; // "Incomplete", or the date and time the analysis ended
+    QString AnalysisStatus;  // "Incomplete", or the date and time the analysis ended
     DocumentControl Control; // team, signatures, revisions; empty in most plans
 
     // The critical control points in their numbered order (task by task, hazard by hazard),

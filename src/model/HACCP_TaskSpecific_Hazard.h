@@ -12,7 +12,7 @@ struct CcpDetails {
     QString When; // "Frequency" in the plan file
     QString Who;
     QString Correction;
-    QString SupportDocs; // "Documents" in the plan file
+    QString SupportDocs;    // "Documents" in the plan file
     QString Verification{}; // newer than the other details: brace-initialised lists may omit it
 
     bool operator==(const CcpDetails&) const = default;

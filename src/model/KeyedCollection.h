@@ -9,8 +9,7 @@ namespace orvella::model {
 // An ordered collection addressed by 1-based position in which every entry carries a unique
 // text key. Nothing looks entries up by key; the keys only have to stay unique. Records are
 // shared, so a record removed here lives on while someone else still holds it.
-template <typename T>
-class KeyedCollection {
+template <typename T> class KeyedCollection {
 public:
     using Ptr = std::shared_ptr<T>;
 

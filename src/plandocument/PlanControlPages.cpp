@@ -55,8 +55,8 @@ void PlanDocumentBuilder::approvalPage(Table& t) {
 
     auto tr = [this](const char* english) { return localized(english); };
     int r = 1;
-    fillRow(t, r, {{tr(QT_TRANSLATE_NOOP("PlanDocument", "Plan Approval and Revisions")), columns,
-                    true}},
+    fillRow(t, r,
+            {{tr(QT_TRANSLATE_NOOP("PlanDocument", "Plan Approval and Revisions")), columns, true}},
             Points{14});
     t.cell(r, 1).setAlignment(Alignment::Center);
     ++r;
@@ -120,13 +120,14 @@ void PlanDocumentBuilder::approvalPage(Table& t) {
             Points{10});
     ++r;
     for (int i = 0; i < revisionRows; ++i, ++r) {
-        const model::PlanRevision v = i < c.Revisions.size() ? c.Revisions[i] : model::PlanRevision{};
+        const model::PlanRevision v =
+            i < c.Revisions.size() ? c.Revisions[i] : model::PlanRevision{};
         fillRow(t, r, {{v.Number}, {v.Date}, {v.Change, 2}, {v.By}}, Points{11});
     }
-    fillRow(t, r,
-            {{tr(QT_TRANSLATE_NOOP("PlanDocument", "Next review: ")) + c.NextReview, columns,
-              true}},
-            Points{12});
+    fillRow(
+        t, r,
+        {{tr(QT_TRANSLATE_NOOP("PlanDocument", "Next review: ")) + c.NextReview, columns, true}},
+        Points{12});
     for (int row = 1; row <= t.rowCount(); ++row)
         t.row(row).cantSplit = true;
 }

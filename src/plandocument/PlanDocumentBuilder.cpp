@@ -137,8 +137,8 @@ Document PlanDocumentBuilder::build() {
     if (!sheets.isEmpty()) {
         Section& logs = m_doc.addSection(portrait);
         for (qsizetype i = 0; i < sheets.size(); ++i)
-            addArea(logs, QStringLiteral("RecordSheet%1").arg(sheets[i].number),
-                    Table(1, 6, width), i + 1 < sheets.size());
+            addArea(logs, QStringLiteral("RecordSheet%1").arg(sheets[i].number), Table(1, 6, width),
+                    i + 1 < sheets.size());
     }
 
     writeHeaderAndFooter();
@@ -190,9 +190,9 @@ void PlanDocumentBuilder::writeHeaderAndFooter() {
         Font mark = title;
         mark.setSize(Points{12});
         mark.color = Font::colorFromWord(WordColor::red);
-        m_doc.header.push_back(Paragraph::of(
-            localized(QT_TRANSLATE_NOOP("PlanDocument", "DRAFT, not approved")), mark,
-            Alignment::Center));
+        m_doc.header.push_back(
+            Paragraph::of(localized(QT_TRANSLATE_NOOP("PlanDocument", "DRAFT, not approved")), mark,
+                          Alignment::Center));
     }
 
     Font small;
@@ -263,9 +263,9 @@ void PlanDocumentBuilder::form1(Table& t) {
 void PlanDocumentBuilder::form2(Table& t) {
     for (int r = 2; r <= 6; ++r)
         t.setRowMinHeight(r, Twips::from(Points{100}));
-    writeTitle(t.cell(1, 1), localized(QT_TRANSLATE_NOOP(
-                                 "PlanDocument",
-                                 "HACCP Step 2 - Potential Hazard Identification")));
+    writeTitle(t.cell(1, 1),
+               localized(QT_TRANSLATE_NOOP("PlanDocument",
+                                           "HACCP Step 2 - Potential Hazard Identification")));
 
     const char* const labels[5] = {
         QT_TRANSLATE_NOOP("PlanDocument", "Vertebrates:"),
@@ -405,8 +405,8 @@ void PlanDocumentBuilder::form4(Table& t) {
         double tallest = 0;
         for (int c = 1; c <= t.cellCount(row); ++c)
             if (t.cell(row, c).vMerge == VerticalMerge::None) // a merged task cell spans rows
-                tallest = std::max(tallest, estimatedHeight(t.cell(row, c), t.cellWidth(row, c))
-                                                .value());
+                tallest =
+                    std::max(tallest, estimatedHeight(t.cell(row, c), t.cellWidth(row, c)).value());
         t.row(row).cantSplit = tallest < third;
     }
 }
@@ -415,8 +415,7 @@ void PlanDocumentBuilder::decisionRecord(Table& t) {
     const int widths[8] = {150, 150, 45, 45, 45, 45, 45, 195};
     for (int c = 1; c <= 8; ++c)
         t.setColumnWidth(c, Twips::from(Points{double(widths[c - 1])}));
-    writeTitle(t.cell(1, 1),
-               localized(QT_TRANSLATE_NOOP("PlanDocument", "CCP Decision Record")));
+    writeTitle(t.cell(1, 1), localized(QT_TRANSLATE_NOOP("PlanDocument", "CCP Decision Record")));
     for (int c = 8; c >= 2; --c)
         t.merge(1, c - 1, 1, c);
     t.cell(1, 1).setAlignment(Alignment::Center);
@@ -424,7 +423,10 @@ void PlanDocumentBuilder::decisionRecord(Table& t) {
     const QString headings[8] = {
         localized(QT_TRANSLATE_NOOP("PlanDocument", "Task")),
         localized(QT_TRANSLATE_NOOP("PlanDocument", "Hazard")),
-        QStringLiteral("Q1"), QStringLiteral("Q2"), QStringLiteral("Q3"), QStringLiteral("Q4"),
+        QStringLiteral("Q1"),
+        QStringLiteral("Q2"),
+        QStringLiteral("Q3"),
+        QStringLiteral("Q4"),
         QStringLiteral("Q5"),
         localized(QT_TRANSLATE_NOOP("PlanDocument", "Verdict")),
     };
@@ -448,7 +450,10 @@ void PlanDocumentBuilder::decisionRecord(Table& t) {
                   Alignment::Left);
             for (int q = 1; q <= 5; ++q) {
                 const int a = model::answerTo(th->Answers, q);
-                write(t.cell(r, 2 + q), a < 0 ? QStringLiteral("-") : a ? yes : model::No,
+                write(t.cell(r, 2 + q),
+                      a < 0 ? QStringLiteral("-")
+                      : a   ? yes
+                            : model::No,
                       Points{11}, false, Alignment::Center);
             }
             QString verdict;
@@ -496,8 +501,8 @@ void PlanDocumentBuilder::form5(Table& t) {
 
     const QString nl = QStringLiteral("\n");
     for (int i = 1; i <= ccps; ++i) {
-        const model::HACCP_CCP record = model::ccpRecord(*planCcps[i - 1].task,
-                                                         *planCcps[i - 1].hazard);
+        const model::HACCP_CCP record =
+            model::ccpRecord(*planCcps[i - 1].task, *planCcps[i - 1].hazard);
         const model::HACCP_CCP* ccp = &record;
         const int r0 = 11 * (i - 1);
         const QString number = QString::number(i);
@@ -511,24 +516,23 @@ void PlanDocumentBuilder::form5(Table& t) {
             Line{model::fillIn(localized(QT_TRANSLATE_NOOP("PlanDocument",
                                                            "Critical Control Point #%1: \n%2")),
                                {number, ccp->TaskName}),
-                 {}, m_spanish ? 5 : 4},
+                 {},
+                 m_spanish ? 5 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Significant Hazards: \n")),
                  ccp->SigHaz, m_spanish ? 8 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Control Measures: ")) + nl,
                  ccp->Control, m_spanish ? 6 : 4},
-            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Limits for Control Measures: ")) +
-                     nl,
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Limits for Control Measures: ")) + nl,
                  ccp->Limits, m_spanish ? 6 : 4},
-            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: What? ")) + nl,
-                 ccp->What, m_spanish ? 3 : 4},
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: What? ")) + nl, ccp->What,
+                 m_spanish ? 3 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: How? ")) + nl, ccp->How,
                  m_spanish ? 3 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: Frequency? ")) + nl,
                  ccp->When, m_spanish ? 3 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Monitoring: Who? ")) + nl, ccp->Who,
                  m_spanish ? 3 : 4},
-            Line{localized(QT_TRANSLATE_NOOP("PlanDocument",
-                                             "Evaluation & Corrective Actions: ")) +
+            Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Evaluation & Corrective Actions: ")) +
                      nl,
                  ccp->Correction, m_spanish ? 10 : 4},
             Line{localized(QT_TRANSLATE_NOOP("PlanDocument", "Supporting Documentation: ")),
@@ -550,8 +554,7 @@ void PlanDocumentBuilder::form5(Table& t) {
         }
         if (!ccp->Verification.isEmpty()) {
             Cell& docs = t.cell(r0 + 11, 1);
-            const QString label =
-                localized(QT_TRANSLATE_NOOP("PlanDocument", "Verification: "));
+            const QString label = localized(QT_TRANSLATE_NOOP("PlanDocument", "Verification: "));
             const int at = int(docs.text().lastIndexOf(label));
             formatCharacters(docs, at, at + int(label.size()), [](Font& f) { f.bold = true; });
         }

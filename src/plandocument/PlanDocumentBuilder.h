@@ -18,8 +18,9 @@ struct DocumentExtras {
 
 // Lays out a plan as the five HACCP planning forms and the checklist: Form 1 activity
 // description, Form 2 potential hazards, Form 3 flow diagram, Form 4 hazard analysis
-// worksheet (landscape) and, when decisions were recorded, the CCP decision record, Form 5 one plan block per critical control point, the checklist.
-// Headings are Spanish when asked; plan values are written as stored.
+// worksheet (landscape) and, when decisions were recorded, the CCP decision record, Form 5 one plan
+// block per critical control point, the checklist. Headings are Spanish when asked; plan values are
+// written as stored.
 class PlanDocumentBuilder {
 public:
     PlanDocumentBuilder(const model::HACCP_Plan& plan, bool useSpanish, const QDateTime& now,
@@ -36,7 +37,8 @@ private:
     // A heading or label in the document's language: Spanish from the catalogue, whatever
     // language the program runs in.
     QString localized(const char* english) const;
-    void addArea(docx::Section& section, const QString& bookmark, docx::Table table, bool pageBreak);
+    void addArea(docx::Section& section, const QString& bookmark, docx::Table table,
+                 bool pageBreak);
     void writeHeaderAndFooter();
     void form1(docx::Table& t);
     void form2(docx::Table& t);

@@ -10,8 +10,7 @@ QByteArray contentDigest(const HACCP_Plan& plan) {
     const QByteArray bytes = writePlan(plan);
     qsizetype end = bytes.indexOf("\r\n<DocumentControl>\r\n");
     end = end < 0 ? bytes.size() : end + 2;
-    return QCryptographicHash::hash(QByteArrayView(bytes).first(end),
-                                    QCryptographicHash::Sha256)
+    return QCryptographicHash::hash(QByteArrayView(bytes).first(end), QCryptographicHash::Sha256)
         .toHex();
 }
 

@@ -1,8 +1,8 @@
 #include "planfile/PlanReader.h"
 #include "model/HazardTypes.h"
 #include "model/PlanCcps.h"
-#include <QSet>
 #include "planfile/TextEncoding.h"
+#include <QSet>
 #include <charconv>
 #include <optional>
 
@@ -347,9 +347,7 @@ private:
         m_ccps.append(std::move(*ccp));
     }
 
-    void readStatus() {
-        value(m_plan.AnalysisStatus);
-    }
+    void readStatus() { value(m_plan.AnalysisStatus); }
 
 public:
     bool m_hazardsWithoutKey = false;

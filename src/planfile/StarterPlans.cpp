@@ -12,18 +12,17 @@ namespace orvella::planfile {
 
 const QList<StarterPlan>& starterPlans() {
     static const QList<StarterPlan> list = {
-        {"boat-launch", QT_TRANSLATE_NOOP("StarterPlans",
-                                          "Launching and retrieving boats and trailers")},
-        {"stream-survey", QT_TRANSLATE_NOOP("StarterPlans",
-                                            "Stream survey by wading and electrofishing")},
-        {"heavy-equipment", QT_TRANSLATE_NOOP("StarterPlans",
-                                              "Heavy equipment on a road, culvert or stream "
-                                              "crossing job")},
-        {"wildland-fire", QT_TRANSLATE_NOOP("StarterPlans",
-                                            "Wildland or prescribed fire: engines, pumps, water "
-                                            "drafting, tools")},
-        {"fish-stocking", QT_TRANSLATE_NOOP("StarterPlans",
-                                            "Stocking fish from a hatchery truck")},
+        {"boat-launch",
+         QT_TRANSLATE_NOOP("StarterPlans", "Launching and retrieving boats and trailers")},
+        {"stream-survey",
+         QT_TRANSLATE_NOOP("StarterPlans", "Stream survey by wading and electrofishing")},
+        {"heavy-equipment",
+         QT_TRANSLATE_NOOP("StarterPlans", "Heavy equipment on a road, culvert or stream "
+                                           "crossing job")},
+        {"wildland-fire",
+         QT_TRANSLATE_NOOP("StarterPlans", "Wildland or prescribed fire: engines, pumps, water "
+                                           "drafting, tools")},
+        {"fish-stocking", QT_TRANSLATE_NOOP("StarterPlans", "Stocking fish from a hatchery truck")},
         {"restoration-planting",
          QT_TRANSLATE_NOOP("StarterPlans",
                            "Planting and seeding for restoration: nursery stock, seed, mulch, "

@@ -19,12 +19,24 @@ QString unescapeString(QStringView raw) {
             continue;
         }
         switch (raw[++i].unicode()) {
-        case 's': out += u' '; break;
-        case 'n': out += u'\n'; break;
-        case 't': out += u'\t'; break;
-        case 'r': out += u'\r'; break;
-        case '\\': out += u'\\'; break;
-        default: out += u'\\'; out += raw[i];
+        case 's':
+            out += u' ';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 't':
+            out += u'\t';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case '\\':
+            out += u'\\';
+            break;
+        default:
+            out += u'\\';
+            out += raw[i];
         }
     }
     return out;
@@ -123,9 +135,14 @@ std::optional<QStringList> DesktopEntry::arguments(const QString& file) const {
             const char16_t code = exec[++i].unicode();
             const bool alone = word.isEmpty() && !quoted && (i + 1 == n || exec[i + 1] == u' ');
             switch (code) {
-            case '%': word += u'%'; break;
+            case '%':
+                word += u'%';
+                break;
             case 'f':
-            case 'F': word += file; sawFile = true; break;
+            case 'F':
+                word += file;
+                sawFile = true;
+                break;
             case 'u':
             case 'U':
                 word += QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
@@ -137,9 +154,14 @@ std::optional<QStringList> DesktopEntry::arguments(const QString& file) const {
                     word = value(QStringLiteral("Icon"));
                 }
                 break;
-            case 'c': word += value(QStringLiteral("Name")); break;
-            case 'k': word += m_path; break;
-            default: break; // %d %D %n %N %v %m are deprecated and vanish, as do unknown codes
+            case 'c':
+                word += value(QStringLiteral("Name"));
+                break;
+            case 'k':
+                word += m_path;
+                break;
+            default:
+                break; // %d %D %n %N %v %m are deprecated and vanish, as do unknown codes
             }
         } else {
             word += c;

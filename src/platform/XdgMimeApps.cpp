@@ -141,7 +141,9 @@ std::optional<DesktopEntry> XdgMimeApps::entry(const QString& id) {
     return found;
 }
 
-bool XdgMimeApps::isUsable(const QString& id) { return entry(id).has_value(); }
+bool XdgMimeApps::isUsable(const QString& id) {
+    return entry(id).has_value();
+}
 
 QString XdgMimeApps::scanForMimeType(const QString& applicationsDir, const QString& mimeType,
                                      const QSet<QString>& removed, QSet<QString>& seen) {
@@ -173,8 +175,9 @@ QString XdgMimeApps::defaultApplication(const QString& mimeType) {
     QList<QHash<QString, QStringList>> generalLists; // mimeapps.list of each level
     for (const Level& level : std::as_const(m_levels)) {
         for (const QString& desktop : std::as_const(m_desktops)) {
-            const auto groups = readKey(level.dir + u'/' + desktop + QStringLiteral("-mimeapps.list"),
-                                        {DefaultGroup}, mimeType);
+            const auto groups =
+                readKey(level.dir + u'/' + desktop + QStringLiteral("-mimeapps.list"),
+                        {DefaultGroup}, mimeType);
             for (const QString& id : groups.value(QString::fromLatin1(DefaultGroup)))
                 if (isUsable(id))
                     return id;
@@ -199,8 +202,8 @@ QString XdgMimeApps::defaultApplication(const QString& mimeType) {
         removedAtLevel << removed;
         if (!m_levels[i].isApplications)
             continue;
-        const auto cache = readKey(m_levels[i].dir + QStringLiteral("/mimeinfo.cache"),
-                                   {"MIME Cache"}, mimeType);
+        const auto cache =
+            readKey(m_levels[i].dir + QStringLiteral("/mimeinfo.cache"), {"MIME Cache"}, mimeType);
         for (const QString& id : cache.value(QStringLiteral("MIME Cache")))
             if (!removed.contains(id) && isUsable(id))
                 return id;

@@ -141,9 +141,9 @@ TEST(Cli, CheckListsGapsAndStrictHoldsBackAnUnfinishedPlan) {
 // Document control: its gaps by the date given, its data in the JSON; an example plan that
 // holds none keeps passing --strict whatever the date.
 TEST(Cli, CheckJudgesApprovalAndReviewByTheDateGiven) {
-    EXPECT_EQ(cli({"check", "--strict", "--today", "2099-01-01", example("prescribed-burn.xml")})
-                  .code,
-              0);
+    EXPECT_EQ(
+        cli({"check", "--strict", "--today", "2099-01-01", example("prescribed-burn.xml")}).code,
+        0);
     EXPECT_EQ(cli({"check", "--today", "12/10/2026", example("prescribed-burn.xml")}).code, 2);
 
     QByteArray bytes = readAll(example("prescribed-burn.xml"));
@@ -174,8 +174,7 @@ TEST(Cli, CheckJudgesApprovalAndReviewByTheDateGiven) {
     EXPECT_EQ(control["approval"].toString(), "changed since approval");
     EXPECT_EQ(control["planVersion"].toString(), "3");
     EXPECT_EQ(control["people"].toArray()[0].toObject()["name"].toString(), "Joan Diaz");
-    EXPECT_EQ(json["ccps"].toArray()[0].toObject()["verification"].toString(),
-              "Weekly log review");
+    EXPECT_EQ(json["ccps"].toArray()[0].toObject()["verification"].toString(), "Weekly log review");
     const QJsonArray gaps = json["gaps"].toArray();
     ASSERT_EQ(gaps.size(), 1) << r.out.constData();
     EXPECT_EQ(gaps[0].toObject()["text"].toString(),
@@ -217,8 +216,11 @@ TEST(Cli, HazardsInSpanishAndTheStarterPlans) {
         EXPECT_TRUE(r.out.contains("Gap:          step 1: "));
         EXPECT_TRUE(r.out.contains("Gap:          step 4: "));
         const QJsonObject pair = QJsonDocument::fromJson(cli({"check", "--json", plan}).out)
-                                     .object()["tasks"].toArray()[0].toObject()["tsHazards"]
-                                     .toArray()[0].toObject();
+                                     .object()["tasks"]
+                                     .toArray()[0]
+                                     .toObject()["tsHazards"]
+                                     .toArray()[0]
+                                     .toObject();
         EXPECT_EQ(pair["reviewed"], QJsonValue(false));
     }
     r = cli({"starters", "--write", "canoe", dir.filePath("x.xml")});
@@ -251,8 +253,8 @@ TEST(Cli, DocumentAsPdfThroughLibreOfficeOrSaysWhatToInstall) {
         info.start("pdfinfo", {pdf});
         ASSERT_TRUE(info.waitForFinished(30000));
         const QString said = QString::fromUtf8(info.readAllStandardOutput());
-        EXPECT_TRUE(said.contains(QRegularExpression("^Tagged: +yes$",
-                                                     QRegularExpression::MultilineOption)))
+        EXPECT_TRUE(said.contains(
+            QRegularExpression("^Tagged: +yes$", QRegularExpression::MultilineOption)))
             << said.toStdString();
         EXPECT_TRUE(said.contains(QRegularExpression(
             "^Title: +Plan HACCP de quema prescrita, unidades 3 a 5 de Willow Flats$",

@@ -17,7 +17,9 @@ struct Path {
 };
 
 // Keeps the test list readable: the path's name instead of its bytes.
-void PrintTo(const Path& path, std::ostream* os) { *os << path.name; }
+void PrintTo(const Path& path, std::ostream* os) {
+    *os << path.name;
+}
 
 class DecisionPaths : public testing::TestWithParam<Path> {};
 

@@ -309,7 +309,7 @@ TEST(AnalysisDriver, NothingTickedAsksOnlyWhyNotAndCompletes) {
 
 TEST(AnalysisDriver, TaskWithoutHazardsIsPassedOver) {
     Rig rig;
-    fillPlan(rig.state, 2, {}); // no potential hazards: nothing is ever built
+    fillPlan(rig.state, 2, {});     // no potential hazards: nothing is ever built
     rig.task(2).CcpCountInFile = 5; // what an older file said; no pair bears it out
     EXPECT_EQ(rig.run(), AnalysisOutcome::Completed);
     EXPECT_EQ(rig.dialogs.log, QStringList({"select Task # 1", "select Task # 2"}));

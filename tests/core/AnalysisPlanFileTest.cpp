@@ -1,8 +1,8 @@
 #include "AnalysisScript.h"
 #include "PlanFileCompare.h"
+#include "model/PlanCcps.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
-#include "model/PlanCcps.h"
 #include <QFile>
 
 using namespace analysistest;
@@ -57,7 +57,8 @@ TEST(AnalysisPlanFile, PlanAfterAFullRunSurvivesTheFileAndASecondRun) {
     EXPECT_EQ(again.dialogs.ccpDialog.shown[0].fields.Limits, "Sin plantas");
     EXPECT_EQ(again.dialogs.defaults, QList<int>({Y, Y, Y, N, N, Y, Y}));
     EXPECT_EQ(again.prompts.asked.last().icon, Prompts::Icon::None); // nothing newly found
-    const QList<QByteArray> a = before.split('\n'), b = orvella::planfile::writePlan(again.plan()).split('\n');
+    const QList<QByteArray> a = before.split('\n'),
+                            b = orvella::planfile::writePlan(again.plan()).split('\n');
     ASSERT_EQ(a.size(), b.size());
     QList<QByteArray> changed;
     for (qsizetype i = 0; i < a.size(); ++i)
@@ -85,10 +86,10 @@ TEST(AnalysisPlanFile, UpdateAsksOnlyTheNewPairs) {
     rig.dialogs.sel.answers << Sel{false, QList<bool>{true}}; // task 1: probable; others: not
     rig.dialogs.answerCcp();
     ASSERT_EQ(HazardAnalysis(rig.ctx).update(), AnalysisOutcome::Completed);
-    EXPECT_EQ(rig.dialogs.sel.shown.size(), tasks);      // one selection a task,
+    EXPECT_EQ(rig.dialogs.sel.shown.size(), tasks);         // one selection a task,
     EXPECT_EQ(rig.dialogs.sel.shown[0].entities.size(), 1); // offering the new hazard only
-    EXPECT_EQ(rig.dialogs.just.shown.size(), tasks);     // one justification a new pair
-    EXPECT_EQ(rig.dialogs.questions.size(), 2);          // the one probable pair decided
+    EXPECT_EQ(rig.dialogs.just.shown.size(), tasks);        // one justification a new pair
+    EXPECT_EQ(rig.dialogs.questions.size(), 2);             // the one probable pair decided
     EXPECT_EQ(rig.dialogs.ccpDialog.shown.size(), 1);
     EXPECT_TRUE(orvella::model::unansweredPairs(plan).isEmpty());
     EXPECT_EQ(plan.Tasks.item(2)->TSHazards.item(1)->Justification, justificationBefore);

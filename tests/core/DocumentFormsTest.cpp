@@ -3,9 +3,9 @@
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "docx/DocxXml.h"
+#include "model/HazardTypes.h"
 #include "plandocument/PlanDocumentBuilder.h"
 #include <QBuffer>
-#include "model/HazardTypes.h"
 #include <gtest/gtest.h>
 
 using namespace orvella;
@@ -178,22 +178,24 @@ TEST(DocumentLayout, ParagraphMarksCarryTheSizeOfTheirLastLine) {
                              "</w:pPr><w:r><w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr>"
                              "<w:t xml:space=\"preserve\">\u00A0</w:t><w:br w:type=\"page\"/></w:r>"
                              "<w:bookmarkEnd w:id=\"0\"/></w:p>"));
-    EXPECT_EQ(paragraphXml(es.doc, es.doc.header.at(0)),
-              QStringLiteral("<w:p><w:pPr><w:jc w:val=\"center\"/><w:rPr><w:b/><w:bCs/>"
-                             "<w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr></w:pPr><w:r>"
-                             "<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"
-                             "</w:r></w:p>"));
+    EXPECT_EQ(
+        paragraphXml(es.doc, es.doc.header.at(0)),
+        QStringLiteral("<w:p><w:pPr><w:jc w:val=\"center\"/><w:rPr><w:b/><w:bCs/>"
+                       "<w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr></w:pPr><w:r>"
+                       "<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"
+                       "</w:r></w:p>"));
     // Form 1's description heading: 12-point words on a 10-point line, and a 10-point mark;
     // a heading of the second level, so readers can jump to it.
     Built en = build(plan);
     EXPECT_EQ(paragraphXml(en.doc, en.form(1).cell(8, 1).paragraphs().at(0)),
-              QStringLiteral("<w:p><w:pPr><w:pStyle w:val=\"Heading2\"/><w:jc w:val=\"center\"/>"
-                             "<w:rPr><w:b/><w:bCs/>"
-                             "<w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr></w:pPr>"
-                             "<w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t>Project Description</w:t></w:r>"
-                             "<w:r><w:rPr><w:b/><w:bCs/><w:sz w:val=\"20\"/>"
-                             "<w:szCs w:val=\"20\"/></w:rPr><w:br/><w:t>(Who, What, Where, When, How &amp; "
-                             "Why)</w:t></w:r></w:p>"));
+              QStringLiteral(
+                  "<w:p><w:pPr><w:pStyle w:val=\"Heading2\"/><w:jc w:val=\"center\"/>"
+                  "<w:rPr><w:b/><w:bCs/>"
+                  "<w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr></w:pPr>"
+                  "<w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t>Project Description</w:t></w:r>"
+                  "<w:r><w:rPr><w:b/><w:bCs/><w:sz w:val=\"20\"/>"
+                  "<w:szCs w:val=\"20\"/></w:rPr><w:br/><w:t>(Who, What, Where, When, How &amp; "
+                  "Why)</w:t></w:r></w:p>"));
 }
 
 TEST(Form1, FieldsLabelsMergesAndDescriptionArea) {
@@ -574,14 +576,15 @@ TEST(ApprovalPage, LeadsTheDocumentOfAPlanThatKeepsDocumentControl) {
                                                     : QStringLiteral("Version: 2")}));
         EXPECT_EQ(rowTexts(t, 4), QStringList({"Lee Park", "Crew lead"}));
         EXPECT_EQ(rowTexts(t, 5), QStringList({"Sam Otis", "Botanist"}));
-        EXPECT_EQ(rowTexts(t, 8),
-                  QStringList({spanish ? QStringLiteral("Preparado por") : QStringLiteral("Prepared by"),
-                               "Ana Ruiz", "Field ecologist", "2026-12-01", ""}));
-        EXPECT_EQ(rowTexts(t, 10).mid(0, 4),
-                  QStringList({spanish ? QStringLiteral("Aprobado por") : QStringLiteral("Approved by"),
-                               "Joan Diaz", "District ranger", ""}));
+        EXPECT_EQ(rowTexts(t, 8), QStringList({spanish ? QStringLiteral("Preparado por")
+                                                       : QStringLiteral("Prepared by"),
+                                               "Ana Ruiz", "Field ecologist", "2026-12-01", ""}));
+        EXPECT_EQ(rowTexts(t, 10).mid(0, 4), QStringList({spanish ? QStringLiteral("Aprobado por")
+                                                                  : QStringLiteral("Approved by"),
+                                                          "Joan Diaz", "District ranger", ""}));
         EXPECT_GE(t.row(10).minHeight, Twips::from(Points{36})); // room to sign
-        EXPECT_EQ(rowTexts(t, 14), QStringList({"2", "2026-12-01", "Added the boat launch", "Ana Ruiz"}));
+        EXPECT_EQ(rowTexts(t, 14),
+                  QStringList({"2", "2026-12-01", "Added the boat launch", "Ana Ruiz"}));
         EXPECT_EQ(t.cell(15, 1).text(), spanish ? QStringLiteral("Próxima revisión: 2027-12-09")
                                                 : QStringLiteral("Next review: 2027-12-09"));
         EXPECT_EQ(t.rowCount(), 15);
@@ -615,9 +618,9 @@ TEST(RecordSheets, OnePagePerCcpWithItsHeadAndFifteenBlankRows) {
                                                : QStringLiteral("Record Sheet: CCP #2"));
         EXPECT_EQ(t.cell(2, 1).text(), (spanish ? "Tarea: " : "Task: ") + ccp.TaskName);
         EXPECT_EQ(boldText(t.cell(2, 1)), spanish ? "Tarea: " : "Task: ");
-        EXPECT_EQ(t.cell(4, 1).text(),
-                  (spanish ? QStringLiteral("Límites críticos: ") : QStringLiteral("Critical limits: ")) +
-                      ccp.Limits);
+        EXPECT_EQ(t.cell(4, 1).text(), (spanish ? QStringLiteral("Límites críticos: ")
+                                                : QStringLiteral("Critical limits: ")) +
+                                           ccp.Limits);
         EXPECT_EQ(t.cell(6, 1).text(), (spanish ? QStringLiteral("Cómo, y cada cuánto: ")
                                                 : QStringLiteral("How, and how often: ")) +
                                            ccp.How + " / " + ccp.When);

@@ -54,7 +54,8 @@ TEST(HazardCatalogue, FileHasAHeaderAndWellFormedDistinctEntriesOfEveryKind) {
 
 TEST(HazardCatalogue, MatchesWordStartsOfEitherNameIgnoringCaseAndAccents) {
     const QList<HazardEntry> entries = {
-        {"Invertebrate", "Zebra mussel", "Dreissena polymorpha", QString::fromUtf8("Mejillón cebra")},
+        {"Invertebrate", "Zebra mussel", "Dreissena polymorpha",
+         QString::fromUtf8("Mejillón cebra")},
         {"Invertebrate", "Quagga mussel", "Dreissena bugensis", {}},
         {"Other Biologic", QString::fromUtf8("Rapid ʻōhiʻa death"), "Ceratocystis lukuohia", {}},
         {"Plant", "Nuttall's waterweed", "Elodea nuttallii", {}},

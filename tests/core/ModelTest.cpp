@@ -51,7 +51,6 @@ TEST(ProgramState, HazardKeysKeepCountingAndNeverWrap) {
     EXPECT_EQ(s.HazardKeyCounter, 32767);
 }
 
-
 TEST(SpanishCatalogue, EveryMessageIsFinishedAndCompiledIntoTheProgram) {
     const auto messages = testsupport::readCatalogue();
     ASSERT_FALSE(messages.isEmpty());

@@ -374,8 +374,9 @@ TEST(PlanReader, PlansWhoseRecordsDisagreeComeBackByteForByte) {
     QByteArray counted = example; // a count that no pair bears out
     counted.replace(example.indexOf("<CCP_Count>\r\n 0 "), 16, "<CCP_Count>\r\n 4 ");
     QByteArray decided = example; // decision answers after a task hazard's CCP line
-    decided.replace(example.indexOf("True\r\n</CCP>\r\n</TaskHazard>"), 27,
-                    "True\r\n</CCP>\r\n<Q1>\r\nYes\r\n</Q1>\r\n<Q2>\r\nYes\r\n</Q2>\r\n</TaskHazard>");
+    decided.replace(
+        example.indexOf("True\r\n</CCP>\r\n</TaskHazard>"), 27,
+        "True\r\n</CCP>\r\n<Q1>\r\nYes\r\n</Q1>\r\n<Q2>\r\nYes\r\n</Q2>\r\n</TaskHazard>");
     const struct {
         const char* what;
         QByteArray bytes;
@@ -431,10 +432,20 @@ TEST(PlanReader, DocumentControlComesBackByteForByteAndSealsThePlan) {
     EXPECT_TRUE(bytes.contains("<RevisionChange>\r\nTwo lines\r\n</RevisionChange>\r\n"));
     EXPECT_TRUE(bytes.contains("</Documents>\r\n<Verification>\r\nUnit lead reviews the log "
                                "weekly (CCP 2)\r\n</Verification>\r\n</CCP>\r\n"));
-    const QList<QByteArray> topLevel = {
-        "<Title>", "<Facility>", "<ProjectCoordinator>", "<SiteManager>", "<AddressLine1>",
-        "<AddressLine2>", "<Phone>", "<Site>", "<Activity>", "<ProjectDescription>",
-        "<Hazard>", "<Task>", "<CCP>", "<AnalysisStatus>"};
+    const QList<QByteArray> topLevel = {"<Title>",
+                                        "<Facility>",
+                                        "<ProjectCoordinator>",
+                                        "<SiteManager>",
+                                        "<AddressLine1>",
+                                        "<AddressLine2>",
+                                        "<Phone>",
+                                        "<Site>",
+                                        "<Activity>",
+                                        "<ProjectDescription>",
+                                        "<Hazard>",
+                                        "<Task>",
+                                        "<CCP>",
+                                        "<AnalysisStatus>"};
     const QByteArray inside = bytes.mid(block, bytes.indexOf("<AnalysisStatus>") - block);
     for (const QByteArray& line : inside.split('\n'))
         EXPECT_FALSE(topLevel.contains(line.chopped(1))) << line.toStdString();

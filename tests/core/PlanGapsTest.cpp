@@ -2,12 +2,12 @@
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "SpanishRun.h"
+#include "model/Decision.h"
+#include "model/PlanCcps.h"
 #include "planfile/PlanApproval.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
 #include "planfile/StarterPlans.h"
-#include "model/Decision.h"
-#include "model/PlanCcps.h"
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
@@ -60,8 +60,7 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
              p.Tasks.item(2)->TSHazards.remove(4);
              p.PotentialHazards.item(4)->AddedAfterAnalysis = true;
          },
-         4,
-         "Task # 2 has no answers yet for: Hazard species 4. Update the analysis."},
+         4, "Task # 2 has no answers yet for: Hazard species 4. Update the analysis."},
         {"a task listed after the analysis",
          [](HACCP_Plan& p) {
              for (int h = p.PotentialHazards.count(); h > 2; --h)
@@ -74,12 +73,13 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
              task->AddedAfterAnalysis = true;
              p.Tasks.append(task);
          },
-         4, "Task # 6 has no answers yet for: Hazard species 1, Hazard species 2. Update the "
-            "analysis."},
+         4,
+         "Task # 6 has no answers yet for: Hazard species 1, Hazard species 2. Update the "
+         "analysis."},
         {"a task answered none is no gap",
          [](HACCP_Plan& p) { p.Tasks.item(5)->TSHazards.clear(); }, 0, nullptr},
-        {"a hazard removed after the analysis",
-         [](HACCP_Plan& p) { p.PotentialHazards.remove(8); }, 4,
+        {"a hazard removed after the analysis", [](HACCP_Plan& p) { p.PotentialHazards.remove(8); },
+         4,
          "Hazard species 8 is no longer listed but still answered in Task # 1, Task # 2, Task # "
          "3, Task # 4, Task # 5: update the analysis."},
         {"no justification",
@@ -111,7 +111,8 @@ TEST(PlanGaps, EachMissingPieceIsOneGapOfItsStep) {
              c.Who.clear();
              c.Correction.clear();
          },
-         4, "CCP #1 has no what is monitored, how it is monitored, who monitors, corrective action."},
+         4,
+         "CCP #1 has no what is monitored, how it is monitored, who monitors, corrective action."},
         {"a CCP record of no pair",
          [](HACCP_Plan& p) {
              HACCP_CCP old;

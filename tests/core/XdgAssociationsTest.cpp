@@ -17,8 +17,8 @@
 using orvella::platform::DesktopEntry;
 
 namespace {
-const char* const Variables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
-                                 "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP", "PATH"};
+const char* const Variables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",     "XDG_DATA_HOME",
+                                 "XDG_DATA_DIRS",   "XDG_CURRENT_DESKTOP", "PATH"};
 const QByteArray Docx = "application/vnd.openxmlformats-officedocument.wordprocessingml.document";
 
 // A desktop of its own under a temporary root: config home, one config dir, data home and
@@ -100,14 +100,16 @@ TEST_F(XdgTree, UserDefaultWinsAndDesktopSpecificListComesFirst) {
 
 TEST_F(XdgTree, CacheThenDesktopFilesWithRemovalsHonoured) {
     app("usr/applications/cached.desktop");
-    write("usr/applications/mimeinfo.cache", "[MIME Cache]\n" + Docx + "=stale.desktop;cached.desktop;\n");
+    write("usr/applications/mimeinfo.cache",
+          "[MIME Cache]\n" + Docx + "=stale.desktop;cached.desktop;\n");
     app("usr/applications/scanned.desktop", "MimeType=text/plain;" + Docx + ";\n");
     EXPECT_EQ(found(), "cached.desktop");
     write("home/config/mimeapps.list", "[Removed Associations]\n" + Docx + "=cached.desktop;\n");
     EXPECT_EQ(found(), "scanned.desktop");
     // A removal in a data dir does not reach the user's own addition above it.
     write("home/config/mimeapps.list", "[Added Associations]\n" + Docx + "=scanned.desktop;\n");
-    write("usr/applications/mimeapps.list", "[Removed Associations]\n" + Docx + "=scanned.desktop;\n");
+    write("usr/applications/mimeapps.list",
+          "[Removed Associations]\n" + Docx + "=scanned.desktop;\n");
     EXPECT_EQ(found(), "scanned.desktop");
 }
 
@@ -149,7 +151,8 @@ TEST_F(XdgTree, OpenStartsTheHandlerDetachedWithTheAbsolutePath) {
           true);
     write("usr/applications/fake.desktop",
           "[Desktop Entry]\nType=Application\nExec=fake-writer --nologo %f\nTryExec=fake-writer\n"
-          "MimeType=" + Docx + ";\n");
+          "MimeType=" +
+              Docx + ";\n");
     const QString saved = QDir::currentPath();
     QDir::setCurrent(root.path());
     orvella::platform::SystemWordProcessor writer;

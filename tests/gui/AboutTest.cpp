@@ -2,8 +2,8 @@
 #include "ScriptedPrompts.h"
 #include "gui/ModalAnswerer.h"
 #include "mainwindow/StringTable.h"
-#include "platform/SystemInfo.h"
 #include "mainwindow/frmAbout.h"
+#include "platform/SystemInfo.h"
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>

@@ -28,21 +28,21 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QProcess>
-#include <QFile>
-#include <QScreen>
-#include <QDir>
 #include <QUndoStack>
 #include <functional>
 #include <gtest/gtest.h>
@@ -76,7 +76,9 @@ template <typename W> void single(std::unique_ptr<W> w, const Audit& audit) {
     audit(w.get(), {});
 }
 
-const model::HACCP_Task& firstTask(Rig& rig) { return *rig.state.plan().Tasks.item(1); }
+const model::HACCP_Task& firstTask(Rig& rig) {
+    return *rig.state.plan().Tasks.item(1);
+}
 
 std::vector<WindowEntry> windows() {
     return {
@@ -105,8 +107,8 @@ std::vector<WindowEntry> windows() {
          }},
         {"HelpWindow",
          [](Rig& rig, const Audit& audit) {
-             help::HelpWindow w(rig.guide, rig.state.UseSpanish ? QStringLiteral("es")
-                                                                : QStringLiteral("en"));
+             help::HelpWindow w(rig.guide,
+                                rig.state.UseSpanish ? QStringLiteral("es") : QStringLiteral("en"));
              w.show();
              w.showContents();
              QApplication::processEvents();
@@ -133,7 +135,8 @@ std::vector<WindowEntry> windows() {
         {"frmJustification",
          [](Rig& rig, const Audit& audit) {
              auto d = std::make_unique<analysisdialogs::frmJustification>(rig.prompts);
-             d->setTaskLabel(firstTask(rig).Name + QStringLiteral(" (Justify Potential Hazard 1 of 4)"));
+             d->setTaskLabel(firstTask(rig).Name +
+                             QStringLiteral(" (Justify Potential Hazard 1 of 4)"));
              d->setTaskDescription(firstTask(rig).Description);
              d->setPrompt(QStringLiteral("Why is/are Giant Salvinia probable during Task # 1?"));
              d->setControlQuestion(QStringLiteral(
@@ -176,9 +179,9 @@ std::vector<WindowEntry> windows() {
              const model::HACCP_Task& task = firstTask(rig);
              for (const auto& pair : task.TSHazards)
                  if (pair->IsCCP) {
-                     single(std::make_unique<analysisdialogs::frmPairEdit>(task, *pair,
-                                                                            rig.prompts),
-                            audit);
+                     single(
+                         std::make_unique<analysisdialogs::frmPairEdit>(task, *pair, rig.prompts),
+                         audit);
                      return;
                  }
              ADD_FAILURE() << "the sample plan's first task has no CCP";
@@ -186,7 +189,9 @@ std::vector<WindowEntry> windows() {
     };
 }
 
-bool shown(const QWidget* w, const QWidget* top) { return w->isVisibleTo(top) && w->isVisible(); }
+bool shown(const QWidget* w, const QWidget* top) {
+    return w->isVisibleTo(top) && w->isVisible();
+}
 
 QString describe(const QWidget* w) {
     return (w->objectName().isEmpty() ? QStringLiteral("(unnamed)") : w->objectName()) +
@@ -295,8 +300,8 @@ QStringList clipped(QWidget* top) {
         if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
             const QMargins m = l->contentsMargins();
             const int needHeight =
-                (l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height()) -
-                m.top() - m.bottom();
+                (l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height()) - m.top() -
+                m.bottom();
             const int needWidth = l->wordWrap() ? 0 : l->sizeHint().width() - m.left() - m.right();
             if (room.height() < needHeight || room.width() < needWidth)
                 problems << describe(w) + QStringLiteral(" %1x%2 < %3x%4")

@@ -1,9 +1,9 @@
 #include "FakeWordProcessor.h"
 #include "MainWindowFixture.h"
 #include "SamplePlans.h"
-#include "planfile/PlanReader.h"
 #include "mainwindow/DocumentCommand.h"
 #include "mainwindow/WorkingDocument.h"
+#include "planfile/PlanReader.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,7 +115,8 @@ TEST_F(CreateDocumentTest, FailuresAreExplainedAndTheProgramKeepsRunning) {
     EXPECT_EQ(prompts.asked[0].icon, orvella::analysis::Prompts::Icon::Critical);
     ASSERT_EQ(wordProcessor.opened.size(), 1);
     EXPECT_TRUE(prompts.asked[0].text.contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
-    EXPECT_TRUE(window->statusMessage().contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
+    EXPECT_TRUE(
+        window->statusMessage().contains(QDir::toNativeSeparators(wordProcessor.opened[0])));
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(state.DocumentCreated) << "closing must still discard the working document";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

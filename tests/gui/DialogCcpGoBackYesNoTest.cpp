@@ -1,14 +1,14 @@
 #include "QtPrinters.h"
+#include "ScriptedPrompts.h"
 #include "SpanishRun.h"
 #include "analysis/Prompts.h"
-#include "ScriptedPrompts.h"
 #include "analysisdialogs/Dialog.h"
 #include "analysisdialogs/YesNoBox.h"
-#include "analysisdialogs/frmJustification.h"
-#include <QApplication>
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/frmGoBack.h"
+#include "analysisdialogs/frmJustification.h"
 #include "gui/ModalAnswerer.h"
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

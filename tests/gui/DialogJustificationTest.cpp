@@ -16,7 +16,9 @@ namespace {
 struct JustificationRig {
     ScriptedPrompts prompts;
     frmJustification d{prompts};
-    JustificationRig() { d.setTaskList(QStringLiteral("Task # 1: Launch boat\r\nTask # 2: Haul out")); }
+    JustificationRig() {
+        d.setTaskList(QStringLiteral("Task # 1: Launch boat\r\nTask # 2: Haul out"));
+    }
     QComboBox* just = d.findChild<QComboBox*>("cboJust");
     QComboBox* control = d.findChild<QComboBox*>("cboControl");
 

@@ -1,23 +1,23 @@
 // The step-4 button runs the analysis with the real dialogs and, when it completes, moves
 // the window on to step 5.
 #include "QtPrinters.h"
+#include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "analysisdialogs/YesNoBox.h"
 #include "analysisdialogs/frmPairEdit.h"
 #include "gui/ModalAnswerer.h"
-#include "SamplePlans.h"
-#include "model/HazardTypes.h"
-#include "planfile/PlanWriter.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ReviewTableModel.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/frmMain.h"
+#include "model/HazardTypes.h"
 #include "model/PlanCcps.h"
+#include "planfile/PlanWriter.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -124,8 +124,7 @@ TEST(DialogMainWindowAnalysis, WalkingOutOfARunLeavesTheFinishedAnalysisAsItWas)
     // then Back from its selection: the run ends without completing.
     testsupport::answerNextModal<QDialog>([](QDialog* selection) {
         testsupport::answerNextModal<QDialog>([](QDialog* justification) {
-            testsupport::answerNextModal<QDialog>(
-                [](QDialog* again) { press(again, "cmdBack"); });
+            testsupport::answerNextModal<QDialog>([](QDialog* again) { press(again, "cmdBack"); });
             press(justification, "btnBack");
         });
         for (auto* box : selection->findChildren<QCheckBox*>())

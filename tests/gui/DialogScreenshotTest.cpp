@@ -8,17 +8,17 @@
 #include "analysisdialogs/frmCCP.h"
 #include "analysisdialogs/frmGoBack.h"
 #include "analysisdialogs/frmJustification.h"
-#include "gui/ModalAnswerer.h"
 #include "analysisdialogs/frmPairEdit.h"
+#include "gui/ModalAnswerer.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ReviewTableModel.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/SpanishCaptions.h"
+#include "mainwindow/StarterChooser.h"
 #include "mainwindow/frmApproval.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/StarterChooser.h"
-#include <QAction>
 #include "model/PlanCopy.h"
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -194,7 +194,8 @@ TEST(DialogScreenshots, ReviewAndPairEditOverTheMainWindow) {
         // One pair with a gap, to show how the review marks it.
         for (const auto& task : state.plan().Tasks)
             for (const auto& pair : task->TSHazards)
-                if (pair->IsCCP && pair->Ccp.SupportDocs.startsWith(spanish ? "Registro de limp" : "Equipment"))
+                if (pair->IsCCP &&
+                    pair->Ccp.SupportDocs.startsWith(spanish ? "Registro de limp" : "Equipment"))
                     pair->Ccp.SupportDocs.clear();
 
         testsupport::answerNextModal<orvella::mainwindow::ReviewWindow>(
@@ -238,7 +239,8 @@ TEST(DialogScreenshots, StarterChooserAndTheReviewOfAStarter) {
         testsupport::answerNextModal<orvella::mainwindow::StarterChooser>(
             [&](orvella::mainwindow::StarterChooser* chooser) {
                 QTest::qWait(80);
-                chooser->screen()->grabWindow(0).save(dir.filePath("starter-chooser-" + lang + ".png"));
+                chooser->screen()->grabWindow(0).save(
+                    dir.filePath("starter-chooser-" + lang + ".png"));
                 chooser->accept();
             });
         window.findChild<QAction*>("mnuFileNewFromStarter")->trigger();
@@ -246,7 +248,8 @@ TEST(DialogScreenshots, StarterChooserAndTheReviewOfAStarter) {
         testsupport::answerNextModal<orvella::mainwindow::ReviewWindow>(
             [&](orvella::mainwindow::ReviewWindow* review) {
                 QTest::qWait(80);
-                review->screen()->grabWindow(0).save(dir.filePath("review-starter-" + lang + ".png"));
+                review->screen()->grabWindow(0).save(
+                    dir.filePath("review-starter-" + lang + ".png"));
                 review->accept();
             });
         window.findChild<QPushButton*>("cmdReview")->click();

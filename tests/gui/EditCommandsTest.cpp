@@ -76,10 +76,10 @@ TEST_F(EditCommandsTest, NothingHappensWithTheFocusOnAListOrOutsideTheWindow) {
     focus(hazards);
     auto* edit = window->findChild<orvella::mainwindow::EditCommands*>();
     ASSERT_NE(edit, nullptr);
-    for (auto command :
-         {orvella::mainwindow::EditCommands::Command::Cut, orvella::mainwindow::EditCommands::Command::Copy,
-          orvella::mainwindow::EditCommands::Command::Paste,
-          orvella::mainwindow::EditCommands::Command::Undo})
+    for (auto command : {orvella::mainwindow::EditCommands::Command::Cut,
+                         orvella::mainwindow::EditCommands::Command::Copy,
+                         orvella::mainwindow::EditCommands::Command::Paste,
+                         orvella::mainwindow::EditCommands::Command::Undo})
         EXPECT_FALSE(edit->run(command));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("clip"));
     EXPECT_EQ(hazards->count(), 1);

@@ -1,17 +1,17 @@
 #include "mainwindow/FileCommands.h"
-#include "mainwindow/StarterChooser.h"
-#include "gui/ModalAnswerer.h"
-#include "planfile/StarterPlans.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
+#include "gui/ModalAnswerer.h"
+#include "help/HelpWindow.h"
+#include "mainwindow/HelpCommands.h"
+#include "mainwindow/StarterChooser.h"
+#include "mainwindow/WorkingDocument.h"
+#include "mainwindow/frmMain.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanReader.h"
 #include "planfile/PlanWriter.h"
-#include "mainwindow/HelpCommands.h"
-#include "help/HelpWindow.h"
-#include "mainwindow/WorkingDocument.h"
-#include "mainwindow/frmMain.h"
+#include "planfile/StarterPlans.h"
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -191,8 +191,10 @@ TEST_F(FileCommandsTest, NewFromStarterPlanOpensAnUnsavedExampleThatSavesUnchang
     trigger(QStringLiteral("mnuFileNewFromStarter"));
     ASSERT_EQ(listed.size(), 6);
     EXPECT_EQ(listed[0], QStringLiteral("Launching and retrieving boats and trailers"));
-    const QByteArray starter = orvella::planfile::starterPlanFile(QStringLiteral("wildland-fire"), false);
-    EXPECT_EQ(state.plan().Title, QStringLiteral("Wildland and Prescribed Fire Operations HACCP Plan"));
+    const QByteArray starter =
+        orvella::planfile::starterPlanFile(QStringLiteral("wildland-fire"), false);
+    EXPECT_EQ(state.plan().Title,
+              QStringLiteral("Wildland and Prescribed Fire Operations HACCP Plan"));
     EXPECT_EQ(text(QStringLiteral("txtFacility")), QString());
     EXPECT_TRUE(state.CurrentFileName.isEmpty());
     EXPECT_TRUE(commands()->hasUnsavedChanges());
@@ -336,7 +338,8 @@ TEST_F(FileCommandsTest, CloseAsksAndOnYesEmptiesTheWholePlanAndEveryPage) {
     prompts.answers << DontSave << Prompts::AnswerNo;
     trigger(QStringLiteral("mnuFileClose"));
     ASSERT_EQ(prompts.asked.size(), 2);
-    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Save changes to the new plan before closing?"));
+    EXPECT_EQ(prompts.asked[0].text,
+              QStringLiteral("Save changes to the new plan before closing?"));
     prompts.asked.removeFirst();
     EXPECT_EQ(prompts.asked[0].title, QStringLiteral("Close Current File"));
     EXPECT_EQ(prompts.asked[0].text,
@@ -440,7 +443,8 @@ TEST_F(FileCommandsTest, UnsavedWorkIsOfferedForSavingBeforeItIsLeft) {
     prompts.answers.enqueue(Cancel);
     EXPECT_FALSE(window->close());
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Save changes to the new plan before closing?"));
+    EXPECT_EQ(prompts.asked[0].text,
+              QStringLiteral("Save changes to the new plan before closing?"));
     EXPECT_EQ(prompts.asked[0].choices,
               (QStringList{QStringLiteral("Save"), QStringLiteral("Don't Save"),
                            QStringLiteral("Cancel")}));

@@ -1,11 +1,11 @@
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "model/ProgramState.h"
-#include "mainwindow/HelpCommands.h"
 #include "help/HelpGuide.h"
 #include "help/HelpWindow.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/SpanishCaptions.h"
 #include "mainwindow/frmMain.h"
+#include "model/ProgramState.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -24,9 +24,9 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-using orvella::mainwindow::HelpCommands;
 using orvella::help::HelpGuide;
 using orvella::help::HelpWindow;
+using orvella::mainwindow::HelpCommands;
 
 // Lets failure messages name pages and files.
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {

@@ -54,7 +54,8 @@ TEST_F(MainWindowTest, TabOrderFollowsEachPagesReadingOrder) {
     EXPECT_EQ(tabOrder(window.get(), page(2)), tasks + QStringList({"btnNext3"}));
     EXPECT_EQ(tabOrder(window.get(), page(3)), QStringList({"cmdEvalTasks"}))
         << "Skip is disabled at start";
-    EXPECT_EQ(tabOrder(window.get(), page(4)), QStringList({"txtTitle", "cmdDone", "chkRecordSheets", "cmdApproval", "lstGaps"}));
+    EXPECT_EQ(tabOrder(window.get(), page(4)),
+              QStringList({"txtTitle", "cmdDone", "chkRecordSheets", "cmdApproval", "lstGaps"}));
 }
 
 TEST_F(MainWindowTest, StepTwoCanBeWorkedWithTheKeyboardAlone) {
@@ -169,9 +170,9 @@ TEST_F(MainWindowTest, APlanFromAnEmptyWindowToTheDocumentWithKeysAlone) {
     ASSERT_EQ(focusName(), "qt_tabwidget_tabbar");
     pressKey(Qt::Key_Tab);
     ASSERT_EQ(focusName(), "txtFacility");
-    for (const char* text : {"Willow Flats NWR", "Units 3-5", "R. Ortiz", "J. Banks",
-                             "555-0100", "Spring burn", "1 Refuge Rd", "Marsh, OR",
-                             "Burn units 3 to 5 in April"})
+    for (const char* text :
+         {"Willow Flats NWR", "Units 3-5", "R. Ortiz", "J. Banks", "555-0100", "Spring burn",
+          "1 Refuge Rd", "Marsh, OR", "Burn units 3 to 5 in April"})
         typeAndTab(QString::fromLatin1(text));
     ASSERT_EQ(focusName(), "cmdNext");
     pressKey(Qt::Key_Space);

@@ -1,9 +1,9 @@
 // The window at its opening size: every text fits, nothing overlaps, in both languages.
 #include "QtPrinters.h"
 #include "ScriptedPrompts.h"
-#include "model/HazardTypes.h"
 #include "mainwindow/SpanishCaptions.h"
 #include "mainwindow/frmMain.h"
+#include "model/HazardTypes.h"
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>

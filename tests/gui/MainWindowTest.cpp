@@ -4,13 +4,13 @@
 #include "mainwindow/frmApproval.h"
 #include "model/PlanCopy.h"
 #include "planfile/PlanApproval.h"
-#include <QTableWidget>
 #include <QAction>
 #include <QGroupBox>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QToolBar>
 
 namespace {
@@ -235,7 +235,8 @@ TEST_F(MainWindowTest, ApprovalSealsThePlanAndARevisionStartsAfresh) {
     // The title on step 5 is part of what was approved.
     type(QStringLiteral("txtTitle"), QStringLiteral("Another title"));
     window->applyApproval(plan.Control);
-    EXPECT_EQ(approval->text(), "Version 2 was approved on 2026-03-14; the plan has changed since.");
+    EXPECT_EQ(approval->text(),
+              "Version 2 was approved on 2026-03-14; the plan has changed since.");
 
     mainwindow::frmApproval revision(plan.Control, now.date(), prompts);
     revision.findChild<QLineEdit*>(QStringLiteral("txtRevisionChange"))

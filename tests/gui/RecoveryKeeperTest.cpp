@@ -1,15 +1,15 @@
 // The recovery copy follows the unsaved state of the real main window.
+#include "mainwindow/RecoveryKeeper.h"
 #include "QtPrinters.h"
 #include "SamplePlans.h"
 #include "ScriptedPrompts.h"
 #include "SpanishRun.h"
-#include "mainwindow/FileCommands.h"
-#include "planfile/PlanWriter.h"
 #include "gui/ModalAnswerer.h"
-#include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/FileCommands.h"
 #include "mainwindow/frmMain.h"
 #include "model/HazardTypes.h"
 #include "planfile/PlanReader.h"
+#include "planfile/PlanWriter.h"
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // Writes the documents that the oracle scripts read back: sample plans of several shapes in
 // both languages, and hostile plans.
 #include "SamplePlans.h"
-#include "plandocument/PlanDocx.h"
 #include "model/HazardTypes.h"
+#include "plandocument/PlanDocx.h"
 #include "planfile/PlanReader.h"
 #include "planfile/StarterPlans.h"
 #include <QCoreApplication>

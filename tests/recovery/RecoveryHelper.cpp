@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
     model::ProgramState state;
     ScriptedPrompts prompts;
     if (args.value(0) == QLatin1String("start"))
-        prompts.answers.enqueue(args.value(1) == QLatin1String("yes") ? analysis::Prompts::AnswerYes
-                                                                      : analysis::Prompts::AnswerNo);
+        prompts.answers.enqueue(args.value(1) == QLatin1String("yes")
+                                    ? analysis::Prompts::AnswerYes
+                                    : analysis::Prompts::AnswerNo);
     platform::SystemWordProcessor wordProcessor;
     testsupport::answerNextModal<mainwindow::frmSplash>([](mainwindow::frmSplash* splash) {
         splash->findChild<QPushButton*>(QStringLiteral("cmdContinue"))->click();

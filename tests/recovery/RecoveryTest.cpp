@@ -27,7 +27,9 @@ protected:
                       "wordprocessingml.document;\n");
     }
 
-    QString recoveryFolder() const { return root.filePath(QStringLiteral("data/Orvella/recovery")); }
+    QString recoveryFolder() const {
+        return root.filePath(QStringLiteral("data/Orvella/recovery"));
+    }
     QStringList copies() const {
         return QDir(recoveryFolder()).entryList({QStringLiteral("plan-*.xml")}, QDir::Files);
     }

@@ -35,7 +35,8 @@ std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descr
         auto task = std::make_shared<HACCP_Task>();
         task->Name = QStringLiteral("Task # %1").arg(t);
         task->Number = qint16(t);
-        task->Description = QStringLiteral("Task %1: drive to the unit and unload equipment").arg(t);
+        task->Description =
+            QStringLiteral("Task %1: drive to the unit and unload equipment").arg(t);
         task->TSHazards.reserve(hazards);
         for (int h = 1; h <= hazards; ++h) {
             auto ts = std::make_shared<HACCP_TaskSpecific_Hazard>();
@@ -43,7 +44,8 @@ std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descr
             ts->Entity = plan->PotentialHazards.item(h)->Entity;
             ts->HazardId = plan->PotentialHazards.item(h)->Id;
             ts->Probable = (h % 2) ? Yes : No;
-            ts->Justification = QStringLiteral("Seeds cling to tyres and boots (%1/%2).").arg(t).arg(h);
+            ts->Justification =
+                QStringLiteral("Seeds cling to tyres and boots (%1/%2).").arg(t).arg(h);
             if (ts->Probable == Yes)
                 ts->ControlMeasures = QStringLiteral("Wash vehicles & inspect boots < 1 h");
             task->TSHazards.append(ts);
@@ -71,25 +73,29 @@ std::shared_ptr<HACCP_Plan> makePlan(int tasks, int hazards, int ccps, int descr
     return plan;
 }
 
-std::shared_ptr<HACCP_Plan> makeLargestPlan() { return makePlan(10, 100, 100, 1000); }
+std::shared_ptr<HACCP_Plan> makeLargestPlan() {
+    return makePlan(10, 100, 100, 1000);
+}
 
-std::shared_ptr<HACCP_Plan> makeTypicalPlan() { return makePlan(5, 8, 3, 6); }
+std::shared_ptr<HACCP_Plan> makeTypicalPlan() {
+    return makePlan(5, 8, 3, 6);
+}
 
 void addDocumentControl(HACCP_Plan& plan) {
     using namespace orvella::model;
     DocumentControl& c = plan.Control;
     c.PlanVersion = QStringLiteral("2");
     c.NextReview = QStringLiteral("2027-12-09");
-    c.People = {{RolePrepared, QStringLiteral("Ana Ruiz"), QStringLiteral("Field ecologist"),
-                 QStringLiteral("2026-12-01")},
-                {RoleReviewed, QStringLiteral("Tom Bell"), QStringLiteral("Fire manager"),
-                 QStringLiteral("2026-12-03")},
-                {RoleApproved, QStringLiteral("Joan Diaz"), QStringLiteral("District ranger"),
-                 QString()},
-                {RoleTeam, QStringLiteral("Lee Park"), QStringLiteral("Crew lead"), QString()},
-                {RoleTeam, QStringLiteral("Sam Otis"), QStringLiteral("Botanist"), QString()}};
-    c.Revisions = {{QStringLiteral("1"), QStringLiteral("2025-11-20"),
-                    QStringLiteral("First plan"), QStringLiteral("Ana Ruiz")},
+    c.People = {
+        {RolePrepared, QStringLiteral("Ana Ruiz"), QStringLiteral("Field ecologist"),
+         QStringLiteral("2026-12-01")},
+        {RoleReviewed, QStringLiteral("Tom Bell"), QStringLiteral("Fire manager"),
+         QStringLiteral("2026-12-03")},
+        {RoleApproved, QStringLiteral("Joan Diaz"), QStringLiteral("District ranger"), QString()},
+        {RoleTeam, QStringLiteral("Lee Park"), QStringLiteral("Crew lead"), QString()},
+        {RoleTeam, QStringLiteral("Sam Otis"), QStringLiteral("Botanist"), QString()}};
+    c.Revisions = {{QStringLiteral("1"), QStringLiteral("2025-11-20"), QStringLiteral("First plan"),
+                    QStringLiteral("Ana Ruiz")},
                    {QStringLiteral("2"), QStringLiteral("2026-12-01"),
                     QStringLiteral("Added the boat launch"), QStringLiteral("Ana Ruiz")}};
     int n = 0;

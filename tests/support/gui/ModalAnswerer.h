@@ -13,8 +13,7 @@
 
 namespace testsupport {
 
-template <typename T>
-void answerNextModal(std::function<void(T*)> answer, int timeoutMs = 5000) {
+template <typename T> void answerNextModal(std::function<void(T*)> answer, int timeoutMs = 5000) {
     auto* poll = new QTimer(qApp);
     // Real time, not ticks: on a loaded machine ticks come late, and an answerer that outlives
     // the wait its test allowed for would answer the next test's dialog.
