@@ -1424,6 +1424,7 @@ El programa no puede continuar y se terminará ahora.</translation>
     </message>
 </context>
 <context>
+    <name>orvella::mainwindow::frmApproval</name>
     <message>
         <source>Add</source>
         <translation>Añadir</translation>

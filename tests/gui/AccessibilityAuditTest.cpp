@@ -19,6 +19,7 @@
 #include "mainwindow/Contrast.h"
 #include "mainwindow/ReviewWindow.h"
 #include "mainwindow/StarterChooser.h"
+#include "mainwindow/frmApproval.h"
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmSplash.h"
@@ -100,6 +101,14 @@ std::vector<WindowEntry> windows() {
         {"frmAbout",
          [](Rig& rig, const Audit& audit) {
              single(std::make_unique<mainwindow::frmAbout>(rig.prompts, rig.info), audit);
+         }},
+        {"frmApproval",
+         [](Rig& rig, const Audit& audit) {
+             auto plan = samples::makeTypicalPlan();
+             samples::addDocumentControl(*plan);
+             single(std::make_unique<mainwindow::frmApproval>(plan->Control, QDate(2026, 12, 10),
+                                                              rig.prompts),
+                    audit);
          }},
         {"StarterChooser",
          [](Rig&, const Audit& audit) {

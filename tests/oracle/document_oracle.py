@@ -136,7 +136,8 @@ def check_docx(path, plan, lang):
     check(header.split() == d.core_properties.title.split(), f"{name}: header {header[:40]!r}")
     # A starter plan, its examples not yet reviewed, says so under the title.
     notes = [p.text for p in sections[0].header.paragraphs[1:]]
-    want = [UNREVIEWED[lang]] if plan == "wildland-fire" else []
+    want = ([UNREVIEWED[lang]] if plan == "wildland-fire" else
+            [DRAFT[lang]] if plan == "controlled" else [])
     check(notes == want, f"{name}: header notes {notes!r}")
     footer = sections[0].footer.paragraphs[0].text
     check(footer.startswith("Orvella 2.0 "), f"{name}: footer {footer!r}")
