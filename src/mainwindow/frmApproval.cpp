@@ -88,6 +88,7 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
 
     auto* teamBox = new QGroupBox(tr("Planning team"), this);
     m_team = makeTable(teamBox, QStringLiteral("tblTeam"), {tr("Name"), tr("Job title")});
+    m_team->setAccessibleName(teamBox->title());
     for (const PlanPerson& p : current.team())
         appendRow(m_team, {p.Name, p.JobTitle});
     m_team->setColumnWidth(0, 260);
@@ -129,6 +130,7 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
     auto* revBox = new QGroupBox(tr("Revision history"), this);
     m_revisions = makeTable(revBox, QStringLiteral("tblRevisions"),
                             {tr("Revision"), tr("Date"), tr("What changed"), tr("By")});
+    m_revisions->setAccessibleName(revBox->title());
     for (const PlanRevision& r : current.Revisions)
         appendRow(m_revisions, {r.Number, r.Date, r.Change, r.By});
     m_revisions->setColumnWidth(2, 300);
@@ -170,6 +172,7 @@ frmApproval::frmApproval(const DocumentControl& current, const QDate& today,
     bodyLayout->addLayout(tail);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrApproval"));
+    scroll->setAccessibleName(windowTitle());
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(body);
